@@ -1,0 +1,188 @@
+#include "keys/KeyTable.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+// clang-format off
+const std::array<KeyRow, kKeyCount> keyTable = {{
+    {"button1", "sBUTTON1", "button1", {}, "Button 1", "Mouse 1", "mouse1", "mouse1", 13},
+    {"button2", "sBUTTON2", "button2", {}, "Button 2", "Mouse 2", "mouse2", "mouse2", 14},
+    {"button3", "sBUTTON3", "button3", {}, "Button 3", "Mouse 3", "mouse3", "mouse3", 15},
+    {"button4", "sBUTTON4", "button4", {}, "Button 4", "Mouse 4", "mouse4", "mouse4", 16},
+    {"button5", "sBUTTON5", "button5", {}, "Button 5", "Mouse 5", "mouse5", "mouse5", 17},
+    {"buttonWD", "sBUTTONWD", "buttonWD", {}, "Wheel D", "MWheel D", "mwheeldown", "mwheeldown", 18},
+    {"buttonWU", "sBUTTONWU", "buttonWU", {}, "Wheel U", "MWheel U", "mwheelup", "mwheelup", 19},
+    {"key1", "skey1", "key1", {}, "1", "1", "1", "1", 20},
+    {"key2", "skey2", "key2", {}, "2", "2", "2", "2", 21},
+    {"key3", "skey3", "key3", {}, "3", "3", "3", "3", 22},
+    {"key4", "skey4", "key4", {}, "4", "4", "4", "4", 23},
+    {"key5", "skey5", "key5", {}, "5", "5", "5", "5", 24},
+    {"key6", "skey6", "key6", {}, "6", "6", "6", "6", 25},
+    {"key7", "skey7", "key7", {}, "7", "7", "7", "7", 26},
+    {"key8", "skey8", "key8", {}, "8", "8", "8", "8", 27},
+    {"key9", "skey9", "key9", {}, "9", "9", "9", "9", 28},
+    {"key0", "skey0", "key0", {}, "0", "0", "0", "0", 29},
+    {"keyA", "skeyA", "keyA", {}, "A", "A", "a", "a", 30},
+    {"keyB", "skeyB", "keyB", {}, "B", "B", "b", "b", 31},
+    {"keyback", "skeyBACK", "keyback", {}, "Back", "Backspace", "backspace", "backspace", 32},
+    {"keyC", "skeyC", "keyC", {}, "C", "C", "c", "c", 33},
+    {"keycomma", "skeyCOMMA", "keycomma", {}, ",", "Comma", ",", "comma", 34},
+    {"keyD", "skeyD", "keyD", {}, "D", "D", "d", "d", 35},
+    {"keyDELETE", "skeyDELETE", "keyDELETE", {}, "Del", "Delete", "del", "del", 36},
+    {"keyDOWN", "skeyDOWN", "keyDOWN", {}, "Dn", "Down", "downarrow", "downarrow", 37},
+    {"keyE", "skeyE", "keyE", {}, "E", "E", "e", "e", 38},
+    {"keyEND", "skeyEND", "keyEND", {}, "En", "End", "end", "end", 39},
+    {"keyequals", "skeyEQUALS", "keyequals", {}, "=", "Equals", "=", "equals", 40},
+    {"keyF", "skeyF", "keyF", {}, "F", "F", "f", "f", 41},
+    {"f1", "sf1", "keyf1", {}, "F1", "F1", "f1", "f1", 1},
+    {"f2", "sf2", "keyf2", {}, "F2", "F2", "f2", "f2", 2},
+    {"f3", "sf3", "keyf3", {}, "F3", "F3", "f3", "f3", 3},
+    {"f4", "sf4", "keyf4", {}, "F4", "F4", "f4", "f4", 4},
+    {"f5", "sf5", "keyf5", {}, "F5", "F5", "f5", "f5", 5},
+    {"f6", "sf6", "keyf6", {}, "F6", "F6", "f6", "f6", 6},
+    {"f7", "sf7", "keyf7", {}, "F7", "F7", "f7", "f7", 7},
+    {"f8", "sf8", "keyf8", {}, "F8", "F8", "f8", "f8", 8},
+    {"f9", "sf9", "keyf9", {}, "F9", "F9", "f9", "f9", 9},
+    {"f10", "sf10", "keyf10", {}, "F10", "F10", "f10", "f10", 10},
+    {"f11", "sf11", "keyf11", {}, "F11", "F11", "f11", "f11", 11},
+    {"f12", "sf12", "keyf12", {}, "F12", "F12", "f12", "f12", 12},
+    {"keyfullstop", "skeyFULLSTOP", "keyfullstop", {}, ".", "Full Stop", ".", "fullstop", 42},
+    {"keyG", "skeyG", "keyG", {}, "G", "G", "g", "g", 43},
+    {"keyH", "skeyH", "keyH", {}, "H", "H", "h", "h", 44},
+    {"keyhash", "skeyHASH", "keyhash", {}, "#", "Hash", "\\", "hash", 45},
+    {"keyHOME", "skeyHOME", "keyHOME", {}, "Ho", "Home", "home", "home", 46},
+    {"keyI", "skeyI", "keyI", {}, "I", "I", "i", "i", 47},
+    {"keyINSERT", "skeyINSERT", "keyINSERT", {}, "Ins", "Insert", "ins", "ins", 48},
+    {"keyJ", "skeyJ", "keyJ", {}, "J", "J", "j", "j", 49},
+    {"keyK", "skeyK", "keyK", {}, "K", "K", "k", "k", 50},
+    {"keyL", "skeyL", "keyL", {}, "L", "L", "l", "l", 51},
+    {"keyLALT", "skeyLALT", "keyLALT", "keyRALT", "Alt", "Alt", "alt", "alt", 52},
+    {"keyLCONTROL", "skeyLCONTROL", "keyLCONTROL", "keyRCONTROL", "Ctrl", "Control", "ctrl", "ctrl", 53},
+    {"keyLEFT", "skeyLEFT", "keyLEFT", {}, "Lt", "Left", "leftarrow", "leftarrow", 54},
+    {"keyleftbracket", "skeyLEFTBRACKET", "keyleftbracket", {}, "[", "Left Bracket", "[", "leftbracket", 55},
+    {"keyLENTER", "skeyLENTER", "keyLENTER", {}, "Ent", "Enter", "enter", "enter", 56},
+    {"keyLSHIFT", "skeyLSHIFT", "keyLSHIFT", "keyRSHIFT", "Shift", "Shift", "shift", "shift", 57},
+    {"keyLSLASH", "skeyLSLASH", {}, {}, "", "", "", "", 0},
+    {"keyM", "skeyM", "keyM", {}, "M", "M", "m", "m", 58},
+    {"keyminus", "skeyMINUS", "keyminus", {}, "-", "Minus", "-", "minus", 59},
+    {"keyN", "skeyN", "keyN", {}, "N", "N", "n", "n", 60},
+    {"keyO", "skeyO", "keyO", {}, "O", "O", "o", "o", 61},
+    {"keyP", "skeyP", "keyP", {}, "P", "P", "p", "p", 62},
+    {"keypad0", "skeyPAD0", "keypad0", {}, "0", "keypad0", "kp_ins", "kpins", 63},
+    {"keypad1", "skeyPAD1", "keypad1", {}, "1", "keypad1", "kp_end", "kpend", 64},
+    {"keypad2", "skeyPAD2", "keypad2", {}, "2", "keypad2", "kp_downarrow", "kpdownarrow", 65},
+    {"keypad3", "skeyPAD3", "keypad3", {}, "3", "keypad3", "kp_pgdn", "kppgdn", 66},
+    {"keypad4", "skeyPAD4", "keypad4", {}, "4", "keypad4", "kp_leftarrow", "kpleftarrow", 67},
+    {"keypad5", "skeyPAD5", "keypad5", {}, "5", "keypad5", "kp_5", "kp5", 68},
+    {"keypad6", "skeyPAD6", "keypad6", {}, "6", "keypad6", "kp_rightarrow", "kprightarrow", 69},
+    {"keypad7", "skeyPAD7", "keypad7", {}, "7", "keypad7", "kp_home", "kphome", 70},
+    {"keypad8", "skeyPAD8", "keypad8", {}, "8", "keypad8", "kp_uparrow", "kpuparrow", 71},
+    {"keypad9", "skeyPAD9", "keypad9", {}, "9", "keypad9", "kp_pgup", "kppgup", 72},
+    {"keypaddot", "skeyPADDOT", "keypaddot", {}, ".", "keypadDot", "kp_del", "kpdel", 73},
+    {"keypadenter", "skeyPADENTER", "keypadenter", {}, "Ent", "keypadEnter", "kp_enter", "kpenter", 74},
+    {"keypadminus", "skeyPADMINUS", "keypadminus", {}, "-", "keypadMinus", "kp_minus", "kpminus", 75},
+    {"keypadplus", "skeyPADPLUS", "keypadplus", {}, "+", "keypadPlus", "kp_plus", "kpplus", 76},
+    {"keypadslash", "skeyPADSLASH", "keypadslash", {}, "/", "keypadSlash", "kp_slash", "kpslash", 77},
+    {"keypadstar", "skeyPADSTAR", "keypadstar", {}, "*", "keypadStar", "*", "star", 78},
+    {"keyPD", "skeyPD", "keyPD", {}, "PD", "Page Down", "pgdn", "pgdn", 79},
+    {"keyPU", "skeyPU", "keyPU", {}, "PU", "Page Up", "pgup", "pgup", 80},
+    {"keyQ", "skeyQ", "keyQ", {}, "Q", "Q", "q", "q", 81},
+    {"keyquote", "skeyQUOTE", "keyquote", {}, "'", "Quote", "'", "quote", 82},
+    {"keyR", "skeyR", "keyR", {}, "R", "R", "r", "r", 83},
+    {"keyRALT", "skeyRALT", {}, {}, "", "", "", "", 0},
+    {"keyRCONTROL", "skeyRCONTROL", {}, {}, "", "", "", "", 0},
+    {"keyRIGHT", "skeyRIGHT", "keyRIGHT", {}, "Rt", "Right", "rightarrow", "rightarrow", 84},
+    {"keyrightbracket", "skeyRIGHTBRACKET", "keyrightbracket", {}, "]", "Right Bracket", "]", "rightbracket", 85},
+    {"keyRSHIFT", "skeyRSHIFT", {}, {}, "", "", "", "", 0},
+    {"keyRSLASH", "skeyRSLASH", "keyRSLASH", {}, "/", "Forward Slash", "/", "rslash", 86},
+    {"keyS", "skeyS", "keyS", {}, "S", "S", "s", "s", 87},
+    {"keysemicolon", "skeySEMICOLON", "keysemicolon", {}, ";", "Semicolon", ";", "semicolon", 88},
+    {"keyspace", "skeySPACE", "keyspace", {}, "Space", "Space", "space", "space", 89},
+    {"keyT", "skeyT", "keyT", {}, "T", "T", "t", "t", 90},
+    {"keyU", "skeyU", "keyU", {}, "U", "U", "u", "u", 91},
+    {"keyUP", "skeyUP", "keyUP", {}, "Up", "Up", "uparrow", "uparrow", 92},
+    {"keyV", "skeyV", "keyV", {}, "V", "V", "v", "v", 93},
+    {"keyW", "skeyW", "keyW", {}, "W", "W", "w", "w", 94},
+    {"keyX", "skeyX", "keyX", {}, "X", "X", "x", "x", 95},
+    {"keyY", "skeyY", "keyY", {}, "Y", "Y", "y", "y", 96},
+    {"keyZ", "skeyZ", "keyZ", {}, "Z", "Z", "z", "z", 97},
+    {"keytab", "skeyTAB", "keytab", {}, "Tab", "Tab", "tab", "tab", 98},
+    {"keyconsole", "skeyCONSOLE", "keyconsole", {}, "`", "Console Key", "`", "console", 99},
+}};
+// clang-format on
+
+namespace {
+
+template <size_t N> std::array<KeyIndex, N> collect(auto&& wanted) {
+    std::array<KeyIndex, N> out{};
+    size_t n = 0;
+    for (KeyIndex i = 0; i < kKeyCount; ++i)
+        if (wanted(keyTable[i]))
+            out[n++] = i;
+    return out;
+}
+
+bool isFunctionKey(const KeyRow& row) { return row.id.size() >= 2 && row.id[0] == 'f'; }
+
+template <size_t N>
+std::optional<KeyIndex> find(const std::array<KeyIndex, N>& order, std::string_view KeyRow::*column,
+                             std::string_view text, Case how) {
+    for (KeyIndex i : order)
+        if (equals(keyTable[i].*column, text, how))
+            return i;
+    return std::nullopt;
+}
+
+} // namespace
+
+const std::array<KeyIndex, kLiveKeyCount>& fileOrder() {
+    static const auto order = [] {
+        auto out = collect<kLiveKeyCount>([](const KeyRow& r) { return r.live(); });
+        std::sort(out.begin(), out.end(),
+                  [](KeyIndex a, KeyIndex b) { return keyTable[a].filePos < keyTable[b].filePos; });
+        return out;
+    }();
+    return order;
+}
+
+const std::array<KeyIndex, kKeyCount>& identifierOrder() {
+    static const auto order = [] {
+        auto out = collect<kKeyCount>([](const KeyRow&) { return true; });
+        std::stable_partition(out.begin(), out.end(), [](KeyIndex i) { return isFunctionKey(keyTable[i]); });
+        return out;
+    }();
+    return order;
+}
+
+const std::array<KeyIndex, kLiveKeyCount>& displayOrder() {
+    static const auto order = collect<kLiveKeyCount>([](const KeyRow& r) { return r.live(); });
+    return order;
+}
+
+std::optional<KeyIndex> keyById(std::string_view id, Case how) {
+    return find(identifierOrder(), &KeyRow::id, id, how);
+}
+
+std::optional<KeyIndex> keyByDisplay(std::string_view display, Case how) {
+    if (display.empty())
+        return std::nullopt;
+    return find(displayOrder(), &KeyRow::display, display, how);
+}
+
+std::optional<KeyIndex> keyByGame(std::string_view game, Case how) {
+    if (game.empty())
+        return std::nullopt;
+    return find(displayOrder(), &KeyRow::game, game, how);
+}
+
+std::optional<KeyIndex> keyByButton(std::string_view button) {
+    if (button.empty())
+        return std::nullopt;
+    for (KeyIndex i : displayOrder())
+        if (keyTable[i].button == button || keyTable[i].button2 == button)
+            return i;
+    return std::nullopt;
+}
+
+} // namespace vantrel

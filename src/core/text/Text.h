@@ -1,0 +1,26 @@
+// Byte-text helpers: every text is the file's bytes; only ASCII letters fold case.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+enum class Case { Exact, Ignore };
+
+char foldAscii(char c);
+std::string lowerAscii(std::string_view text);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+bool equals(std::string_view a, std::string_view b, Case how);
+bool startsWithIgnoreCase(std::string_view text, std::string_view prefix);
+
+// Whole-text wildcard match ignoring ASCII case: `*` any run, `?` one character, `#` one digit,
+// `[abc]`, `[a-z]` one of a set, `[!abc]` one not in it. A pattern with an unclosed `[` matches nothing.
+bool like(std::string_view text, std::string_view pattern);
+
+// Trims remove the space character only, never tabs or other blanks.
+std::string_view trimLeft(std::string_view text);
+std::string_view trimRight(std::string_view text);
+std::string_view trim(std::string_view text);
+
+} // namespace vantrel

@@ -1,0 +1,26 @@
+// Helpers for the UI tests: finding widgets by name, answering modal windows without blocking,
+// and checking that a test leaves no window open.
+#pragma once
+
+#include <QApplication>
+#include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace vantrel::testing {
+
+// Finds a child by objectName and fails the test when it is missing.
+template <typename T> T* child(QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << "no child named " << name;
+    return found;
+}
+
+// Runs `step` on the modal window that `open` shows, once it is the active modal widget; the
+// step must close it. A watchdog closes any window still open after a few seconds and fails.
+void whenModal(const std::function<void()>& open, const std::function<void(QWidget*)>& step);
+
+// Fails when a top-level window other than those given is still visible, and closes it.
+void expectNoWindowsLeft(const QList<QWidget*>& allowed = {});
+
+} // namespace vantrel::testing
