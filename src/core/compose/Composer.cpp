@@ -24,6 +24,8 @@ void selectArmour(Editor& editor, Armour armour) {
     composebind(editor);
 }
 
+void setEquipment(Editor& editor, Equipment, bool) { composebind(editor); }
+
 void pacombo_Click(Editor& editor, const std::string& item) {
     editor.controls.pacombo = item;
     composebind(editor);
@@ -37,6 +39,29 @@ void gacombo_Click(Editor& editor, const std::string& item) {
 void radio_Click(Editor& editor, const std::string& item) {
     editor.controls.radio = item;
     composebind(editor);
+}
+
+void saybox_Change(Editor& editor, const std::string& text) {
+    editor.controls.saybox = text;
+    composebind(editor);
+}
+
+void teamsay_Click(Editor& editor, bool ticked) {
+    editor.controls.teamsay = ticked;
+    composebind(editor);
+}
+
+void rconsaybox_Change(Editor& editor, const std::string& text) {
+    editor.controls.rconsaybox = text;
+    composebind(editor);
+}
+
+void deletesay_Click(Editor& editor) { saybox_Change(editor, ""); }
+void deleterconsay_Click(Editor& editor) { rconsaybox_Change(editor, ""); }
+
+void composerReset(Editor& editor) {
+    editor.cbind.clear();
+    editor.parts = {};
 }
 
 } // namespace vantrel

@@ -1,0 +1,10 @@
+// "Save to key": stores cbind on the selected key, warning first about a bind the game cuts off.
+#pragma once
+
+#include "app/Editor.h"
+
+namespace vantrel {
+
+void savetokey_Click(Editor& editor);
+
+} // namespace vantrel
