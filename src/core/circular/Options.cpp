@@ -1,0 +1,39 @@
+#include "circular/Options.h"
+
+#include "text/Text.h"
+
+#include <charconv>
+
+namespace vantrel {
+
+namespace {
+constexpr long long kStateStep = 10;
+} // namespace
+
+std::optional<long long> optionsValue(std::string_view text) {
+    text = trim(text);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+Options decodeOptions(long long o) {
+    if (o > 2 * kStateStep)
+        return {EndMode::OneWay, o - 2 * kStateStep};
+    if (o > kStateStep)
+        return {EndMode::StopAtEnds, o - kStateStep};
+    if (o > 0)
+        return {EndMode::Wrap, o};
+    return {EndMode::OneWay, 1};
+}
+
+Options decodeOptions(std::string_view text) {
+    return decodeOptions(optionsValue(text).value_or(0));
+}
+
+} // namespace vantrel

@@ -1,0 +1,27 @@
+// The options number of a circular-bind slot: start + 10 x state, kept as decimal text.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace vantrel {
+
+enum class EndMode { Wrap = 0, StopAtEnds = 1, OneWay = 2 };
+
+struct Options {
+    EndMode state = EndMode::OneWay;
+    long long start = 1;
+
+    bool operator==(const Options&) const = default;
+};
+
+// The text as a whole decimal number (an optional sign, then digits; spaces around are allowed);
+// no value for "" and for any other text.
+std::optional<long long> optionsValue(std::string_view text);
+
+// The decode by the strict tests o > 20, o > 10, o > 0; anything else is one-way from bind 1.
+Options decodeOptions(long long o);
+// As above, "" and text that is no number counting as 0.
+Options decodeOptions(std::string_view text);
+
+} // namespace vantrel
