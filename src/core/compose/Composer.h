@@ -3,19 +3,21 @@
 #pragma once
 
 #include "app/Editor.h"
+#include "compose/BuyOptions.h"
 
 #include <string>
 
 namespace vantrel {
 
-enum class Equipment { HeGren, SmokeGren, Fbang1, Fbang2, Defuser, NVision };
-
-// Joins the 14 bind parts into cbind in the order BindOrder names.
+// Refreshes the ammunition and radio parts from their lists, then joins the 14 bind parts into
+// cbind in the order BindOrder names (ignoring case); a BindOrder naming no order leaves cbind as is.
 void composebind(Editor& editor);
 
+// The option buttons of the pistol, gun and armour groups (nopistol_Click ... bestarm_Click).
 void selectPistol(Editor& editor, Pistol pistol);
 void selectGun(Editor& editor, Gun gun);
 void selectArmour(Editor& editor, Armour armour);
+// The six equipment check boxes (hegren_Click ... nvision_Click).
 void setEquipment(Editor& editor, Equipment box, bool ticked);
 void pacombo_Click(Editor& editor, const std::string& item);
 void gacombo_Click(Editor& editor, const std::string& item);
@@ -26,6 +28,9 @@ void rconsaybox_Change(Editor& editor, const std::string& text);
 void deletesay_Click(Editor& editor);
 void deleterconsay_Click(Editor& editor);
 
+// Empties the 11 buy parts and returns every composer control to its default through its handler;
+// cbind ends holding whatever the last handler composed.
+void resetComposerControls(Editor& editor);
 // Returns cbind, the parts and every composer control to their defaults.
 void composerReset(Editor& editor);
 

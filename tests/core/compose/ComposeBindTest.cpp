@@ -1,0 +1,220 @@
+#include "compose/BindOrder.h"
+#include "compose/Composer.h"
+#include "compose/RadioCommands.h"
+
+#include "ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+class ComposeBind : public ::testing::Test {
+  protected:
+    testing::ScriptedPrompter prompter;
+    Editor editor{prompter};
+
+    void SetUp() override { Form_Load(editor); }
+
+    // The worked example: USP, pistol ammunition 2, Kevlar, HE, radio "Go", say "hi".
+    void composeWorkedExample() {
+        selectPistol(editor, Pistol::Usp);
+        pacombo_Click(editor, "2");
+        selectArmour(editor, Armour::Kevlar);
+        setEquipment(editor, Equipment::HeGren, true);
+        radio_Click(editor, "Go");
+        saybox_Change(editor, "hi");
+    }
+};
+
+TEST_F(ComposeBind, StartUpLeavesEveryPartAndCbindEmpty) {
+    EXPECT_EQ(editor.cbind, "");
+    EXPECT_EQ(editor.parts, BindParts{});
+    EXPECT_EQ(editor.controls.pacombo, "0");
+    EXPECT_EQ(editor.controls.gacombo, "0");
+    EXPECT_EQ(editor.controls.radio, "None");
+}
+
+TEST_F(ComposeBind, WorkedExampleInDefaultOrder) {
+    composeWorkedExample();
+    EXPECT_EQ(editor.cbind, "buyequip;menuselect 1;buy;menuselect 1;menuselect 1;buyammo2;buyammo2;"
+                            "buyequip;menuselect 4;radio2;menuselect 1;say hi;");
+}
+
+TEST_F(ComposeBind, WorkedExampleInPistolOrder) {
+    editor.BindOrder = "Pistol";
+    composeWorkedExample();
+    EXPECT_EQ(editor.cbind, "buy;menuselect 1;menuselect 1;buyammo2;buyammo2;buyequip;menuselect 1;"
+                            "buyequip;menuselect 4;radio2;menuselect 1;say hi;");
+}
+
+// Every part gets a distinct marker, so the join shows each order's sequence exactly.
+TEST_F(ComposeBind, EveryOrderJoinsAsItsRowSays) {
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Default", "g;ga;arm;de;p;pa;he;fl1;fl2;sm;nv;r;m;rc;"},
+        {"Pistol", "p;pa;arm;de;g;ga;he;fl1;fl2;sm;nv;r;m;rc;"},
+        {"Armour", "arm;g;ga;de;p;pa;he;fl1;fl2;sm;nv;r;m;rc;"},
+        {"Defuser", "de;p;pa;arm;g;ga;he;fl1;fl2;sm;nv;r;m;rc;"},
+        {"Grenades", "he;fl1;fl2;sm;p;pa;arm;de;g;ga;nv;r;m;rc;"},
+    };
+    editor.controls.pacombo = editor.controls.gacombo = editor.controls.radio = ""; // keep the marked parts
+    editor.parts = {"p;",   "pa;",  "g;",  "ga;", "arm;", "he;", "sm;",
+                    "fl1;", "fl2;", "de;", "nv;", "r;",   "m;",  "rc;"};
+    for (const auto& [order, joined] : expected) {
+        editor.BindOrder = lowerAscii(order); // the order's name is matched ignoring case
+        composebind(editor);
+        EXPECT_EQ(editor.cbind, joined) << order;
+    }
+}
+
+TEST_F(ComposeBind, AnOrderNamingNoRowLeavesCbindAlone) {
+    editor.cbind = "typed";
+    editor.BindOrder = "Sideways";
+    selectPistol(editor, Pistol::Glock);
+    EXPECT_EQ(editor.parts.scbindp, "buy;menuselect 1;menuselect 2;");
+    EXPECT_EQ(editor.cbind, "typed");
+}
+
+TEST_F(ComposeBind, AmmunitionRepeatsPerListAndZeroEmpties) {
+    gacombo_Click(editor, "5");
+    pacombo_Click(editor, "5");
+    EXPECT_EQ(editor.cbind, "buyammo1;buyammo1;buyammo1;buyammo1;buyammo1;"
+                            "buyammo2;buyammo2;buyammo2;buyammo2;buyammo2;");
+    pacombo_Click(editor, "3");
+    EXPECT_EQ(editor.parts.scbindpa, "buyammo2;buyammo2;buyammo2;");
+    gacombo_Click(editor, "0");
+    EXPECT_EQ(editor.cbind, "buyammo2;buyammo2;buyammo2;");
+}
+
+TEST_F(ComposeBind, AmmunitionAndRadioPartsAreRederivedFromTheLists) {
+    pacombo_Click(editor, "1");
+    radio_Click(editor, "Go");
+    editor.parts = {}; // as File New leaves them: parts empty, controls unchanged
+    setEquipment(editor, Equipment::Defuser, true);
+    EXPECT_EQ(editor.cbind, "buyequip;menuselect 6;buyammo2;radio2;menuselect 1;");
+}
+
+TEST_F(ComposeBind, ListWithoutAChosenItemKeepsItsPart) {
+    editor.parts.sradio = "radio1;menuselect 1;";
+    editor.parts.scbindga = "buyammo1;";
+    editor.controls.radio = "";
+    editor.controls.gacombo = "";
+    composebind(editor);
+    EXPECT_EQ(editor.cbind, "buyammo1;radio1;menuselect 1;");
+}
+
+TEST_F(ComposeBind, EveryRadioItemGivesItsCommand) {
+    for (const RadioCommand& row : radioCommandTable) {
+        radio_Click(editor, std::string(row.name));
+        EXPECT_EQ(editor.cbind, row.command) << row.name;
+    }
+    EXPECT_EQ(radioCommandTable.back().command, "radio3;menuselect 9;");
+    EXPECT_EQ(radioCommandTable.back().name, "Enemy Down");
+}
+
+TEST_F(ComposeBind, RadioHandlerComparesExactlyAndComposeIgnoresCase) {
+    radio_Click(editor, "go"); // no exact item; composebind still finds "Go" ignoring case
+    EXPECT_EQ(editor.parts.sradio, "radio2;menuselect 1;");
+}
+
+TEST_F(ComposeBind, OptionGroupsReplaceTheirPart) {
+    selectGun(editor, Gun::Heckler);
+    selectArmour(editor, Armour::Best);
+    EXPECT_EQ(editor.cbind,
+              "buy;menuselect 4;menuselect 7;menuselect 8;buyequip;menuselect 2;buyequip;menuselect 1;");
+    selectGun(editor, Gun::Tmp);
+    EXPECT_EQ(editor.parts.scbindg, "buy;menuselect 2;menuselect 2;menuselect 4;");
+    selectGun(editor, Gun::None);
+    selectArmour(editor, Armour::None);
+    EXPECT_EQ(editor.cbind, "");
+}
+
+TEST_F(ComposeBind, BothFlashbangsBuyTwiceAndUntickingOneLeavesOne) {
+    setEquipment(editor, Equipment::Fbang1, true);
+    setEquipment(editor, Equipment::Fbang2, true);
+    for (const BindOrderRow& order : bindOrderTable) {
+        editor.BindOrder = std::string(order.name);
+        composebind(editor);
+        EXPECT_EQ(editor.cbind, "buyequip;menuselect 3;buyequip;menuselect 3;") << order.name;
+    }
+    setEquipment(editor, Equipment::Fbang1, false);
+    EXPECT_EQ(editor.cbind, "buyequip;menuselect 3;");
+    EXPECT_TRUE(editor.controls.fbang2);
+    EXPECT_FALSE(editor.controls.fbang1);
+}
+
+TEST_F(ComposeBind, TypedTextStaysUntilTheNextControlChange) {
+    selectPistol(editor, Pistol::Deagle);
+    editor.cbind = "echo typed;";
+    editor.BindOrder = "Pistol";
+    EXPECT_EQ(editor.cbind, "echo typed;");
+    selectGun(editor, Gun::M3);
+    EXPECT_EQ(editor.cbind, "buy;menuselect 1;menuselect 3;buy;menuselect 2;menuselect 1;");
+}
+
+TEST_F(ComposeBind, MessagesAreInsertedExactlyAsTyped) {
+    saybox_Change(editor, "hi");
+    EXPECT_EQ(editor.parts.smessage, "say hi;");
+    teamsay_Click(editor, true);
+    EXPECT_EQ(editor.parts.smessage, "say_team hi;");
+    saybox_Change(editor, " ");
+    EXPECT_EQ(editor.parts.smessage, "say_team  ;");
+    teamsay_Click(editor, false);
+    saybox_Change(editor, "a;b \"q\"");
+    EXPECT_EQ(editor.parts.smessage, "say a;b \"q\";");
+    rconsaybox_Change(editor, "restart");
+    EXPECT_EQ(editor.cbind, "say a;b \"q\";rcon say restart;");
+}
+
+TEST_F(ComposeBind, TeamSayWithAnEmptyBoxSaysNothing) {
+    teamsay_Click(editor, true);
+    EXPECT_EQ(editor.parts.smessage, "");
+    teamsay_Click(editor, false);
+    EXPECT_EQ(editor.cbind, "");
+}
+
+TEST_F(ComposeBind, RconMessageEndsTheBindInEveryOrder) {
+    rconsaybox_Change(editor, "restart");
+    selectPistol(editor, Pistol::Usp);
+    for (const BindOrderRow& order : bindOrderTable) {
+        editor.BindOrder = std::string(order.name);
+        composebind(editor);
+        EXPECT_TRUE(editor.cbind.ends_with("rcon say restart;")) << order.name;
+    }
+}
+
+TEST_F(ComposeBind, DeleteEmptiesTheBoxAndStillComposes) {
+    saybox_Change(editor, "hi");
+    rconsaybox_Change(editor, "x");
+    teamsay_Click(editor, true);
+    deletesay_Click(editor);
+    EXPECT_EQ(editor.controls.saybox, "");
+    EXPECT_TRUE(editor.controls.teamsay);
+    EXPECT_EQ(editor.cbind, "rcon say x;");
+    deleterconsay_Click(editor);
+    EXPECT_EQ(editor.cbind, "");
+    editor.cbind = "typed";
+    deletesay_Click(editor); // an empty box changes no part, but cbind is rebuilt
+    EXPECT_EQ(editor.cbind, "");
+}
+
+TEST_F(ComposeBind, ResetReturnsEveryControlAndPartToDefault) {
+    composeWorkedExample();
+    gacombo_Click(editor, "4");
+    selectGun(editor, Gun::Awm);
+    for (const EquipmentBox& box : equipmentBoxes)
+        setEquipment(editor, box.box, true);
+    teamsay_Click(editor, true);
+    rconsaybox_Change(editor, "x");
+    editor.cbind = "typed";
+    composerReset(editor);
+    EXPECT_EQ(editor.cbind, "");
+    EXPECT_EQ(editor.parts, BindParts{});
+    ComposerControls defaults;
+    defaults.pacombo = defaults.gacombo = "0";
+    defaults.radio = "None";
+    EXPECT_EQ(editor.controls, defaults);
+}
+
+} // namespace
+} // namespace vantrel
