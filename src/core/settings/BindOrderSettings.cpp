@@ -1,0 +1,42 @@
+#include "settings/BindOrderSettings.h"
+
+namespace vantrel {
+
+std::optional<std::size_t> recognisePreset(std::string_view text) {
+    for (std::size_t i = 0; i < bindOrderPresets.size(); ++i)
+        if (bindOrderPresets[i].name == text)
+            return i;
+    return std::nullopt;
+}
+
+BindOrderSettings::BindOrderSettings(Editor& editor) : editor_(editor) {
+    for (std::size_t n = 0; n < kOrderPositions; ++n)
+        o[n] = std::to_string(n + 1);
+}
+
+void BindOrderSettings::Form_Load() {
+    // Selecting the stored preset runs the same step as the user's pick.
+    if (recognisePreset(editor_.BindOrder))
+        Combo1_Click(editor_.BindOrder);
+}
+
+void BindOrderSettings::Combo1_Click(std::string_view item) {
+    const auto preset = recognisePreset(item);
+    if (!preset)
+        return;
+    Combo1 = item;
+    for (std::size_t n = 0; n < kOrderPositions; ++n)
+        o[n] = bindOrderPresets[*preset].captions[n];
+}
+
+void BindOrderSettings::Command1_Click() {
+    if (const auto preset = recognisePreset(Combo1))
+        editor_.BindOrder = bindOrderPresets[*preset].name;
+}
+
+void BindOrderSettings::Command3_Click() {
+    editor_.showhelp4 = 1;
+    editor_.prompter->showHelp();
+}
+
+} // namespace vantrel

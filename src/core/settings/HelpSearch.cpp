@@ -1,0 +1,78 @@
+#include "settings/HelpSearch.h"
+
+#include "text/Text.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+// Where `what` first occurs in `in`, ignoring letter case; an empty text is found at the start.
+std::size_t findIgnoringCase(std::string_view in, std::string_view what) {
+    return lowerAscii(in).find(lowerAscii(what));
+}
+
+void notFound(Editor& editor) {
+    editor.prompter->message({stringNotFound, programTitle, Buttons::Ok, Answer::Ok, Icon::None});
+}
+
+} // namespace
+
+void HelpSearch::Form_Load(std::string documentText) {
+    text = std::move(documentText);
+    SelStart = 0;
+    SelLength = 0;
+    searchtextbox.clear();
+}
+
+void HelpSearch::select(std::size_t start, std::size_t length) {
+    SelStart = start;
+    SelLength = length;
+}
+
+void HelpSearch::Command2_Click(Editor& editor) {
+    ssearchtext = searchtextbox;
+    const std::size_t found = findIgnoringCase(text, ssearchtext);
+    if (found != std::string::npos)
+        select(found, ssearchtext.size());
+    else
+        notFound(editor);
+    sst = text;
+}
+
+void HelpSearch::Command3_Click(Editor& editor) {
+    // Before any Search there is no working copy yet: start from the whole document.
+    if (sst.empty())
+        sst = text;
+    const std::size_t passed = std::min({SelStart + SelLength, maxBlanked, sst.size()});
+    // Blanks written by earlier clicks stay, so the search goes on after the furthest point passed.
+    std::fill_n(sst.begin(), passed, ' ');
+    for (;;) {
+        const std::size_t found = findIgnoringCase(sst, ssearchtext);
+        if (found != std::string::npos) {
+            select(found, ssearchtext.size());
+            return;
+        }
+        if (equalsIgnoreCase(sst, text)) {
+            notFound(editor);
+            return;
+        }
+        sst = text; // wrap to the top
+    }
+}
+
+void HelpSearch::Timer1_Timer(Editor& editor) {
+    for (const HelpSection& section : helpSections) {
+        if (editor.*section.flag != 1)
+            continue;
+        searchtextbox = section.heading;
+        const std::size_t found = findIgnoringCase(text, section.heading);
+        if (found != std::string::npos)
+            select(found, section.heading.size());
+    }
+    for (const HelpSection& section : helpSections)
+        editor.*section.flag = 0;
+}
+
+} // namespace vantrel

@@ -1,0 +1,53 @@
+// The help window's model (Form3): Search and Find next over the document's plain text, and the
+// jump to a section that a help-section flag asks for. Positions count the plain text's characters.
+#pragma once
+
+#include "app/Editor.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+struct HelpSection {
+    int Editor::*flag;
+    std::string_view heading; // selected whole, so its length is the selection's
+};
+
+inline constexpr std::array<HelpSection, 4> helpSections = {{
+    {&Editor::showhelp1, "Bind too long error:"},
+    {&Editor::showhelp2, "Circular Binds:"},
+    {&Editor::showhelp3, "Slot10:"},
+    {&Editor::showhelp4, "Bind Order:"},
+}};
+
+inline constexpr const char* helpTitle = "Vantrel Help";
+inline constexpr const char* stringNotFound = "String not found.";
+// Find next never blanks more of its working copy than this in one click.
+inline constexpr std::size_t maxBlanked = 100000;
+
+class HelpSearch {
+  public:
+    // Kept for the whole run: the last Search's text and Find next's working copy.
+    std::string ssearchtext;
+    std::string sst;
+
+    // The controls of one showing: rtb1's plain text and selection, and the search box.
+    std::string text;
+    std::size_t SelStart = 0;
+    std::size_t SelLength = 0;
+    std::string searchtextbox;
+
+    // A new showing: the document from its start, nothing selected, an empty search box.
+    void Form_Load(std::string documentText);
+    void Command2_Click(Editor& editor);
+    void Command3_Click(Editor& editor);
+    void Timer1_Timer(Editor& editor);
+
+  private:
+    void select(std::size_t start, std::size_t length);
+};
+
+} // namespace vantrel

@@ -1,0 +1,105 @@
+#include "settings/BindOrderSettings.h"
+
+#include "ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+class BindOrderWindow : public ::testing::Test {
+  protected:
+    testing::ScriptedPrompter prompter;
+    Editor editor{prompter};
+
+    void SetUp() override { Form_Load(editor); }
+};
+
+TEST_F(BindOrderWindow, LoadSelectsTheStoredPresetAndShowsItsOrder) {
+    BindOrderSettings form7{editor};
+    EXPECT_EQ(form7.o[0], "1");
+    EXPECT_EQ(form7.o[13], "14");
+    form7.Form_Load();
+    EXPECT_EQ(form7.Combo1, "Default");
+    EXPECT_EQ(form7.o[0], "Gun");
+    EXPECT_EQ(form7.o[13], "Rcon Say");
+
+    editor.BindOrder = "Grenades";
+    BindOrderSettings again{editor};
+    again.Form_Load();
+    EXPECT_EQ(again.Combo1, "Grenades");
+    EXPECT_EQ(again.o[0], "HE gren.");
+}
+
+TEST_F(BindOrderWindow, ShowsTheGunPairFirstForDefuserAndGrenades) {
+    BindOrderSettings form7{editor};
+    form7.Combo1_Click("Defuser");
+    EXPECT_EQ(form7.o[1], "Gun");
+    EXPECT_EQ(form7.o[4], "Pistol");
+    form7.Combo1_Click("Grenades");
+    EXPECT_EQ(form7.o[4], "Gun");
+    EXPECT_EQ(form7.o[8], "Pistol");
+    EXPECT_EQ(form7.o[9], "Pistol ammo");
+}
+
+TEST(BindOrderPresets, EachListsEveryPartOnce) {
+    for (const BindOrderPreset& preset : bindOrderPresets) {
+        auto sorted = preset.captions;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << preset.name;
+        EXPECT_EQ(preset.captions[10], "Night Vision") << preset.name;
+    }
+}
+
+TEST(BindOrderPresets, RecognisesOnlyTheExactNames) {
+    EXPECT_EQ(recognisePreset("Armour"), 2u);
+    EXPECT_FALSE(recognisePreset("armour"));
+    EXPECT_FALSE(recognisePreset("Armour "));
+    EXPECT_FALSE(recognisePreset(""));
+}
+
+TEST_F(BindOrderWindow, CloseStoresNothingAndTheNextOpeningShowsTheStoredPreset) {
+    BindOrderSettings form7{editor};
+    form7.Form_Load();
+    form7.Combo1_Click("Pistol");
+    EXPECT_EQ(form7.o[0], "Pistol");
+    EXPECT_EQ(editor.BindOrder, "Default");
+    BindOrderSettings next{editor};
+    next.Form_Load();
+    EXPECT_EQ(next.Combo1, "Default");
+}
+
+TEST_F(BindOrderWindow, SaveStoresThePickWithoutRecomposing) {
+    editor.cbind = "typed by hand;";
+    BindOrderSettings form7{editor};
+    form7.Form_Load();
+    form7.Combo1_Click("Armour");
+    form7.Command1_Click();
+    EXPECT_EQ(editor.BindOrder, "Armour");
+    EXPECT_EQ(editor.cbind, "typed by hand;");
+}
+
+TEST_F(BindOrderWindow, SaveWithNoPresetSelectedKeepsTheOrder) {
+    editor.BindOrder = "pistol"; // never stored by the program, but must not be replaced by nothing
+    BindOrderSettings form7{editor};
+    form7.Form_Load();
+    EXPECT_EQ(form7.Combo1, "");
+    EXPECT_EQ(form7.o[0], "1");
+    form7.Command1_Click();
+    EXPECT_EQ(editor.BindOrder, "pistol");
+}
+
+TEST_F(BindOrderWindow, HelpSetsItsFlagAndKeepsThePick) {
+    BindOrderSettings form7{editor};
+    form7.Form_Load();
+    form7.Combo1_Click("Defuser");
+    int flagSeen = -1;
+    prompter.onHelp = [&] { flagSeen = editor.showhelp4; };
+    form7.Command3_Click();
+    EXPECT_EQ(flagSeen, 1);
+    EXPECT_EQ(form7.Combo1, "Defuser");
+    EXPECT_EQ(editor.BindOrder, "Default");
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,194 @@
+#include "settings/HelpSearch.h"
+
+#include "ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+// A small document shaped like the help text: "Errors :" comes just before the long-bind heading.
+constexpr std::string_view document = "Vantrel Help\n"
+                                      "Slot10:\n"
+                                      "The slot10 command closes a menu.\n"
+                                      "Bind Order:\n"
+                                      "Pick an order for slot10 and the rest.\n"
+                                      "Circular Binds:\n"
+                                      "A circular bind steps on.\n"
+                                      "Errors :\n"
+                                      "Bind too long error:\n"
+                                      "Split the bind.\n";
+
+class HelpWindowSearch : public ::testing::Test {
+  protected:
+    testing::ScriptedPrompter prompter;
+    Editor editor{prompter};
+    HelpSearch form3;
+
+    void SetUp() override { form3.Form_Load(std::string(document)); }
+
+    void search(const char* text) {
+        form3.searchtextbox = text;
+        form3.Command2_Click(editor);
+    }
+    std::string selected() const { return form3.text.substr(form3.SelStart, form3.SelLength); }
+    static std::size_t nth(std::string_view what, int n) {
+        std::size_t at = std::string_view::npos;
+        for (int i = 0; i <= n; ++i)
+            at = document.find(what, at + 1);
+        return at;
+    }
+    void expectNotFoundShown(std::size_t times) {
+        const Message expected{"String not found.", "Vantrel", Buttons::Ok, Answer::Ok, Icon::None};
+        ASSERT_EQ(prompter.messages().size(), times);
+        for (const Message& m : prompter.messages())
+            EXPECT_EQ(m, expected);
+    }
+};
+
+TEST_F(HelpWindowSearch, SearchSelectsTheFirstOccurrenceIgnoringCase) {
+    search("SLOT10:");
+    EXPECT_EQ(form3.SelStart, document.find("Slot10:"));
+    EXPECT_EQ(selected(), "Slot10:") << "the document keeps its own letter case";
+    EXPECT_EQ(form3.ssearchtext, "SLOT10:");
+    EXPECT_EQ(form3.sst, document);
+}
+
+TEST_F(HelpWindowSearch, EmptySearchPutsTheCaretAtTheStart) {
+    form3.SelStart = 30;
+    form3.SelLength = 4;
+    search("");
+    EXPECT_EQ(form3.SelStart, 0u);
+    EXPECT_EQ(form3.SelLength, 0u);
+    expectNotFoundShown(0);
+}
+
+TEST_F(HelpWindowSearch, NotFoundIsSaidOncePerClickAndKeepsTheSelection) {
+    search("slot10");
+    const std::size_t start = form3.SelStart;
+    prompter.answerMessage(Answer::Ok).answerMessage(Answer::Ok).answerMessage(Answer::Ok);
+    search("missing");
+    form3.Command3_Click(editor);
+    form3.Command3_Click(editor);
+    expectNotFoundShown(3);
+    EXPECT_EQ(form3.SelStart, start);
+    EXPECT_EQ(form3.SelLength, 6u);
+    EXPECT_EQ(form3.ssearchtext, "missing");
+}
+
+TEST_F(HelpWindowSearch, FindNextStepsOnAndWrapsWithoutAMessage) {
+    search("slot10");
+    EXPECT_EQ(form3.SelStart, nth("lot10", 0) - 1);
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.SelStart, document.find("slot10"));
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.SelStart, document.find("slot10 and"));
+    form3.Command3_Click(editor); // the last occurrence: back to the first
+    EXPECT_EQ(form3.SelStart, document.find("Slot10:"));
+    EXPECT_EQ(form3.sst, document) << "the wrap makes the working copy whole again";
+    expectNotFoundShown(0);
+}
+
+TEST_F(HelpWindowSearch, FindNextReselectsASingleOccurrence) {
+    search("circular bind steps");
+    const std::size_t at = document.find("circular bind steps");
+    for (int i = 0; i < 3; ++i) {
+        form3.Command3_Click(editor);
+        EXPECT_EQ(form3.SelStart, at);
+        EXPECT_EQ(selected(), "circular bind steps");
+    }
+    expectNotFoundShown(0);
+}
+
+TEST_F(HelpWindowSearch, FindNextGoesOnAfterTheFurthestPointEvenWhenTheCaretMovesBack) {
+    search("slot10");
+    form3.Command3_Click(editor);
+    form3.Command3_Click(editor); // the third occurrence; the second is now passed
+    form3.SelStart = 0;           // the user clicks back at the top
+    form3.SelLength = 0;
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.SelStart, document.find("slot10 and"));
+}
+
+TEST_F(HelpWindowSearch, FindNextSearchesForTheLastSearchNotTheBox) {
+    search("bind");
+    form3.searchtextbox = "Errors";
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.SelStart, document.find("Binds:"));
+    EXPECT_EQ(form3.ssearchtext, "bind");
+}
+
+TEST_F(HelpWindowSearch, TheLastSearchSurvivesClosingTheWindow) {
+    search("slot10");
+    form3.Command3_Click(editor);
+    form3.Command3_Click(editor);
+    form3.Form_Load(std::string(document)); // closed and opened again
+    EXPECT_EQ(form3.searchtextbox, "");
+    EXPECT_EQ(form3.SelStart, 0u);
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.SelStart, document.find("slot10 and"))
+        << "the old working copy still holds what was passed";
+}
+
+TEST_F(HelpWindowSearch, FindNextBeforeAnySearchWorksOnAFreshCopy) {
+    form3.SelStart = 10;
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.sst.size(), document.size());
+    EXPECT_EQ(form3.sst.substr(10), document.substr(10));
+    EXPECT_EQ(form3.SelStart, 0u) << "an empty search text is found at the first position";
+    EXPECT_EQ(form3.SelLength, 0u);
+    expectNotFoundShown(0);
+}
+
+TEST_F(HelpWindowSearch, BlankingStopsAtTheEndOfTheWorkingCopy) {
+    search("split the bind.");
+    form3.Command3_Click(editor); // ends at the document's last character but one
+    EXPECT_EQ(form3.sst.size(), document.size());
+    EXPECT_EQ(selected(), "Split the bind.");
+}
+
+class HelpWindowJump : public HelpWindowSearch, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(HelpWindowJump, SelectsItsHeadingAndClearsEveryFlag) {
+    const HelpSection& section = helpSections[GetParam()];
+    editor.*section.flag = 1;
+    search("slot10"); // the jump must leave the search state alone
+    const std::string sst = form3.sst;
+    form3.Timer1_Timer(editor);
+    EXPECT_EQ(form3.searchtextbox, section.heading);
+    EXPECT_EQ(form3.SelStart, document.find(section.heading));
+    EXPECT_EQ(selected(), section.heading);
+    EXPECT_EQ(form3.ssearchtext, "slot10");
+    EXPECT_EQ(form3.sst, sst);
+    for (const HelpSection& s : helpSections)
+        EXPECT_EQ(editor.*s.flag, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, HelpWindowJump, ::testing::Values(0u, 1u, 2u, 3u));
+
+TEST(HelpSections, SelectionLengthsAreTheHeadingLengths) {
+    EXPECT_EQ(helpSections[0].heading.size(), 20u);
+    EXPECT_EQ(helpSections[1].heading.size(), 15u);
+    EXPECT_EQ(helpSections[2].heading.size(), 7u);
+    EXPECT_EQ(helpSections[3].heading.size(), 11u);
+}
+
+TEST_F(HelpWindowSearch, JumpWithNoFlagSelectsNothingAndStillClearsTheFlags) {
+    editor.showhelp2 = 7;
+    form3.Timer1_Timer(editor);
+    EXPECT_EQ(form3.searchtextbox, "");
+    EXPECT_EQ(form3.SelStart, 0u);
+    EXPECT_EQ(form3.SelLength, 0u);
+    EXPECT_EQ(editor.showhelp2, 0);
+}
+
+TEST_F(HelpWindowSearch, JumpWithSeveralFlagsEndsOnTheLast) {
+    editor.showhelp1 = 1;
+    editor.showhelp3 = 1;
+    form3.Timer1_Timer(editor);
+    EXPECT_EQ(form3.searchtextbox, "Slot10:");
+    EXPECT_EQ(selected(), "Slot10:");
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,123 @@
+#include "settings/Slot10Settings.h"
+
+#include "ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+class Slot10Window : public ::testing::Test {
+  protected:
+    testing::ScriptedPrompter prompter;
+    Editor editor{prompter};
+    Slot10Settings form4{editor};
+
+    void SetUp() override { Form_Load(editor); }
+};
+
+TEST_F(Slot10Window, LoadsTheStoredStringAndFactor) {
+    form4.Form_Load();
+    EXPECT_EQ(form4.waitno, "5");
+    EXPECT_EQ(form4.slot10box, defaultSlot10s);
+
+    editor.slot10 = "slot10s";
+    editor.slot10s = "  slot10;wait";
+    Slot10Settings again{editor};
+    again.Form_Load();
+    EXPECT_EQ(again.waitno, "1");
+    EXPECT_EQ(again.slot10box, "  slot10;wait");
+}
+
+TEST_F(Slot10Window, FactorTextOutsideTheTableLeavesTheInitialText) {
+    for (const char* odd : {"slot10s;slot10s;", "SLOT10S", "",
+                            "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;"
+                            "slot10s;slot10s"}) {
+        editor.slot10 = odd;
+        Slot10Settings window{editor};
+        window.Form_Load();
+        EXPECT_EQ(window.waitno, "waitno") << odd;
+        window.slot10box = "x";
+        window.savebutton_Click();
+        EXPECT_EQ(editor.slot10, odd) << "an unread factor must not change slot10";
+        EXPECT_EQ(editor.slot10s, "x") << "the string is stored all the same";
+    }
+}
+
+struct FactorCase {
+    const char* text;
+    int factor; // 0: selects none
+};
+
+class FactorText : public ::testing::TestWithParam<FactorCase> {};
+
+TEST_P(FactorText, SelectsOnlyTheValuesOneToSeven) {
+    const FactorCase& c = GetParam();
+    const auto factor = slot10Factor(c.text);
+    if (c.factor == 0)
+        EXPECT_FALSE(factor.has_value()) << '"' << c.text << '"';
+    else
+        EXPECT_EQ(factor, c.factor) << '"' << c.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, FactorText,
+                         ::testing::Values(FactorCase{"1", 1}, FactorCase{"7", 7}, FactorCase{"07", 7},
+                                           FactorCase{" 7 ", 7}, FactorCase{"7.0", 7}, FactorCase{"5.", 5},
+                                           FactorCase{"005.000", 5}, FactorCase{"8", 0}, FactorCase{"0", 0},
+                                           FactorCase{"2.5", 0}, FactorCase{"70", 0}, FactorCase{"", 0},
+                                           FactorCase{"waitno", 0}, FactorCase{".", 0}, FactorCase{"3a", 0},
+                                           FactorCase{"-3", 0}, FactorCase{"1 2", 0},
+                                           FactorCase{"99999999999999999999", 0}));
+
+TEST_F(Slot10Window, SaveStoresTheFactorText) {
+    form4.Form_Load();
+    form4.waitno = " 07 ";
+    form4.savebutton_Click();
+    EXPECT_EQ(editor.slot10, "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s");
+    form4.waitno = "1";
+    form4.savebutton_Click();
+    EXPECT_EQ(editor.slot10, "slot10s");
+    form4.waitno = "2.5";
+    form4.savebutton_Click();
+    EXPECT_EQ(editor.slot10, "slot10s");
+}
+
+TEST(StoredSlot10s, DropsOneTrailingSemicolonThenTrailingSpaces) {
+    EXPECT_EQ(storedSlot10s("slot10;wait;"), "slot10;wait");
+    EXPECT_EQ(storedSlot10s("slot10;wait; "), "slot10;wait;");
+    EXPECT_EQ(storedSlot10s("slot10;wait;;"), "slot10;wait;");
+    EXPECT_EQ(storedSlot10s("slot10  ;"), "slot10");
+    EXPECT_EQ(storedSlot10s(";"), "");
+    EXPECT_EQ(storedSlot10s(""), "");
+    EXPECT_EQ(storedSlot10s("  slot10   "), "  slot10");
+    EXPECT_EQ(storedSlot10s("slot10\t"), "slot10\t") << "only spaces are trimmed";
+}
+
+TEST_F(Slot10Window, ResetPutsTheDefaultsIntoTheBoxesOnly) {
+    editor.slot10 = "slot10s";
+    editor.slot10s = "wait";
+    form4.Form_Load();
+    form4.defaultbutton_Click();
+    EXPECT_EQ(form4.waitno, "5");
+    EXPECT_EQ(form4.slot10box, defaultSlot10s);
+    EXPECT_EQ(editor.slot10, "slot10s");
+    EXPECT_EQ(editor.slot10s, "wait");
+    form4.savebutton_Click();
+    EXPECT_EQ(editor.slot10, defaultSlot10);
+    EXPECT_EQ(editor.slot10s, defaultSlot10s);
+}
+
+TEST_F(Slot10Window, HelpSetsItsFlagBeforeTheHelpWindowShows) {
+    form4.Form_Load();
+    form4.slot10box = "edited";
+    int flagSeen = -1;
+    prompter.onHelp = [&] { flagSeen = editor.showhelp3; };
+    form4.Command1_Click();
+    EXPECT_EQ(flagSeen, 1);
+    EXPECT_EQ(prompter.helpCount(), 1);
+    EXPECT_EQ(form4.slot10box, "edited");
+    EXPECT_EQ(editor.slot10s, defaultSlot10s);
+}
+
+} // namespace
+} // namespace vantrel
