@@ -1,0 +1,173 @@
+#include "platform/AtomicFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kMaxLinkHops = 40;
+constexpr int kTempNameTries = 100;
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t kPermissionBits = 07777;
+constexpr mode_t kNewFileMode = 0666; // narrowed by the umask, as for any new file
+
+std::string reason(int error) {
+    return std::strerror(error);
+}
+
+// Write permission as the file's marks give it, also for a user the kernel would let through.
+bool markedWritable(const std::string& path, const struct stat& st) {
+    return (st.st_mode & kAnyWrite) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::string parent = std::filesystem::path(path).parent_path().string();
+    return parent.empty() ? "." : parent;
+}
+
+// The file a chain of symbolic links ends at (which need not exist yet).
+std::optional<std::string> followLinks(std::string path, int& error) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+        if (n < 0) {
+            error = errno;
+            return std::nullopt;
+        }
+        link.resize(static_cast<size_t>(n));
+        path = link.front() == '/' ? link : folderOf(path) + "/" + link;
+    }
+    error = ELOOP;
+    return std::nullopt;
+}
+
+int writeAll(int fd, std::string_view bytes, const FileCalls& calls) {
+    while (!bytes.empty()) {
+        const ssize_t n = calls.write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return 0;
+}
+
+// Writes, syncs and closes; the error of the first step that failed, or 0.
+int finish(int fd, std::string_view bytes, const FileCalls& calls) {
+    int error = writeAll(fd, bytes, calls);
+    if (error == 0 && calls.fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
+// Opens a new file beside the target with a name no other file has; -1 with errno on failure.
+int createTemp(const std::string& target, std::string& name) {
+    const std::filesystem::path path(target);
+    const std::string folder = folderOf(target);
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) == 0 && !markedWritable(folder, st)) {
+        errno = EACCES;
+        return -1;
+    }
+    static std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < kTempNameTries; ++attempt) {
+        name =
+            folder + "/." + path.filename().string() + "." + std::to_string(random() % 1000000000) + ".tmp";
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+std::optional<std::string> writeInPlace(const std::string& target, std::string_view bytes,
+                                        const FileCalls& calls) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0)
+        return reason(errno);
+    if (const int error = finish(fd, bytes, calls))
+        return reason(error);
+    return std::nullopt;
+}
+
+void syncFolder(const std::string& target) {
+    const int fd = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd); // the rename is done; a folder that cannot be synced changes nothing of it
+    ::close(fd);
+}
+
+} // namespace
+
+const FileCalls& systemFileCalls() {
+    static const FileCalls calls{::write, ::fsync, ::rename};
+    return calls;
+}
+
+std::optional<std::string> saveFile(const std::string& path, std::string_view bytes, const FileCalls& calls) {
+    int error = 0;
+    const std::optional<std::string> target = followLinks(path, error);
+    if (!target)
+        return reason(error);
+
+    struct stat old {};
+    const bool exists = ::stat(target->c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return reason(EISDIR);
+    if (exists && !S_ISREG(old.st_mode))
+        return std::string("Not a regular file");
+    if (exists && !markedWritable(*target, old))
+        return reason(EACCES);
+
+    std::string temp;
+    const int fd = createTemp(*target, temp);
+    if (fd < 0) {
+        error = errno;
+        if (exists && (error == EACCES || error == EPERM))
+            return writeInPlace(*target, bytes, calls);
+        return reason(error);
+    }
+    if (exists && ::fchmod(fd, old.st_mode & kPermissionBits) != 0)
+        error = errno;
+    if (exists) {
+        // A user who may not give the file away keeps it as their own.
+        const bool owned = ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
+                           ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+        static_cast<void>(owned);
+    }
+    if (error == 0)
+        error = finish(fd, bytes, calls);
+    else
+        ::close(fd);
+    if (error == 0 && calls.rename(temp.c_str(), target->c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        return reason(error);
+    }
+    syncFolder(*target);
+    return std::nullopt;
+}
+
+bool pathInUse(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
+} // namespace vantrel

@@ -1,0 +1,35 @@
+// Saving a file so that a failed save never destroys the old one: the new content goes to a
+// temporary file beside the target, is synced, and is renamed over the target.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace vantrel {
+
+// The system calls a save makes on its file; tests replace one to make it fail.
+struct FileCalls {
+    std::function<ssize_t(int fd, const void* data, size_t size)> write;
+    std::function<int(int fd)> fsync;
+    std::function<int(const char* from, const char* to)> rename;
+};
+
+const FileCalls& systemFileCalls();
+
+// Makes `bytes` the whole content of the file at `path`. A symbolic link is followed and its
+// target written; an existing file keeps its permissions; a file marked read-only is refused.
+// Where no temporary file can be made beside the target (a read-only folder), an existing
+// writable target is written in place. Returns the operating system's reason on failure, and
+// no value on success.
+std::optional<std::string> saveFile(const std::string& path, std::string_view bytes,
+                                    const FileCalls& calls = systemFileCalls());
+
+// True when anything exists at the path: a file (hidden ones too), a folder, a link. Also true
+// when that cannot be told.
+bool pathInUse(const std::string& path);
+
+} // namespace vantrel

@@ -1,0 +1,152 @@
+#include "platform/AtomicFile.h"
+
+#include "TempDir.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantrel {
+namespace {
+
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+
+const std::string oldBytes = "old content\r\n";
+const std::string newBytes = "bind a \"+attack\"\r\n\r\n";
+
+mode_t modeOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+size_t entriesIn(const std::string& folder) {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++n;
+    return n;
+}
+
+// System calls with one of them failing as a full disk or a lost rename would.
+FileCalls failing(const char* which, int error) {
+    FileCalls calls = systemFileCalls();
+    auto fail = [error] {
+        errno = error;
+        return -1;
+    };
+    if (std::string(which) == "write")
+        calls.write = [fail](int, const void*, size_t) -> ssize_t { return fail(); };
+    if (std::string(which) == "fsync")
+        calls.fsync = [fail](int) { return fail(); };
+    if (std::string(which) == "rename")
+        calls.rename = [fail](const char*, const char*) { return fail(); };
+    return calls;
+}
+
+class AtomicSave : public ::testing::Test {
+  protected:
+    TempDir dir;
+};
+
+TEST_F(AtomicSave, NewFileGetsTheBytesAndTheUsualPermissions) {
+    const std::string path = dir.path("new.cfg");
+    const mode_t mask = ::umask(022);
+    EXPECT_EQ(saveFile(path, newBytes), std::nullopt);
+    ::umask(mask);
+    EXPECT_EQ(readBytes(path), newBytes);
+    EXPECT_EQ(modeOf(path), 0644u);
+    EXPECT_EQ(entriesIn(dir.dir()), 1u) << "no temporary file left";
+}
+
+TEST_F(AtomicSave, ReplacingKeepsTheOldPermissions) {
+    const std::string path = dir.path("x.cfg");
+    writeBytes(path, oldBytes);
+    ::chmod(path.c_str(), 0640);
+    EXPECT_EQ(saveFile(path, newBytes), std::nullopt);
+    EXPECT_EQ(readBytes(path), newBytes);
+    EXPECT_EQ(modeOf(path), 0640u);
+    EXPECT_EQ(saveFile(path, ""), std::nullopt);
+    EXPECT_EQ(readBytes(path), "");
+}
+
+TEST_F(AtomicSave, FailuresLeaveTheOldFileAndNoTemporaryFile) {
+    const std::string path = dir.path("x.cfg");
+    writeBytes(path, oldBytes);
+    struct Case {
+        const char* call;
+        int error;
+    };
+    for (const Case c : {Case{"write", ENOSPC}, Case{"fsync", EIO}, Case{"rename", EXDEV}}) {
+        EXPECT_EQ(saveFile(path, newBytes, failing(c.call, c.error)), std::strerror(c.error)) << c.call;
+        EXPECT_EQ(readBytes(path), oldBytes) << c.call;
+        EXPECT_EQ(entriesIn(dir.dir()), 1u) << c.call;
+    }
+}
+
+TEST_F(AtomicSave, ShortWritesAreCarriedOn) {
+    FileCalls calls = systemFileCalls();
+    calls.write = [](int fd, const void* data, size_t size) {
+        return ::write(fd, data, size > 3 ? 3 : size);
+    };
+    const std::string path = dir.path("x.cfg");
+    EXPECT_EQ(saveFile(path, newBytes, calls), std::nullopt);
+    EXPECT_EQ(readBytes(path), newBytes);
+}
+
+TEST_F(AtomicSave, ReadOnlyFileIsRefused) {
+    const std::string path = dir.path("x.cfg");
+    writeBytes(path, oldBytes);
+    ::chmod(path.c_str(), 0444);
+    EXPECT_EQ(saveFile(path, newBytes), std::strerror(EACCES));
+    EXPECT_EQ(readBytes(path), oldBytes);
+    EXPECT_EQ(modeOf(path), 0444u);
+}
+
+TEST_F(AtomicSave, FolderAndMissingFolderAreReported) {
+    EXPECT_EQ(saveFile(dir.dir(), newBytes), std::strerror(EISDIR));
+    EXPECT_EQ(saveFile(dir.path("no/x.cfg"), newBytes), std::strerror(ENOENT));
+    EXPECT_EQ(entriesIn(dir.dir()), 0u);
+}
+
+TEST_F(AtomicSave, SymbolicLinksAreFollowed) {
+    const std::string real = dir.path("real.cfg");
+    writeBytes(real, oldBytes);
+    ::symlink("real.cfg", dir.path("link.cfg").c_str());
+    EXPECT_EQ(saveFile(dir.path("link.cfg"), newBytes), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path("link.cfg")));
+    EXPECT_EQ(readBytes(real), newBytes);
+
+    ::symlink(dir.path("later.cfg").c_str(), dir.path("dangling.cfg").c_str());
+    EXPECT_EQ(saveFile(dir.path("dangling.cfg"), newBytes), std::nullopt);
+    EXPECT_EQ(readBytes(dir.path("later.cfg")), newBytes);
+}
+
+TEST_F(AtomicSave, ReadOnlyFolderIsWrittenInPlaceOnlyWhenTheFileExists) {
+    const std::string folder = dir.path("ro");
+    ::mkdir(folder.c_str(), 0755);
+    writeBytes(folder + "/x.cfg", oldBytes);
+    ::chmod(folder.c_str(), 0555);
+    EXPECT_EQ(saveFile(folder + "/x.cfg", newBytes), std::nullopt);
+    EXPECT_EQ(readBytes(folder + "/x.cfg"), newBytes);
+    EXPECT_EQ(saveFile(folder + "/y.cfg", newBytes), std::strerror(EACCES));
+    EXPECT_EQ(entriesIn(folder), 1u);
+}
+
+TEST(PathInUse, AnythingAtThePathCounts) {
+    TempDir dir;
+    writeBytes(dir.path(".hidden.cfg"), oldBytes);
+    ::symlink("nowhere", dir.path("dangling").c_str());
+    EXPECT_TRUE(pathInUse(dir.path(".hidden.cfg")));
+    EXPECT_TRUE(pathInUse(dir.path("dangling")));
+    EXPECT_TRUE(pathInUse(dir.dir()));
+    EXPECT_FALSE(pathInUse(dir.path("absent.cfg")));
+    EXPECT_FALSE(pathInUse(dir.path(".hidden.cfg/below")));
+}
+
+} // namespace
+} // namespace vantrel
