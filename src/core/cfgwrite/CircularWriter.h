@@ -1,0 +1,25 @@
+// The circular block of one key: the alias chain that steps through a circular-bind slot's binds.
+#pragma once
+
+#include "cfgwrite/ConfigText.h"
+#include "circular/CircularTable.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+// Appends the circular block of the key named `savekeyname` (as bind lines name it) whose bind is
+// `savekeybind`, and returns true. Returns false and writes nothing when the bind is none of the
+// twenty bind markers or its slot's options number is no number, so the caller can write the bind
+// as it stands instead of dropping it.
+bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_view savekeyname,
+                       std::string_view savekeybind);
+
+// A binds list as the chain holds it, bind 1 first, at most seven: every entry without the spaces
+// at its end (and, after the first, at its start); an empty entry takes no place, and the seventh
+// place ends the list whether or not an entry fills it.
+std::vector<std::string_view> chainBinds(const std::vector<std::string>& binds);
+
+} // namespace vantrel

@@ -1,0 +1,23 @@
+#include "cfgwrite/ConfigText.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+std::string quoted(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    out += text;
+    std::replace(out.begin() + 1, out.end(), '"', '\'');
+    out += '"';
+    return out;
+}
+
+std::string bindKeyName(const KeyRow& row) {
+    if (row.game.find(';') != std::string_view::npos)
+        return quoted(row.game);
+    return std::string(row.game);
+}
+
+} // namespace vantrel

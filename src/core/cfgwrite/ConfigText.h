@@ -1,0 +1,35 @@
+// The configuration file's text as it is built: lines ended by CR LF, quoted bodies, key names.
+#pragma once
+
+#include "keys/KeyTable.h"
+
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+class ConfigText {
+  public:
+    // One line made of the pieces, then CR LF.
+    template <typename... Pieces> void line(const Pieces&... pieces) {
+        (bytes_.append(std::string_view(pieces)), ...);
+        bytes_.append("\r\n");
+    }
+    void emptyLine() { bytes_.append("\r\n"); }
+    void reserve(size_t n) { bytes_.reserve(n); }
+    const std::string& bytes() const { return bytes_; }
+    std::string take() { return std::move(bytes_); }
+
+  private:
+    std::string bytes_;
+};
+
+// The text between double quotes. The console has no escape for a double quote inside one, so
+// an inner quote would end the body early and let what follows run as commands: it becomes '.
+std::string quoted(std::string_view text);
+
+// The key's name as a bind line names it. The console ends a command at every ";" outside
+// quotes, so the semicolon key is named between double quotes.
+std::string bindKeyName(const KeyRow& row);
+
+} // namespace vantrel

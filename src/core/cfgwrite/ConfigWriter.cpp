@@ -1,0 +1,71 @@
+#include "cfgwrite/ConfigWriter.h"
+
+#include "cfgwrite/CircularWriter.h"
+#include "cfgwrite/ConfigText.h"
+#include "text/Text.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::string_view circularPattern = "aCB*";
+// Room for a typical key block, so that a full store is built without regrowing the text.
+constexpr size_t kBytesPerKey = 160;
+
+void writeSettings(ConfigText& out, const Editor& editor) {
+    for (const std::string* rcon : {&editor.srconport, &editor.srconpass}) {
+        if (rcon->empty())
+            continue;
+        out.line(*rcon);
+        out.emptyLine();
+    }
+    out.emptyLine();
+    out.line("alias slot10s ", quoted(editor.slot10s));
+    out.emptyLine();
+    if (editor.ssettings.empty())
+        return;
+    for (size_t i = 0; i < editor.ssettings.size(); ++i) {
+        std::string_view kept = trimRight(editor.ssettings[i]);
+        out.line(i == 0 ? kept : trimLeft(kept));
+    }
+    out.emptyLine();
+}
+
+void writeKey(ConfigText& out, const Editor& editor, const KeyRow& row, const std::string& bind) {
+    const std::string name = bindKeyName(row);
+    if (isHoldAliasBind(bind)) {
+        out.line("bind ", name, " +a", row.suffix);
+        out.line("alias +a", row.suffix, " ", quoted(bind));
+        out.line("alias -a", row.suffix, " ", quoted(editor.slot10));
+        out.emptyLine();
+        return;
+    }
+    // A bind that only looks like a marker is still the key's bind: written plain, not dropped.
+    if (like(bind, circularPattern) && writecircularbind(out, editor.form6, name, bind))
+        return;
+    out.line("bind ", name, " ", quoted(bind));
+    out.emptyLine();
+}
+
+} // namespace
+
+bool isHoldAliasBind(std::string_view bind) {
+    return std::any_of(HoldAliasPatterns.begin(), HoldAliasPatterns.end(),
+                       [bind](std::string_view pattern) { return like(bind, pattern); });
+}
+
+std::string writeConfig(const Editor& editor) {
+    ConfigText out;
+    out.reserve(kLiveKeyCount * kBytesPerKey);
+    writeSettings(out, editor);
+    for (KeyIndex key : fileOrder()) {
+        const std::string& bind = editor.bind(key);
+        if (!bind.empty())
+            writeKey(out, editor, keyTable[key], bind);
+    }
+    return out.take();
+}
+
+} // namespace vantrel
