@@ -3,7 +3,20 @@
 
 #include "app/Editor.h"
 
+#include <string_view>
+
 namespace vantrel {
+
+// A bind of this many characters or more draws the length warning.
+inline constexpr size_t kLongBindLength = 232;
+
+inline constexpr const char* longBindWarning =
+    "The current bind is too long and so might not work properly. Do you want to see the help file?";
+inline constexpr const char* longBindTitle = "Error";
+
+// The number of characters the user sees in a text: UTF-8 code points, where each byte that
+// belongs to no valid sequence counts as one character.
+size_t characterCount(std::string_view text);
 
 void savetokey_Click(Editor& editor);
 

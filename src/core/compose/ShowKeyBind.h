@@ -6,6 +6,9 @@
 
 namespace vantrel {
 
+// Fetches the selected key's bind into cbind, resets the composer, sets the controls from the
+// commands and messages found in the bind, and leaves cbind holding the stored text exactly.
+// With no key selected, the text already in cbind is taken apart.
 void showkeybind(Editor& editor);
 
 } // namespace vantrel

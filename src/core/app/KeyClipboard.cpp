@@ -1,0 +1,18 @@
+#include "app/KeyClipboard.h"
+
+#include "compose/ShowKeyBind.h"
+
+namespace vantrel {
+
+void menu_key_copy_Click(Editor& editor) {
+    if (const auto key = editor.selectedKey(Case::Exact))
+        editor.skeycopy = editor.bind(*key);
+}
+
+void menu_key_paste_Click(Editor& editor) {
+    if (const auto key = editor.selectedKey(Case::Exact))
+        editor.bind(*key) = editor.skeycopy;
+    showkeybind(editor);
+}
+
+} // namespace vantrel

@@ -1,0 +1,13 @@
+// Key Functions > Copy and Paste: the bind of the selected key through the editor's own clipboard.
+#pragma once
+
+#include "app/Editor.h"
+
+namespace vantrel {
+
+// Copies the selected key's stored bind (not cbind) into skeycopy; nothing without a selected key.
+void menu_key_copy_Click(Editor& editor);
+// Stores skeycopy on the selected key, then shows the selected key's bind; repaints nothing.
+void menu_key_paste_Click(Editor& editor);
+
+} // namespace vantrel

@@ -1,0 +1,196 @@
+#include "compose/SaveToKey.h"
+
+#include "app/Selection.h"
+#include "compose/Composer.h"
+
+#include "ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+class SaveToKey : public ::testing::Test {
+  protected:
+    testing::ScriptedPrompter prompter;
+    Editor editor{prompter};
+
+    void SetUp() override { Form_Load(editor); }
+    std::string& bindOf(std::string_view id) { return editor.bind(*keyById(id, Case::Exact)); }
+    Colour colour(std::string_view button) const { return editor.colours.of(button); }
+    static std::string repeat(std::string_view unit, size_t n) {
+        std::string out;
+        while (n-- > 0)
+            out += unit;
+        return out;
+    }
+};
+
+const Message longBindQuestion{
+    "The current bind is too long and so might not work properly. Do you want to see the help file?", "Error",
+    Buttons::YesNo, Answer::No, Icon::None};
+
+TEST_F(SaveToKey, StoresABindOf231CharactersSilently) {
+    keyClick(editor, "keyA");
+    editor.cbind = repeat("x", 231);
+    savetokey_Click(editor);
+    EXPECT_EQ(bindOf("keyA"), editor.cbind);
+    EXPECT_TRUE(prompter.calls().empty());
+}
+
+TEST_F(SaveToKey, WarnsAt232AndStoresAfterNo) {
+    keyClick(editor, "keyA");
+    editor.cbind = repeat("x", 232);
+    prompter.answerMessage(Answer::No);
+    savetokey_Click(editor);
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages()[0], longBindQuestion);
+    EXPECT_EQ(prompter.helpCount(), 0);
+    EXPECT_EQ(editor.showhelp1, 0);
+    EXPECT_EQ(bindOf("keyA"), editor.cbind);
+}
+
+TEST_F(SaveToKey, YesShowsHelpAtItsSectionBeforeStoring) {
+    keyClick(editor, "keyA");
+    editor.cbind = repeat("x", 300);
+    prompter.answerMessage(Answer::Yes);
+    prompter.onHelp = [&] {
+        EXPECT_EQ(editor.showhelp1, 1);
+        EXPECT_EQ(bindOf("keyA"), "") << "stored only after the help window closes";
+    };
+    savetokey_Click(editor);
+    EXPECT_EQ(prompter.helpCount(), 1);
+    EXPECT_EQ(bindOf("keyA"), repeat("x", 300));
+}
+
+TEST_F(SaveToKey, LengthCountsCharactersNotBytes) {
+    keyClick(editor, "keyA");
+    editor.cbind = repeat("\xC3\xA9", 231); // 231 characters, 462 bytes
+    savetokey_Click(editor);
+    EXPECT_TRUE(prompter.messages().empty());
+    editor.cbind = repeat("\xE2\x82\xAC", 232);
+    prompter.answerMessage(Answer::No);
+    savetokey_Click(editor);
+    EXPECT_EQ(prompter.messages().size(), 1u);
+}
+
+TEST(CharacterCount, CountsCodePointsAndEachStrayByteAsOne) {
+    EXPECT_EQ(characterCount(""), 0u);
+    EXPECT_EQ(characterCount("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), 4u);
+    EXPECT_EQ(characterCount("\xFF\xFE"), 2u);
+    EXPECT_EQ(characterCount("\xE2\x82"), 2u);     // cut-off sequence
+    EXPECT_EQ(characterCount("\xED\xA0\x80"), 3u); // encoded surrogate
+    EXPECT_EQ(characterCount("\xC0\xAF"), 2u);     // overlong form
+    EXPECT_EQ(characterCount("\xE2\x82"
+                             "a"),
+              3u); // a sequence broken by a letter
+}
+
+TEST_F(SaveToKey, WithoutASelectedKeyWarnsButStoresNothing) {
+    editor.cbind = repeat("x", 232);
+    prompter.answerMessage(Answer::No);
+    const auto store = editor.store;
+    savetokey_Click(editor);
+    EXPECT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(editor.store, store);
+}
+
+TEST_F(SaveToKey, WithoutASelectedKeyANonEmptyBindChangesNothing) {
+    selectPistol(editor, Pistol::Usp);
+    const auto store = editor.store;
+    const auto controls = editor.controls;
+    const auto parts = editor.parts;
+    savetokey_Click(editor);
+    EXPECT_EQ(editor.store, store);
+    EXPECT_EQ(editor.controls, controls);
+    EXPECT_EQ(editor.parts, parts);
+    EXPECT_EQ(editor.cbind, "buy;menuselect 1;menuselect 1;");
+    for (std::string_view b : ButtonColours::buttons())
+        EXPECT_NE(colour(b), Colour::Selection) << b;
+}
+
+TEST_F(SaveToKey, NonEmptyBindLeavesTheComposerAndOtherKeysAlone) {
+    bindOf("keyB") = "wait;";
+    keyClick(editor, "keyA");
+    selectGun(editor, Gun::Awm);
+    saybox_Change(editor, "hi");
+    const auto controls = editor.controls;
+    const auto parts = editor.parts;
+    const std::string cbind = editor.cbind;
+    editor.colours.paint("keyA", Colour::Bound);
+    savetokey_Click(editor);
+    EXPECT_EQ(bindOf("keyA"), cbind);
+    EXPECT_EQ(editor.cbind, cbind);
+    EXPECT_EQ(editor.controls, controls);
+    EXPECT_EQ(editor.parts, parts);
+    EXPECT_EQ(colour("keyA"), Colour::Selection);
+    EXPECT_EQ(colour("keyB"), Colour::Bound);
+}
+
+TEST_F(SaveToKey, EmptyBindClearsTheKeyAndResetsTheComposer) {
+    bindOf("keyA") = "buyequip;menuselect 4;say hi;";
+    keyClick(editor, "keyA");
+    ASSERT_TRUE(editor.controls.hegren);
+    editor.cbind = "";
+    savetokey_Click(editor);
+    EXPECT_EQ(bindOf("keyA"), "");
+    EXPECT_EQ(colour("keyA"), Colour::Selection);
+    EXPECT_EQ(editor.cbind, "");
+    EXPECT_EQ(editor.parts, BindParts{});
+    EXPECT_FALSE(editor.controls.hegren);
+    EXPECT_EQ(editor.controls.saybox, "");
+}
+
+TEST_F(SaveToKey, EmptyBindWithoutASelectedKeyOnlyResets) {
+    selectArmour(editor, Armour::Kevlar);
+    editor.cbind = "";
+    const auto store = editor.store;
+    savetokey_Click(editor);
+    EXPECT_EQ(editor.store, store);
+    EXPECT_EQ(editor.controls.armour, Armour::None);
+    EXPECT_EQ(editor.cbind, "");
+}
+
+TEST_F(SaveToKey, BlankTextIsABind) {
+    keyClick(editor, "keyA");
+    selectPistol(editor, Pistol::Usp);
+    editor.cbind = " ";
+    savetokey_Click(editor);
+    EXPECT_EQ(bindOf("keyA"), " ");
+    EXPECT_EQ(editor.controls.pistol, Pistol::Usp);
+    EXPECT_EQ(editor.cbind, " ");
+}
+
+TEST_F(SaveToKey, RightHandModifierWritesTheLeftKeyAndPaintsBoth) {
+    for (auto [right, left] : {std::pair{"keyRALT", "keyLALT"}, std::pair{"keyRCONTROL", "keyLCONTROL"},
+                               std::pair{"keyRSHIFT", "keyLSHIFT"}}) {
+        keyClick(editor, right);
+        editor.colours.paint(left, Colour::Unbound);
+        editor.colours.paint(right, Colour::Unbound);
+        editor.cbind = std::string("echo ") + right + ";";
+        savetokey_Click(editor);
+        EXPECT_EQ(bindOf(left), editor.cbind);
+        EXPECT_EQ(colour(left), Colour::Selection);
+        EXPECT_EQ(colour(right), Colour::Selection);
+    }
+}
+
+TEST_F(SaveToKey, SelectedKeyIsComparedExactly) {
+    editor.selectkey = "KEYA";
+    editor.cbind = "wait;";
+    savetokey_Click(editor);
+    EXPECT_EQ(bindOf("keyA"), "");
+}
+
+TEST_F(SaveToKey, MarkerTextIsStoredLikeAnyOther) {
+    editor.form6.slot(3).binds = {"say a;"};
+    const CircularTable table = editor.form6;
+    keyClick(editor, "keyA");
+    editor.cbind = "aCB3";
+    savetokey_Click(editor);
+    EXPECT_EQ(bindOf("keyA"), "aCB3");
+    EXPECT_EQ(editor.form6, table);
+}
+
+} // namespace
+} // namespace vantrel
