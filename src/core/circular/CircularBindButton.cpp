@@ -1,0 +1,24 @@
+#include "circular/CircularBindButton.h"
+
+#include "circular/Markers.h"
+
+namespace vantrel {
+
+namespace {
+constexpr const char* circularBindsTitle = "Circular binds";
+} // namespace
+
+bool circularbind_Click(Editor& editor) {
+    if (!editor.selectkey) {
+        editor.prompter->message({"Select a key first, then press Circular Bind.", circularBindsTitle});
+        return false;
+    }
+    if (!findMarker(editor.cbind, Case::Exact) && !firstFreeSlot(editor.form6)) {
+        editor.prompter->message(
+            {"All ten circular binds are in use. Clear one with Clear Key first.", circularBindsTitle});
+        return false;
+    }
+    return true;
+}
+
+} // namespace vantrel

@@ -1,0 +1,174 @@
+#include "circular/CircularWindowModel.h"
+
+#include "circular/LookupKeyName.h"
+#include "circular/Templates.h"
+
+#include <charconv>
+
+namespace vantrel {
+
+namespace {
+
+constexpr double kLowestStart = 0;
+constexpr double kHighestStart = 7;
+
+// A decimal number with spaces around it allowed: sign, digits with an optional fraction, an
+// optional exponent. Read without the locale, which the platform may have set to a decimal comma.
+std::optional<double> numberIn(std::string_view text) {
+    text = trim(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.front() == '+' || text.front() == '-')
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+} // namespace
+
+void CircularWindowModel::Form_Load() {
+    c_ = Form6Controls{};
+    closed_ = false;
+    c_.Check2 = kGreyed;
+    c_.combo2Enabled = false;
+    c_.Combo2.clear();
+    c_.combo3Enabled = false;
+    c_.Combo3 = "1";
+    c_.reverselabelVisible = false;
+
+    CircularTable& table = editor_.form6;
+    const auto marker = findMarker(editor_.cbind, Case::Exact);
+    view_ = !marker ? CircularView::Blank : marker->reverse ? CircularView::Reverse : CircularView::Forward;
+    std::vector<std::string> binds;
+    std::string options;
+    if (marker) {
+        const CircularSlot& slot = table.slot(marker->slot);
+        binds = slot.binds;
+        table.lookup = marker->reverse ? slot.k : slot.r;
+        lookupkeyname(table);
+        // A one-way slot has no reverse key to show, whatever an earlier lookup left behind.
+        c_.Combo2 = (!marker->reverse && slot.r.empty()) ? std::string() : table.lookedup;
+        if (!slot.r.empty())
+            setCheck1(kTicked);
+        options = slot.o;
+        if (marker->reverse)
+            lockReverseView();
+    } else {
+        table.lookup.clear();
+    }
+
+    c_.Text = boxesFromBindsList(binds);
+    if (view_ == CircularView::Reverse)
+        mirrorBoxes(c_.Text);
+
+    if (optionsValue(options) > 0) {
+        const Options decoded = decodeOptions(options);
+        c_.Check2 = decoded.state;
+        c_.Combo3 = std::to_string(decoded.start);
+        if (view_ == CircularView::Reverse) {
+            c_.Combo3 = reverseStart(options, bindsShown(c_.Text));
+            c_.Check2 = kGreyed;
+        }
+    } else {
+        c_.Check2 = kGreyed;
+        c_.Combo3 = "1";
+    }
+    if (c_.Check1 == kClear)
+        twoWayRule();
+}
+
+void CircularWindowModel::lockReverseView() {
+    c_.clearAllEnabled = false;
+    c_.saveVisible = false;
+    c_.textEnabled = false;
+    setCheck1(kGreyed);
+    c_.Check2 = kGreyed;
+    c_.reverselabelVisible = true;
+    c_.combo1Enabled = false;
+    c_.combo2Enabled = false;
+    c_.combo3Enabled = false;
+}
+
+void CircularWindowModel::setText(int box, std::string text) {
+    c_.Text.at(static_cast<size_t>(box - 1)) = std::move(text);
+}
+
+void CircularWindowModel::setCombo2(std::string text) {
+    c_.Combo2 = std::move(text);
+}
+
+void CircularWindowModel::setCombo3(std::string text) {
+    c_.Combo3 = std::move(text);
+}
+
+void CircularWindowModel::setCheck1(int value) {
+    if (value == c_.Check1)
+        return;
+    c_.Check1 = value;
+    twoWayRule();
+}
+
+void CircularWindowModel::setCheck2(int value) {
+    c_.Check2 = value;
+}
+
+void CircularWindowModel::twoWayRule() {
+    const bool twoWay = c_.Check1 != kClear;
+    c_.Check2 = twoWay ? kClear : kGreyed;
+    c_.combo2Enabled = twoWay;
+    c_.combo3Enabled = twoWay;
+}
+
+void CircularWindowModel::Combo1_Click(const std::string& item) {
+    c_.Combo1 = item;
+    for (const CircularTemplate& t : circularTemplates) {
+        if (t.name != item)
+            continue;
+        for (size_t k = 0; k < t.binds.size(); ++k)
+            c_.Text[k] = std::string(t.binds[k]);
+        setCheck1(t.Check1);
+        c_.Check2 = t.Check2;
+        c_.combo2Enabled = t.Check1 != kClear;
+        c_.combo3Enabled = t.Check1 != kClear;
+    }
+}
+
+bool CircularWindowModel::Combo3_Validate() {
+    const auto value = numberIn(c_.Combo3);
+    if (value && *value >= kLowestStart && *value <= kHighestStart)
+        return true;
+    editor_.prompter->message({"Please choose a number between 0 and 7 for this field.", "Start at bind"});
+    return false;
+}
+
+bool CircularWindowModel::Combo2_Validate() {
+    if (keyByDisplay(c_.Combo2, Case::Exact))
+        return true;
+    editor_.prompter->message({"Invalid key. Choose from list.", "Reverse key"});
+    return false;
+}
+
+void CircularWindowModel::Command4_Click() {
+    editor_.showhelp2 = 1;
+    editor_.prompter->showHelp();
+}
+
+void CircularWindowModel::Command2_Click() {
+    c_.Text = {};
+    setCheck1(kClear);
+    c_.Check2 = kGreyed;
+    c_.combo2Enabled = false;
+    c_.combo3Enabled = false;
+}
+
+void CircularWindowModel::Command1_Click() {
+    closed_ = true;
+}
+
+} // namespace vantrel

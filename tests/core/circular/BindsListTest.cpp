@@ -1,0 +1,65 @@
+#include "circular/BindsList.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+using List = std::vector<std::string>;
+
+TEST(BindsListFromBoxes, TrimsSpacesAndOneSemicolonAndStopsAtTheFirstEmptyBox) {
+    EXPECT_EQ(bindsListFromBoxes({"name MyNameOne;", "  name MyNameTwo  ", "", "name MyNameFour"}),
+              (List{"name MyNameOne", "name MyNameTwo"}));
+    EXPECT_EQ(bindsListFromBoxes({"name MyNameOne ;", "a;;", " b ; "}), (List{"name MyNameOne", "a;", "b"}));
+    EXPECT_EQ(bindsListFromBoxes({"   ", "ignored"}), List{});
+}
+
+TEST(BindsListFromBoxes, SemicolonAloneIsAnEmptyEntryAndLaterBoxesStillCount) {
+    EXPECT_EQ(bindsListFromBoxes({"a", ";", "b"}), (List{"a", "", "b"}));
+    EXPECT_EQ(bindsListFromBoxes({";"}), List{""});
+}
+
+TEST(BindsListFromBoxes, ByteOfTheOldTerminatorStaysInsideItsEntry) {
+    EXPECT_EQ(bindsListFromBoxes({"say \xA4 x", "b"}), (List{"say \xA4 x", "b"}));
+}
+
+TEST(BoxesFromBindsList, SkipsEmptyEntriesAndTrimsAllButTheFirstEntrysLeadingSpaces) {
+    EXPECT_EQ(boxesFromBindsList({"a", "", "b", "c"}), (BindBoxes{"a", "b", "c"}));
+    EXPECT_EQ(boxesFromBindsList({"  a ", "  b ", "  c "}), (BindBoxes{"  a", "b", "c"}));
+    EXPECT_EQ(boxesFromBindsList({"", "  b "}), (BindBoxes{"b"}));
+    EXPECT_EQ(boxesFromBindsList({}), BindBoxes{});
+}
+
+TEST(BoxesFromBindsList, StopsOnceTheSeventhBoxIsReached) {
+    EXPECT_EQ(boxesFromBindsList({"1", "2", "3", "4", "5", "6", "7", "8"}),
+              (BindBoxes{"1", "2", "3", "4", "5", "6", "7"}));
+    // An empty entry reaching the seventh box ends the filling: "x" is never shown.
+    EXPECT_EQ(boxesFromBindsList({"1", "2", "3", "4", "5", "6", "", "x"}),
+              (BindBoxes{"1", "2", "3", "4", "5", "6"}));
+}
+
+TEST(MirrorBoxes, ReversesTheBindsShown) {
+    BindBoxes boxes{"a", "b", "c"};
+    mirrorBoxes(boxes);
+    EXPECT_EQ(boxes, (BindBoxes{"c", "b", "a"}));
+    BindBoxes one{"a"};
+    mirrorBoxes(one);
+    EXPECT_EQ(one, BindBoxes{"a"});
+    EXPECT_EQ(bindsShown(BindBoxes{"1", "2", "3", "4", "5", "6", "7"}), 7);
+}
+
+TEST(ReverseStart, MirrorsTheForwardStartOverTheBindsShown) {
+    EXPECT_EQ(reverseStart("13", 7), "5");
+    EXPECT_EQ(reverseStart("3", 3), "1");
+    EXPECT_EQ(reverseStart("1", 3), "3");
+    EXPECT_EQ(reverseStart("22", 3), "2");
+    // A forward start beyond the binds starts both directions at bind 1, the last position here.
+    EXPECT_EQ(reverseStart("15", 3), "3");
+    EXPECT_EQ(reverseStart("20", 7), "7");
+    EXPECT_EQ(reverseStart("", 3), "1");
+    EXPECT_EQ(reverseStart("0", 3), "1");
+    EXPECT_EQ(reverseStart("3", 0), "1");
+}
+
+} // namespace
+} // namespace vantrel

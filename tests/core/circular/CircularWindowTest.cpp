@@ -1,0 +1,240 @@
+#include "CircularFixture.h"
+#include "circular/CircularBindButton.h"
+#include "circular/CircularWindowModel.h"
+
+namespace vantrel {
+namespace {
+
+class CircularWindow : public testing::CircularFixture {
+  protected:
+    CircularWindowModel window{editor};
+    const Form6Controls& c() const { return window.controls(); }
+
+    void openOn(const std::string& cbind) {
+        editor.cbind = cbind;
+        window.Form_Load();
+    }
+};
+
+TEST_F(CircularWindow, OpensTheViewTheExactMarkerNames) {
+    makeSlot(3, {"a"}, "keyP", "keyR", "13");
+    openOn("aCB3");
+    EXPECT_EQ(window.view(), CircularView::Forward);
+    for (const char* other : {"acb3", "aCB3 ", "aCB11", "", "jump"}) {
+        openOn(other);
+        EXPECT_EQ(window.view(), CircularView::Blank) << other;
+        EXPECT_EQ(editor.form6.lookup, "") << other;
+    }
+    openOn("aCB3r");
+    EXPECT_EQ(window.view(), CircularView::Reverse);
+}
+
+TEST_F(CircularWindow, BlankEditorStartsEmptyAndOneWay) {
+    openOn("say hi");
+    Form6Controls expected;
+    expected.Check1 = kClear;
+    expected.Check2 = kGreyed;
+    expected.Combo3 = "1";
+    expected.combo2Enabled = false;
+    expected.combo3Enabled = false;
+    EXPECT_EQ(c(), expected);
+}
+
+TEST_F(CircularWindow, ForwardViewOfATwoWaySlot) {
+    makeSlot(2, {"a", "", "b"}, "keyP", "keyconsole", "13");
+    openOn("aCB2");
+    EXPECT_EQ(c().Text, (BindBoxes{"a", "b"}));
+    EXPECT_EQ(c().Check1, kTicked);
+    EXPECT_EQ(c().Check2, kTicked);
+    EXPECT_EQ(c().Combo2, "Console Key");
+    EXPECT_EQ(c().Combo3, "3");
+    EXPECT_TRUE(c().combo2Enabled);
+    EXPECT_TRUE(c().combo3Enabled);
+    EXPECT_TRUE(c().saveVisible);
+    EXPECT_EQ(editor.form6.lookup, "keyconsole");
+}
+
+TEST_F(CircularWindow, ForwardViewDecodesTheOptions) {
+    const std::tuple<const char*, int, const char*> cases[] = {{"13", kTicked, "3"},
+                                                               {"3", kClear, "3"},
+                                                               {"20", kTicked, "10"},
+                                                               {"", kGreyed, "1"},
+                                                               {"0", kGreyed, "1"}};
+    for (const auto& [options, check2, start] : cases) {
+        makeSlot(2, {"a"}, "keyP", "keyR", options);
+        openOn("aCB2");
+        EXPECT_EQ(c().Check2, check2) << options;
+        EXPECT_EQ(c().Combo3, start) << options;
+    }
+}
+
+TEST_F(CircularWindow, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft) {
+    makeSlot(1, {"a"}, "keyA", "keyB", "3");
+    openOn("aCB1");
+    ASSERT_EQ(editor.form6.lookedup, "B");
+    for (const char* options : {"23", "13"}) {
+        makeSlot(2, {"x"}, "keyP", "", options);
+        openOn("aCB2");
+        EXPECT_EQ(c().Check1, kClear) << options;
+        EXPECT_EQ(c().Check2, kGreyed) << options;
+        EXPECT_EQ(c().Combo3, "3") << options;
+        EXPECT_EQ(c().Combo2, "") << options;
+        EXPECT_FALSE(c().combo2Enabled);
+        EXPECT_FALSE(c().combo3Enabled);
+    }
+}
+
+TEST_F(CircularWindow, ReverseViewIsMirroredAndLocked) {
+    makeSlot(3, {"a", "b", "c"}, "keyP", "keyR", "11");
+    openOn("aCB3r");
+    EXPECT_EQ(c().Text, (BindBoxes{"c", "b", "a"}));
+    EXPECT_EQ(c().Combo2, "P");
+    EXPECT_EQ(editor.form6.lookup, "keyP");
+    EXPECT_EQ(c().Combo3, "3"); // bind 1, where the forward direction starts
+    EXPECT_EQ(c().Check1, kGreyed);
+    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_FALSE(c().saveVisible);
+    EXPECT_FALSE(c().clearAllEnabled);
+    EXPECT_FALSE(c().textEnabled);
+    EXPECT_FALSE(c().combo1Enabled);
+    EXPECT_FALSE(c().combo2Enabled);
+    EXPECT_FALSE(c().combo3Enabled);
+    EXPECT_TRUE(c().reverselabelVisible);
+}
+
+TEST_F(CircularWindow, TemplatesFillTheBoxesButNotTheKeyOrStart) {
+    makeSlot(2, {"a"}, "keyP", "keyR", "14");
+    openOn("aCB2");
+    window.Combo1_Click("Nameswap one-way");
+    EXPECT_EQ(c().Text[6], "name MyNameSeven");
+    EXPECT_EQ(c().Check1, kClear);
+    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_FALSE(c().combo2Enabled);
+    window.Combo1_Click("Volume two-way");
+    EXPECT_EQ(c().Text[0], "volume 0.0;developer 1; echo VOLUME 0.0;developer 0");
+    EXPECT_EQ(c().Text[6], "volume 1.0;developer 1; echo VOLUME 1.0;developer 0;");
+    EXPECT_EQ(c().Check1, kTicked);
+    EXPECT_EQ(c().Check2, kTicked);
+    EXPECT_TRUE(c().combo2Enabled);
+    EXPECT_TRUE(c().combo3Enabled);
+    EXPECT_EQ(c().Combo2, "R");
+    EXPECT_EQ(c().Combo3, "4");
+}
+
+TEST_F(CircularWindow, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
+    makeSlot(2, {"a", "b"}, "keyP", "keyR", "4");
+    openOn("aCB2");
+    window.Command2_Click();
+    EXPECT_EQ(c().Text, BindBoxes{});
+    EXPECT_EQ(c().Check1, kClear);
+    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_FALSE(c().combo2Enabled);
+    EXPECT_FALSE(c().combo3Enabled);
+    EXPECT_EQ(c().Combo2, "R");
+    EXPECT_EQ(c().Combo3, "4");
+    EXPECT_FALSE(window.closed());
+}
+
+TEST_F(CircularWindow, TwoWayRuleRunsOnEveryChange) {
+    openOn("");
+    window.setCheck1(kTicked);
+    EXPECT_EQ(c().Check2, kClear);
+    EXPECT_TRUE(c().combo2Enabled);
+    window.setCheck2(kTicked);
+    window.setCheck1(kTicked); // no change, no rule
+    EXPECT_EQ(c().Check2, kTicked);
+    window.setCheck1(kClear);
+    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_FALSE(c().combo3Enabled);
+}
+
+TEST_F(CircularWindow, StartCheckAcceptsNumbersFromZeroToSeven) {
+    openOn("");
+    for (const char* ok : {"0", "7", " 3", "3 ", "6.5", "-0"}) {
+        window.setCombo3(ok);
+        EXPECT_TRUE(window.Combo3_Validate()) << ok;
+    }
+    for (const char* bad : {"", "8", "-1", "7.5", "three", "3x", "+-1", "nan"}) {
+        prompter.answerMessage(Answer::Ok);
+        window.setCombo3(bad);
+        EXPECT_FALSE(window.Combo3_Validate()) << bad;
+        EXPECT_EQ(prompter.messages().back(),
+                  (Message{"Please choose a number between 0 and 7 for this field.", "Start at bind"}));
+    }
+}
+
+TEST_F(CircularWindow, ReverseKeyCheckWantsAListedNameExactly) {
+    openOn("");
+    window.setCombo2("Mouse 1");
+    EXPECT_TRUE(window.Combo2_Validate());
+    for (const char* bad : {"", "mouse 1", "Mouse 1 ", "button1"}) {
+        prompter.answerMessage(Answer::Ok);
+        window.setCombo2(bad);
+        EXPECT_FALSE(window.Combo2_Validate()) << bad;
+        EXPECT_EQ(prompter.messages().back(), (Message{"Invalid key. Choose from list.", "Reverse key"}));
+    }
+}
+
+TEST_F(CircularWindow, HelpOpensAtTheCircularBindsSection) {
+    openOn("");
+    int flagSeen = 0;
+    prompter.onHelp = [&] { flagSeen = editor.showhelp2; };
+    window.Command4_Click();
+    EXPECT_EQ(flagSeen, 1);
+    EXPECT_EQ(prompter.helpCount(), 1);
+    EXPECT_FALSE(window.closed());
+}
+
+TEST_F(CircularWindow, CloseStoresNothing) {
+    select("keyH");
+    openOn("");
+    window.Combo1_Click("Volume two-way");
+    const Editor before = editor;
+    window.Command1_Click();
+    EXPECT_TRUE(window.closed());
+    EXPECT_EQ(editor.form6, before.form6);
+    EXPECT_EQ(editor.store, before.store);
+}
+
+TEST_F(CircularWindow, TableSurvivesReopening) {
+    makeSlot(5, {"a"}, "keyP", "keyR", "13");
+    openOn("aCB5");
+    window.Command1_Click();
+    const CircularTable before = editor.form6;
+    CircularWindowModel again{editor};
+    editor.cbind = "aCB5";
+    again.Form_Load();
+    EXPECT_EQ(editor.form6, before);
+}
+
+class CircularBindButton : public testing::CircularFixture {};
+
+TEST_F(CircularBindButton, RefusesWithoutASelectedKey) {
+    prompter.answerMessage(Answer::Ok);
+    EXPECT_FALSE(circularbind_Click(editor));
+    EXPECT_EQ(prompter.messages().back(),
+              (Message{"Select a key first, then press Circular Bind.", "Circular binds"}));
+}
+
+TEST_F(CircularBindButton, RefusesTheBlankEditorWhenEverySlotIsInUse) {
+    for (int n = 1; n <= kSlotCount; ++n)
+        slot(n).binds = {"x"};
+    select("keyA");
+    prompter.answerMessage(Answer::Ok);
+    EXPECT_FALSE(circularbind_Click(editor));
+    EXPECT_EQ(
+        prompter.messages().back(),
+        (Message{"All ten circular binds are in use. Clear one with Clear Key first.", "Circular binds"}));
+    // A slot's own keys still open it.
+    makeSlot(4, {"x"}, "keyP", "keyR", "3");
+    select("keyP");
+    EXPECT_TRUE(circularbind_Click(editor));
+    select("keyR");
+    EXPECT_TRUE(circularbind_Click(editor));
+    slot(4).binds.clear();
+    select("keyB");
+    EXPECT_TRUE(circularbind_Click(editor));
+}
+
+} // namespace
+} // namespace vantrel

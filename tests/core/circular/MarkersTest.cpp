@@ -1,0 +1,165 @@
+#include "circular/Markers.h"
+#include "circular/LookupKeyName.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+struct DecodeCase {
+    const char* text;
+    Options expected;
+};
+
+class OptionsDecode : public ::testing::TestWithParam<DecodeCase> {};
+
+TEST_P(OptionsDecode, GivesStateAndStart) {
+    EXPECT_EQ(decodeOptions(GetParam().text), GetParam().expected);
+}
+
+// Strict greater-than tests: 20 and 10 are not one-way and wrapping starts.
+INSTANTIATE_TEST_SUITE_P(Boundaries, OptionsDecode,
+                         ::testing::Values(DecodeCase{"7", {kWraps, 7}}, DecodeCase{"17", {kStopsAtEnds, 7}},
+                                           DecodeCase{"27", {kOneWay, 7}}, DecodeCase{"21", {kOneWay, 1}},
+                                           DecodeCase{"", {kOneWay, 1}}, DecodeCase{"0", {kOneWay, 1}},
+                                           DecodeCase{"-5", {kOneWay, 1}}, DecodeCase{"10", {kWraps, 10}},
+                                           DecodeCase{"20", {kStopsAtEnds, 10}},
+                                           DecodeCase{"11", {kStopsAtEnds, 1}},
+                                           DecodeCase{"1", {kWraps, 1}}));
+
+TEST(OptionsNumber, EncodesStartPlusTenTimesState) {
+    EXPECT_EQ(encodeOptions(3, kStopsAtEnds), "13");
+    EXPECT_EQ(encodeOptions(5, kOneWay), "25");
+    EXPECT_EQ(encodeOptions(1, kWraps), "1");
+}
+
+TEST(OptionsNumber, HugeTextDoesNotOverflowIntoASmallStart) {
+    const Options o = decodeOptions("99999999999999999999999999");
+    EXPECT_EQ(o.state, kOneWay);
+    EXPECT_GT(o.start, 7);
+}
+
+TEST(BindMarkers, MatchWholeTextsOnly) {
+    EXPECT_EQ(findMarker("aCB1", Case::Exact), (MarkerRef{1, false}));
+    EXPECT_EQ(findMarker("aCB10", Case::Exact), (MarkerRef{10, false}));
+    EXPECT_EQ(findMarker("aCB1r", Case::Exact), (MarkerRef{1, true}));
+    EXPECT_EQ(findMarker("aCB10r", Case::Exact), (MarkerRef{10, true}));
+    for (const char* none : {"aCB", "aCB0", "aCB11", "aCB1 ", " aCB1", "aCB1;", "aCB01", "aCB1rr", ""})
+        EXPECT_FALSE(findMarker(none, Case::Exact)) << none;
+}
+
+TEST(BindMarkers, LetterCaseCountsOnlyWhenAsked) {
+    EXPECT_FALSE(findMarker("ACB3", Case::Exact));
+    EXPECT_FALSE(findMarker("acb3R", Case::Exact));
+    EXPECT_EQ(findMarker("ACB3", Case::Ignore), (MarkerRef{3, false}));
+    EXPECT_EQ(findMarker("acb3R", Case::Ignore), (MarkerRef{3, true}));
+    EXPECT_FALSE(forwardMarkerSlot("aCB3r", Case::Ignore));
+}
+
+TEST(FreeSlots, LowestFreeSlotIsChosenAndAnEmptyEntryCountsAsInUse) {
+    CircularTable table;
+    table.slot(1).binds = {""};
+    table.slot(2) = {{}, "keyA", "keyB", "13"}; // free although its other fields are filled
+    EXPECT_EQ(firstFreeSlot(table), 2);
+    for (int n = 1; n <= kSlotCount; ++n)
+        table.slot(n).binds = {"x"};
+    EXPECT_FALSE(firstFreeSlot(table));
+}
+
+TEST(LookupKeyName, FindsDisplayNamesIgnoringCase) {
+    CircularTable table;
+    const std::pair<const char*, const char*> cases[] = {{"keyH", "H"},
+                                                         {"KEYH", "H"},
+                                                         {"f12", "F12"},
+                                                         {"keypad7", "keypad7"},
+                                                         {"keyconsole", "Console Key"},
+                                                         {"buttonwu", "MWheel U"}};
+    for (const auto& [id, name] : cases) {
+        table.lookup = id;
+        lookupkeyname(table);
+        EXPECT_EQ(table.lookedup, name) << id;
+    }
+}
+
+TEST(LookupKeyName, KeepsThePreviousNameWhenNothingMatches) {
+    CircularTable table;
+    table.lookup = "";
+    lookupkeyname(table);
+    EXPECT_EQ(table.lookedup, "");
+    table.lookup = "keyA";
+    lookupkeyname(table);
+    for (const char* none : {"", "keyRALT", "keyLSLASH", "Mouse 1", "anything"}) {
+        table.lookup = none;
+        lookupkeyname(table);
+        EXPECT_EQ(table.lookedup, "A") << none;
+    }
+}
+
+TEST(LookupKeyName, ReverseKeyListIsAlphabeticalIgnoringCase) {
+    const auto& names = reverseKeyNames();
+    ASSERT_EQ(names.size(), 99u);
+    const std::vector<std::string> start = {"0",         "1",           "2",
+                                            "3",         "4",           "5",
+                                            "6",         "7",           "8",
+                                            "9",         "A",           "Alt",
+                                            "B",         "Backspace",   "C",
+                                            "Comma",     "Console Key", "Control",
+                                            "D",         "Delete",      "Down",
+                                            "E",         "End",         "Enter",
+                                            "Equals",    "F",           "F1",
+                                            "F10",       "F11",         "F12",
+                                            "F2",        "F3",          "F4",
+                                            "F5",        "F6",          "F7",
+                                            "F8",        "F9",          "Forward Slash",
+                                            "Full Stop", "G",           "H",
+                                            "Hash",      "Home",        "I",
+                                            "Insert",    "J",           "K",
+                                            "keypad0"};
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 49), start);
+    const std::vector<std::string> end = {"keypad9",
+                                          "keypadDot",
+                                          "keypadEnter",
+                                          "keypadMinus",
+                                          "keypadPlus",
+                                          "keypadSlash",
+                                          "keypadStar",
+                                          "L",
+                                          "Left",
+                                          "Left Bracket",
+                                          "M",
+                                          "Minus",
+                                          "Mouse 1",
+                                          "Mouse 2",
+                                          "Mouse 3",
+                                          "Mouse 4",
+                                          "Mouse 5",
+                                          "MWheel D",
+                                          "MWheel U",
+                                          "N",
+                                          "O",
+                                          "P",
+                                          "Page Down",
+                                          "Page Up",
+                                          "Q",
+                                          "Quote",
+                                          "R",
+                                          "Right",
+                                          "Right Bracket",
+                                          "S",
+                                          "Semicolon",
+                                          "Shift",
+                                          "Space",
+                                          "T",
+                                          "Tab",
+                                          "U",
+                                          "Up",
+                                          "V",
+                                          "W",
+                                          "X",
+                                          "Y",
+                                          "Z"};
+    EXPECT_EQ(std::vector<std::string>(names.end() - 42, names.end()), end);
+}
+
+} // namespace
+} // namespace vantrel

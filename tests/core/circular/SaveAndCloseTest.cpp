@@ -1,0 +1,207 @@
+#include "CircularFixture.h"
+#include "circular/CircularWindowModel.h"
+
+namespace vantrel {
+namespace {
+
+class SaveAndClose : public testing::CircularFixture {
+  protected:
+    CircularWindowModel window{editor};
+
+    // Selects the key, opens the window on its bind and types the binds.
+    void open(std::string_view button, std::vector<std::string> binds = {}) {
+        select(button);
+        window.Form_Load();
+        for (size_t k = 0; k < binds.size(); ++k)
+            window.setText(static_cast<int>(k + 1), binds[k]);
+    }
+    void twoWay(const std::string& reverseKey, const std::string& start, int stopAtEnds = kClear) {
+        window.setCheck1(kTicked);
+        window.setCheck2(stopAtEnds);
+        window.setCombo2(reverseKey);
+        window.setCombo3(start);
+    }
+    void save() {
+        window.Command3_Click();
+        EXPECT_TRUE(window.closed());
+    }
+};
+
+TEST_F(SaveAndClose, TwoWayBindTiesBothKeysAndRefreshesTheMainWindow) {
+    bindOf("keyconsole") = "say old";
+    open("keyH", {"name MyNameOne;", " name MyNameTwo ", "", "name MyNameFour"});
+    twoWay("Console Key", "3", kTicked);
+    save();
+    EXPECT_EQ(slot(1), (CircularSlot{{"name MyNameOne", "name MyNameTwo"}, "keyH", "keyconsole", "13"}));
+    EXPECT_EQ(editor.form6.selectkeyr, "keyconsole");
+    EXPECT_EQ(bindOf("keyH"), "aCB1");
+    EXPECT_EQ(bindOf("keyconsole"), "aCB1r");
+    EXPECT_EQ(editor.selectkey, "keyH");
+    EXPECT_EQ(editor.cbind, "aCB1");
+    EXPECT_EQ(editor.colours.of("keyH"), Colour::Selection);
+    EXPECT_EQ(editor.colours.of("keyconsole"), Colour::Bound);
+    EXPECT_EQ(editor.colours.of("circularbind"), Colour::Selection);
+}
+
+TEST_F(SaveAndClose, OneWayGetsTheGreyedStateInItsOptions) {
+    open("keyH", {"a"});
+    window.setCombo3("5");
+    save();
+    EXPECT_EQ(slot(1), (CircularSlot{{"a"}, "keyH", "", "25"}));
+}
+
+TEST_F(SaveAndClose, StartOutsideTheListBecomesOne) {
+    for (const char* start : {"0", "10", " 3", ""}) {
+        open("keyH", {"a"});
+        window.setCombo3(start);
+        save();
+        EXPECT_EQ(slot(1).o, "21") << start;
+    }
+}
+
+TEST_F(SaveAndClose, NoUsableReverseKeyStoresOneWayWithTheStopAtEndsState) {
+    open("keyH", {"a"});
+    twoWay("", "2", kTicked);
+    save();
+    EXPECT_EQ(slot(1), (CircularSlot{{"a"}, "keyH", "", "12"}));
+
+    open("keyJ", {"a"});
+    twoWay("J", "2", kClear);
+    save();
+    EXPECT_EQ(slot(2), (CircularSlot{{"a"}, "keyJ", "", "2"}));
+    EXPECT_EQ(bindOf("keyJ"), "aCB2");
+}
+
+TEST_F(SaveAndClose, OpenedSlotIsRewrittenAndNewBindsTakeTheLowestFreeSlot) {
+    makeSlot(2, {"x"}, "keyA", "", "21");
+    makeSlot(4, {"y"}, "keyB", "", "21");
+    open("keyB", {"z"});
+    save();
+    EXPECT_EQ(slot(4).binds, (std::vector<std::string>{"z"}));
+    EXPECT_FALSE(slot(1).inUse());
+    open("keyC", {"new"});
+    save();
+    EXPECT_EQ(slot(1).binds, (std::vector<std::string>{"new"}));
+    EXPECT_EQ(bindOf("keyC"), "aCB1");
+}
+
+TEST_F(SaveAndClose, ChangedReverseKeyReleasesThePreviousOne) {
+    makeSlot(2, {"a"}, "keyF", "keyQ", "3");
+    open("keyF", {"a"});
+    window.setCombo2("W");
+    save();
+    EXPECT_EQ(bindOf("keyQ"), "");
+    EXPECT_EQ(bindOf("keyW"), "aCB2r");
+    EXPECT_EQ(slot(2).r, "keyW");
+}
+
+TEST_F(SaveAndClose, NewReverseKeyTakenFromAnotherSlotsReverseEnd) {
+    makeSlot(2, {"a"}, "keyF", "keyQ", "3");
+    makeSlot(5, {"b"}, "keyG", "keyW", "3");
+    open("keyF", {"a"});
+    window.setCombo2("W");
+    save();
+    EXPECT_EQ(slot(5), (CircularSlot{{"b"}, "keyG", "", "3"}));
+    EXPECT_EQ(bindOf("keyG"), "aCB5");
+    EXPECT_EQ(bindOf("keyW"), "aCB2r");
+    EXPECT_EQ(bindOf("keyQ"), "");
+}
+
+TEST_F(SaveAndClose, NewReverseKeyTakenFromAnotherSlotsForwardKeyDeletesThatSlot) {
+    makeSlot(2, {"a"}, "keyF", "keyQ", "3");
+    makeSlot(5, {"b"}, "keyW", "keyV", "3");
+    open("keyF", {"a"});
+    window.setCombo2("W");
+    save();
+    EXPECT_FALSE(slot(5).inUse());
+    EXPECT_EQ(slot(5).r, "");
+    EXPECT_EQ(bindOf("keyV"), "");
+    EXPECT_EQ(bindOf("keyW"), "aCB2r");
+}
+
+TEST_F(SaveAndClose, TwoWayClearedReleasesTheReverseKey) {
+    makeSlot(2, {"a"}, "keyF", "keyQ", "3");
+    open("keyF", {"a"});
+    window.setCheck1(kClear);
+    save();
+    EXPECT_EQ(bindOf("keyQ"), "");
+    EXPECT_EQ(slot(2).r, "");
+    EXPECT_EQ(slot(2).o, "23");
+}
+
+TEST_F(SaveAndClose, SameReverseKeyKeepsItsMarker) {
+    makeSlot(2, {"a"}, "keyF", "keyQ", "3");
+    bindOf("keyZ") = "z";
+    open("keyF", {"b"});
+    save();
+    EXPECT_EQ(bindOf("keyQ"), "aCB2r");
+    EXPECT_EQ(bindOf("keyZ"), "z");
+    EXPECT_EQ(slot(2), (CircularSlot{{"b"}, "keyF", "keyQ", "3"}));
+}
+
+TEST_F(SaveAndClose, NewSlotDetachesAReverseKeyFromItsOtherSlot) {
+    makeSlot(1, {"a"}, "keyG", "keyW", "3");
+    open("keyF", {"b"});
+    twoWay("W", "1");
+    save();
+    EXPECT_EQ(slot(1), (CircularSlot{{"a"}, "keyG", "", "3"}));
+    EXPECT_EQ(slot(2).r, "keyW");
+    EXPECT_EQ(bindOf("keyW"), "aCB2r");
+}
+
+TEST_F(SaveAndClose, OneWaySlotMadeTwoWayDeletesTheSlotItsNewReverseKeyStarted) {
+    makeSlot(1, {"a"}, "keyF", "", "21");
+    makeSlot(3, {"b"}, "keyW", "keyV", "3");
+    open("keyF", {"a"});
+    twoWay("W", "1");
+    save();
+    EXPECT_FALSE(slot(3).inUse());
+    EXPECT_EQ(bindOf("keyV"), "");
+    EXPECT_EQ(bindOf("keyW"), "aCB1r");
+    EXPECT_EQ(bindOf("keyF"), "aCB1");
+    EXPECT_TRUE(slot(1).inUse());
+}
+
+TEST_F(SaveAndClose, CopyOfTheSlotsOwnMarkerOnTheNewReverseKeyDoesNotDeleteIt) {
+    makeSlot(2, {"a"}, "keyF", "keyQ", "3");
+    bindOf("keyW") = "aCB2"; // pasted from the forward key
+    open("keyF", {"a"});
+    window.setCombo2("W");
+    save();
+    EXPECT_TRUE(slot(2).inUse());
+    EXPECT_EQ(bindOf("keyF"), "aCB2");
+    EXPECT_EQ(bindOf("keyW"), "aCB2r");
+    EXPECT_EQ(bindOf("keyQ"), "");
+}
+
+TEST_F(SaveAndClose, EmptyFirstBoxDeletesTheOpenedCircularBind) {
+    makeSlot(2, {"a", "b"}, "keyF", "keyQ", "3");
+    bindOf("keyZ") = "aCB2"; // a pasted copy of the marker goes too
+    open("keyF");
+    window.Command2_Click();
+    window.setText(2, "ignored after an empty first box");
+    save();
+    EXPECT_FALSE(slot(2).inUse());
+    EXPECT_EQ(slot(2).r, "");
+    EXPECT_EQ(bindOf("keyF"), "");
+    EXPECT_EQ(bindOf("keyQ"), "");
+    EXPECT_EQ(bindOf("keyZ"), "");
+    EXPECT_EQ(editor.cbind, "");
+    EXPECT_EQ(editor.colours.of("keyF"), Colour::Selection);
+    EXPECT_EQ(editor.colours.of("keyQ"), Colour::Unbound);
+}
+
+TEST_F(SaveAndClose, EmptyFirstBoxInTheBlankEditorStoresNothing) {
+    bindOf("keyH") = "jump";
+    open("keyH");
+    window.setCheck1(kTicked);
+    window.setCombo2("J");
+    const CircularTable before = editor.form6;
+    save();
+    EXPECT_EQ(editor.form6.slots, before.slots);
+    EXPECT_EQ(bindOf("keyH"), "jump");
+    EXPECT_EQ(bindOf("keyJ"), "");
+}
+
+} // namespace
+} // namespace vantrel
