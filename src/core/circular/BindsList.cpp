@@ -46,7 +46,7 @@ void mirrorBoxes(BindBoxes& boxes) {
 }
 
 std::string reverseStart(const std::string& options, int shown) {
-    if (optionsValue(options) <= 0 || shown == 0)
+    if (optionsValue(options).value_or(0) <= 0 || shown == 0)
         return "1";
     const long long start = decodeOptions(options).start;
     return std::to_string(start > shown ? shown : shown + 1 - start);

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "circular/CircularTable.h"
-#include "circular/Markers.h"
+#include "circular/Options.h"
+#include "text/Text.h"
 
 #include <array>
 #include <string>

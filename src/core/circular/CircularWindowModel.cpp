@@ -1,6 +1,7 @@
 #include "circular/CircularWindowModel.h"
 
 #include "circular/LookupKeyName.h"
+#include "circular/Markers.h"
 #include "circular/Templates.h"
 
 #include <charconv>
@@ -67,9 +68,9 @@ void CircularWindowModel::Form_Load() {
     if (view_ == CircularView::Reverse)
         mirrorBoxes(c_.Text);
 
-    if (optionsValue(options) > 0) {
+    if (optionsValue(options).value_or(0) > 0) {
         const Options decoded = decodeOptions(options);
-        c_.Check2 = decoded.state;
+        c_.Check2 = static_cast<int>(decoded.state);
         c_.Combo3 = std::to_string(decoded.start);
         if (view_ == CircularView::Reverse) {
             c_.Combo3 = reverseStart(options, bindsShown(c_.Text));

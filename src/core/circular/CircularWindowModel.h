@@ -4,15 +4,11 @@
 
 #include "app/Editor.h"
 #include "circular/BindsList.h"
+#include "circular/CheckValues.h"
 
 #include <string>
 
 namespace vantrel {
-
-// Check box values: 0 clear, 1 ticked, 2 greyed.
-inline constexpr int kClear = 0;
-inline constexpr int kTicked = 1;
-inline constexpr int kGreyed = 2;
 
 enum class CircularView { Blank, Forward, Reverse };
 

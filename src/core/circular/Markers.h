@@ -1,7 +1,8 @@
-// Bind markers that tie keys to circular-bind slots, options numbers and the free-slot search.
+// Bind markers that tie keys to circular-bind slots, and the free-slot search.
 #pragma once
 
 #include "circular/CircularTable.h"
+#include "circular/Options.h"
 #include "text/Text.h"
 
 #include <optional>
@@ -27,22 +28,5 @@ std::optional<int> forwardMarkerSlot(std::string_view bind, Case how);
 
 // The lowest-numbered free slot; none when all ten are in use.
 std::optional<int> firstFreeSlot(const CircularTable& table);
-
-// The "Stop at ends" states an options number carries.
-inline constexpr int kWraps = 0;
-inline constexpr int kStopsAtEnds = 1;
-inline constexpr int kOneWay = 2;
-
-struct Options {
-    int state;
-    long long start;
-    bool operator==(const Options&) const = default;
-};
-
-// The number an options text starts with ("" and text without digits count as 0).
-long long optionsValue(std::string_view text);
-Options decodeOptions(std::string_view text);
-// start + 10 x state as decimal text.
-std::string encodeOptions(long long start, int state);
 
 } // namespace vantrel

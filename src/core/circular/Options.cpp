@@ -36,4 +36,8 @@ Options decodeOptions(std::string_view text) {
     return decodeOptions(optionsValue(text).value_or(0));
 }
 
+std::string encodeOptions(long long start, EndMode state) {
+    return std::to_string(start + kStateStep * static_cast<long long>(state));
+}
+
 } // namespace vantrel

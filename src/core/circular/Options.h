@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vantrel {
@@ -23,5 +24,7 @@ std::optional<long long> optionsValue(std::string_view text);
 Options decodeOptions(long long o);
 // As above, "" and text that is no number counting as 0.
 Options decodeOptions(std::string_view text);
+// start + 10 x state as decimal text, the form Save and Close stores.
+std::string encodeOptions(long long start, EndMode state);
 
 } // namespace vantrel

@@ -4,6 +4,7 @@
 
 #include "app/Selection.h"
 #include "circular/ClearCircularBind.h"
+#include "circular/Markers.h"
 #include "compose/ShowKeyBind.h"
 
 namespace vantrel {
@@ -51,7 +52,7 @@ void CircularWindowModel::saveSlot(int n, const std::vector<std::string>& binds)
     slot.binds = binds;
     slot.k = forwardKeyOf(editor_);
     slot.r = table.selectkeyr;
-    slot.o = encodeOptions(optionsValue(c_.Combo3), c_.Check2);
+    slot.o = encodeOptions(optionsValue(c_.Combo3).value_or(1), static_cast<EndMode>(c_.Check2));
 
     if (const auto key = keyById(slot.k, Case::Exact))
         editor_.bind(*key) = forwardMarker(n);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "circular/BindsList.h"
+#include "circular/CheckValues.h"
 
 #include <array>
 #include <string_view>
@@ -20,7 +21,7 @@ inline constexpr std::array<CircularTemplate, 2> circularTemplates = {{
      {"name MyNameOne", "name MyNameTwo", "name MyNameThree", "name MyNameFour", "name MyNameFive",
       "name MyNameSix", "name MyNameSeven"},
      0,
-     kOneWay},
+     kGreyed},
     {"Volume two-way",
      {"volume 0.0;developer 1; echo VOLUME 0.0;developer 0",
       "volume 0.2;developer 1; echo VOLUME 0.2;developer 0;",
@@ -30,7 +31,7 @@ inline constexpr std::array<CircularTemplate, 2> circularTemplates = {{
       "volume 0.9;developer 1; echo VOLUME 0.9;developer 0;",
       "volume 1.0;developer 1; echo VOLUME 1.0;developer 0;"},
      1,
-     kStopsAtEnds},
+     kTicked},
 }};
 
 } // namespace vantrel

