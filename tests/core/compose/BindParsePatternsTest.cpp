@@ -91,17 +91,6 @@ TEST(BindParsePatterns, MatcherAgreesWithEverySpellingOfEveryRow) {
     }
 }
 
-TEST(BindParsePatterns, SpacingRuleOnOneSequence) {
-    const std::string_view deagle = "buy;menuselect 1;menuselect 3";
-    EXPECT_TRUE(containsSequence("BUY;MENUSELECT 1;MENUSELECT 3;", deagle));
-    EXPECT_TRUE(containsSequence("buy; menuselect 1; menuselect 3;", deagle));
-    EXPECT_TRUE(containsSequence("buy;menuselect 1; menuselect 3", deagle));
-    EXPECT_FALSE(containsSequence("buy;  menuselect 1;menuselect 3;", deagle));
-    EXPECT_FALSE(containsSequence("buy ;menuselect 1;menuselect 3;", deagle));
-    EXPECT_FALSE(containsSequence("buy;menuselect  1;menuselect 3;", deagle));
-    EXPECT_FALSE(containsSequence("buy;menuselect 1;menuselect", deagle));
-}
-
 TEST(BindParsePatterns, RadioRowsFindTheCommandOfTheirItem) {
     for (const RadioParseRow& row : radioParseRows) {
         const RadioCommand* command = radioCommandByItem(row.item, Case::Exact);

@@ -10,6 +10,15 @@
 #include <vector>
 
 namespace vantrel {
+
+// Names the controls that differ from their defaults when a comparison fails.
+void PrintTo(const ComposerControls& c, std::ostream* os) {
+    *os << "pistol " << int(c.pistol) << ", gun " << int(c.gun) << ", armour " << int(c.armour) << ", ticked "
+        << c.hegren << c.smokegren << c.fbang1 << c.fbang2 << c.defuser << c.nvision << ", ammo " << c.pacombo
+        << "/" << c.gacombo << ", radio \"" << c.radio << "\", say \"" << c.saybox << "\" team " << c.teamsay
+        << ", rcon \"" << c.rconsaybox << "\"";
+}
+
 namespace {
 
 // What the composer shows after a bind is taken apart; the defaults are the reset values.
@@ -295,6 +304,31 @@ INSTANTIATE_TEST_SUITE_P(Order, ShowKeyBindCase, ::testing::ValuesIn(orderCases(
                          [](const auto& info) { return std::string(info.param.name); });
 INSTANTIATE_TEST_SUITE_P(Messages, ShowKeyBindCase, ::testing::ValuesIn(messageCases()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The composer's own texts, typed separately from the rows, are all recognised again.
+TEST_F(ShowKeyBind, EveryComposedOptionIsRecognisedAgain) {
+    const auto roundTrip = [&](auto change) {
+        composerReset(editor);
+        change();
+        const ComposerControls composedControls = editor.controls;
+        show(std::string(editor.cbind)); // a copy: show() changes cbind first
+        EXPECT_EQ(editor.controls, composedControls) << editor.cbind;
+    };
+    for (const auto& o : pistolOptions)
+        roundTrip([&] { selectPistol(editor, o.value); });
+    for (const auto& o : gunOptions)
+        roundTrip([&] { selectGun(editor, o.value); });
+    for (const auto& o : armourOptions)
+        roundTrip([&] { selectArmour(editor, o.value); });
+    for (const EquipmentBox& box : equipmentBoxes)
+        if (box.box != Equipment::Fbang2) // a second flashbang alone reads as the first
+            roundTrip([&] { setEquipment(editor, box.box, true); });
+    for (std::string_view n : ammoItems)
+        roundTrip([&] {
+            pacombo_Click(editor, std::string(n));
+            gacombo_Click(editor, std::string(n));
+        });
+}
 
 TEST_F(ShowKeyBind, FetchesTheSelectedKeyIgnoringCase) {
     editor.bind(*keyById("keyA", Case::Exact)) = "buyammo1;";
