@@ -11,7 +11,7 @@
 
 namespace vantrel {
 
-// Names the controls that differ from their defaults when a comparison fails.
+// Shows the controls readably when a comparison fails.
 void PrintTo(const ComposerControls& c, std::ostream* os) {
     *os << "pistol " << int(c.pistol) << ", gun " << int(c.gun) << ", armour " << int(c.armour) << ", ticked "
         << c.hegren << c.smokegren << c.fbang1 << c.fbang2 << c.defuser << c.nvision << ", ammo " << c.pacombo
