@@ -55,7 +55,7 @@ void showMessages(Editor& editor, std::string_view shown) {
         rconsaybox_Change(editor, *rcon);
 }
 
-// Steps 1 and 5: the selected key's stored bind into cbind; nothing when no key is selected.
+// The selected key's stored bind into cbind; with no key selected, cbind keeps its text.
 void fetch(Editor& editor) {
     if (const auto key = editor.selectedKey(Case::Ignore))
         editor.cbind = editor.bind(*key);
@@ -70,7 +70,7 @@ void showkeybind(Editor& editor) {
     editor.cbind = shown;
     parse(editor, shown);
     showMessages(editor, shown);
-    fetch(editor);
+    fetch(editor); // the handlers above recomposed cbind; the stored text is what shows
 }
 
 } // namespace vantrel
