@@ -1,0 +1,34 @@
+#include "ui/AboutWindow.h"
+
+#include <QPushButton>
+
+namespace vantrel::ui {
+
+namespace {
+
+// The author and hosting credits are left empty; the labels keep their places.
+constexpr ControlSpec controls[] = {
+    {"Label1", ControlKind::Label, "Vantrel Program", 240, 120, 1455, 315, 1},
+    {"label2", ControlKind::Label, "", 240, 480, 2175, 255, 2},
+    {"Label3", ControlKind::Label, "Beta Version 7.0", 240, 840, 1455, 255, 3},
+    {"Label4", ControlKind::Label, "Hosted by:", 240, 1200, 855, 255, 4},
+    {"Label6", ControlKind::CentredLabel, "", 480, 1560, 2175, 495, 5},
+    {"closebutton", ControlKind::Button, "Close", 2880, 1680, 855, 495, 0},
+    {"Label5", ControlKind::Label, "", 600, 2040, 1935, 255, 6},
+};
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget* parent) : FixedDialog(parent, "Form2", "About", 3900, 2355) {
+    buildControls(this, controls);
+    connect(findChild<QPushButton*>(QStringLiteral("closebutton")), &QPushButton::clicked, this,
+            &QDialog::accept);
+}
+
+void showAboutWindow(QWidget* mainWindow) {
+    AboutWindow window(mainWindow);
+    centreOn(window, *mainWindow);
+    window.exec();
+}
+
+} // namespace vantrel::ui

@@ -1,0 +1,118 @@
+#include "ui/DialogTable.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace vantrel::ui {
+
+namespace {
+
+constexpr double twipsPerPixel = 15.0;
+
+int pixels(int twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = QString::fromLatin1(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Label:
+    case ControlKind::CentredLabel: {
+        auto* label = new QLabel(caption, parent);
+        label->setWordWrap(true);
+        label->setAlignment(spec.kind == ControlKind::Label ? Qt::AlignLeft | Qt::AlignTop
+                                                            : Qt::AlignHCenter | Qt::AlignTop);
+        label->setAutoFillBackground(true);
+        return label;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::TextBox:
+        return new QLineEdit(caption, parent);
+    case ControlKind::DropDownList:
+        return new QComboBox(parent);
+    case ControlKind::DropDownCombo: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        // The typed text is read as it stands: nothing is added to the list or completed.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        combo->setEditText(caption);
+        return combo;
+    }
+    case ControlKind::Frame:
+        return new QGroupBox(caption, parent);
+    case ControlKind::RichText:
+        return new QTextBrowser(parent);
+    }
+    return nullptr;
+}
+
+bool takesFocus(ControlKind kind) {
+    return kind != ControlKind::Label && kind != ControlKind::CentredLabel && kind != ControlKind::Frame;
+}
+
+} // namespace
+
+QWidget* buildControls(QWidget* window, std::span<const ControlSpec> table) {
+    std::vector<std::pair<int, QWidget*>> focusOrder;
+    for (const ControlSpec& spec : table) {
+        QWidget* parent =
+            spec.parent ? window->findChild<QWidget*>(QString::fromLatin1(spec.parent)) : window;
+        QWidget* control = makeControl(spec, parent ? parent : window);
+        control->setObjectName(QString::fromLatin1(spec.name));
+        control->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height));
+        if (takesFocus(spec.kind))
+            focusOrder.emplace_back(spec.tab, control);
+    }
+    std::sort(focusOrder.begin(), focusOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusOrder.size(); ++i)
+        QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+    if (focusOrder.empty())
+        return nullptr;
+    focusOrder.front().second->setFocus();
+    return focusOrder.front().second;
+}
+
+FixedDialog::FixedDialog(QWidget* parent, const char* name, const char* caption, int widthTwips,
+                         int heightTwips)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(QString::fromLatin1(caption));
+    setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    setModal(true);
+}
+
+void FixedDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    // No button is a default button, but Enter still presses the button that has the focus.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (focused && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        focused->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void centreOn(QWidget& dialog, const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    dialog.move(frame.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+}
+
+} // namespace vantrel::ui

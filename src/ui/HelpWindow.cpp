@@ -1,0 +1,110 @@
+#include "ui/HelpWindow.h"
+
+#include "ui/QtPrompter.h"
+#include "ui/Text.h"
+
+#include <QApplication>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextBrowser>
+
+// The resource lives in a static library, so it is registered by hand before its first use.
+static void initHelpResource() {
+    Q_INIT_RESOURCE(help);
+}
+
+namespace vantrel::ui {
+
+namespace {
+
+constexpr int timer1Interval = 100; // ms
+
+constexpr ControlSpec controls[] = {
+    {"rtb1", ControlKind::RichText, "", 120, 120, 7335, 5055, 1},
+    {"searchtextbox", ControlKind::TextBox, "", 120, 5400, 3135, 285, 3},
+    {"Command2", ControlKind::Button, "Search", 3480, 5280, 855, 495, 2},
+    {"Command3", ControlKind::Button, "Find next", 4560, 5280, 855, 495, 4},
+    {"Command1", ControlKind::Button, "Close", 6600, 5280, 855, 495, 0},
+};
+
+} // namespace
+
+QString helpDocument() {
+    initHelpResource();
+    QFile file(QStringLiteral(":/help/help.html"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll());
+}
+
+HelpWindow::HelpWindow(Editor& editor, HelpSearch& model, QWidget* parent)
+    : FixedDialog(parent, "Form3", "Help", 7575, 5925), editor_(editor), model_(model) {
+    buildControls(this, controls);
+    rtb1_ = findChild<QTextBrowser*>(QStringLiteral("rtb1"));
+    searchtextbox_ = findChild<QLineEdit*>(QStringLiteral("searchtextbox"));
+    rtb1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    rtb1_->setHtml(helpDocument());
+    model_.Form_Load(fromQt(rtb1_->toPlainText()));
+
+    connect(searchtextbox_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_.searchtextbox = fromQt(text); });
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &QDialog::accept);
+    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this, [this] {
+        readView();
+        model_.Command2_Click(editor_);
+        refresh();
+    });
+    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this, [this] {
+        readView();
+        model_.Command3_Click(editor_);
+        refresh();
+    });
+    timer1_.setInterval(timer1Interval);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        timer1_.stop();
+        readView();
+        model_.Timer1_Timer(editor_);
+        refresh();
+    });
+    timer1_.start();
+}
+
+// The user may have moved the caret or selected text since the last step.
+void HelpWindow::readView() {
+    const QTextCursor cursor = rtb1_->textCursor();
+    model_.text = fromQt(rtb1_->toPlainText());
+    model_.SelStart = static_cast<std::size_t>(cursor.selectionStart());
+    model_.SelLength = static_cast<std::size_t>(cursor.selectionEnd() - cursor.selectionStart());
+}
+
+void HelpWindow::refresh() {
+    if (fromQt(searchtextbox_->text()) != model_.searchtextbox) {
+        const QSignalBlocker block(searchtextbox_);
+        searchtextbox_->setText(toQt(model_.searchtextbox));
+    }
+    // The view's positions count the same characters as its plain text.
+    QTextCursor cursor = rtb1_->textCursor();
+    cursor.setPosition(static_cast<int>(model_.SelStart));
+    cursor.setPosition(static_cast<int>(model_.SelStart + model_.SelLength), QTextCursor::KeepAnchor);
+    rtb1_->setTextCursor(cursor);
+    rtb1_->ensureCursorVisible();
+}
+
+void showHelpWindow(Editor& editor, HelpSearch& model, QWidget* opener, const QWidget& mainWindow) {
+    HelpWindow window(editor, model, opener);
+    centreOn(window, mainWindow);
+    window.exec();
+}
+
+void connectHelpWindow(QtPrompter& prompter, Editor& editor, HelpSearch& model, QWidget& mainWindow) {
+    prompter.helpWindow = [&editor, &model, &mainWindow] {
+        QWidget* opener = QApplication::activeModalWidget();
+        showHelpWindow(editor, model, opener ? opener : &mainWindow, mainWindow);
+    };
+}
+
+} // namespace vantrel::ui

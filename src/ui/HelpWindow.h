@@ -1,0 +1,44 @@
+// The help window (Form3): the built-in help document with Search, Find next and the jump to the
+// section that a help-section flag names.
+#pragma once
+
+#include "settings/HelpSearch.h"
+#include "ui/DialogTable.h"
+
+#include <QTimer>
+
+class QLineEdit;
+class QTextBrowser;
+
+namespace vantrel::ui {
+
+// The help document as shipped with the program (rich text).
+QString helpDocument();
+
+class HelpWindow : public FixedDialog {
+    Q_OBJECT
+  public:
+    // `model` is the window object's lasting part: its search text and working copy outlive
+    // each showing.
+    HelpWindow(Editor& editor, HelpSearch& model, QWidget* parent);
+
+  private:
+    void readView();
+    void refresh();
+
+    Editor& editor_;
+    HelpSearch& model_;
+    QTextBrowser* rtb1_;
+    QLineEdit* searchtextbox_;
+    QTimer timer1_;
+};
+
+// Shows the help window modally over `opener`, centred on the main window.
+void showHelpWindow(Editor& editor, HelpSearch& model, QWidget* opener, const QWidget& mainWindow);
+
+class QtPrompter;
+// Makes the prompter's showHelp open the help window over whichever window is active: the main
+// window, or the modal window whose Help button or question asked for it.
+void connectHelpWindow(QtPrompter& prompter, Editor& editor, HelpSearch& model, QWidget& mainWindow);
+
+} // namespace vantrel::ui

@@ -1,0 +1,47 @@
+#include "ui/RconWindow.h"
+
+#include "ui/Text.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vantrel::ui {
+
+namespace {
+
+constexpr ControlSpec controls[] = {
+    {"Label1", ControlKind::Label, "Port number:", 240, 360, 975, 255, 1},
+    {"port", ControlKind::TextBox, "", 1440, 360, 1215, 285, 0},
+    {"Label2", ControlKind::Label, "Password:", 240, 840, 975, 255, 2},
+    {"pass", ControlKind::TextBox, "", 1440, 840, 1215, 285, 3},
+    {"Command1", ControlKind::Button, "Close", 240, 1320, 975, 495, 4},
+    {"Command2", ControlKind::Button, "Save and Close", 1560, 1320, 975, 495, 5},
+};
+
+} // namespace
+
+RconWindow::RconWindow(Editor& editor, QWidget* parent)
+    : FixedDialog(parent, "Form5", "Rcon Settings", 2775, 1950), model_(editor) {
+    buildControls(this, controls);
+    auto* port = findChild<QLineEdit*>(QStringLiteral("port"));
+    auto* pass = findChild<QLineEdit*>(QStringLiteral("pass"));
+    model_.Form_Load();
+    port->setText(toQt(model_.port));
+    pass->setText(toQt(model_.pass));
+    connect(port, &QLineEdit::textEdited, this, [this](const QString& text) { model_.port = fromQt(text); });
+    connect(pass, &QLineEdit::textEdited, this, [this](const QString& text) { model_.pass = fromQt(text); });
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &QDialog::reject);
+    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this, [this] {
+        model_.Command2_Click();
+        accept();
+    });
+}
+
+void showRconWindow(Editor& editor, QWidget* mainWindow) {
+    RconWindow window(editor, mainWindow);
+    centreOn(window, *mainWindow);
+    window.exec();
+}
+
+} // namespace vantrel::ui

@@ -1,0 +1,74 @@
+#include "ui/Slot10Window.h"
+
+#include "ui/Text.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace vantrel::ui {
+
+namespace {
+
+constexpr ControlSpec controls[] = {
+    {"Label1", ControlKind::Label, "Slot10s string:", 120, 480, 1575, 255, 7},
+    {"slot10box", ControlKind::TextBox, "", 120, 840, 5655, 315, 2},
+    {"Label4", ControlKind::CentredLabel, "Multiplication factor:", 240, 1440, 975, 375, 4},
+    {"waitno", ControlKind::DropDownCombo, "waitno", 1440, 1440, 975, 315, 5},
+    {"Command1", ControlKind::Button, "Help", 4800, 1440, 975, 495, 6},
+    {"defaultbutton", ControlKind::Button, "Reset to Default", 240, 2160, 975, 495, 0},
+    {"closebutton", ControlKind::Button, "Close", 3600, 2160, 975, 495, 3},
+    {"savebutton", ControlKind::Button, "Save and Close", 4800, 2160, 975, 495, 1},
+};
+
+} // namespace
+
+Slot10Window::Slot10Window(Editor& editor, QWidget* parent)
+    : FixedDialog(parent, "form4", "Slot10 Settings", 5925, 2820), model_(editor) {
+    buildControls(this, controls);
+    slot10box_ = findChild<QLineEdit*>(QStringLiteral("slot10box"));
+    waitno_ = findChild<QComboBox*>(QStringLiteral("waitno"));
+    for (std::string_view item : waitnoItems)
+        waitno_->addItem(toQt(item));
+    waitno_->setEditText(toQt(waitnoInitial));
+
+    connect(slot10box_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_.slot10box = fromQt(text); });
+    connect(waitno_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { model_.waitno = fromQt(text); });
+    connect(findChild<QPushButton*>(QStringLiteral("defaultbutton")), &QPushButton::clicked, this, [this] {
+        model_.defaultbutton_Click();
+        refresh();
+    });
+    connect(findChild<QPushButton*>(QStringLiteral("savebutton")), &QPushButton::clicked, this, [this] {
+        model_.savebutton_Click();
+        accept();
+    });
+    connect(findChild<QPushButton*>(QStringLiteral("closebutton")), &QPushButton::clicked, this,
+            &QDialog::reject);
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            [this] { model_.Command1_Click(); });
+
+    model_.Form_Load();
+    refresh();
+}
+
+void Slot10Window::refresh() {
+    if (fromQt(slot10box_->text()) != model_.slot10box) {
+        const QSignalBlocker block(slot10box_);
+        slot10box_->setText(toQt(model_.slot10box));
+    }
+    if (fromQt(waitno_->currentText()) != model_.waitno) {
+        const QSignalBlocker block(waitno_);
+        waitno_->setEditText(toQt(model_.waitno));
+    }
+}
+
+void showSlot10Window(Editor& editor, QWidget* mainWindow) {
+    Slot10Window window(editor, mainWindow);
+    centreOn(window, *mainWindow);
+    window.exec();
+}
+
+} // namespace vantrel::ui

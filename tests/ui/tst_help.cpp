@@ -1,0 +1,221 @@
+// The help window: its document, the section jumps, Search and Find next on real widgets.
+#include "ui/HelpWindow.h"
+
+#include "UiTestSupport.h"
+#include "ui/QtPrompter.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextList>
+
+namespace vantrel {
+namespace {
+
+using testing::child;
+using testing::whenModal;
+
+// Lets events run until `done` holds; false when it never does.
+bool waitUntil(const std::function<bool()>& done, int ms = 3000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+constexpr const char* headings[] = {
+    "Introduction:",
+    "Getting Started:",
+    "Keys:",
+    "Saving / Opening files:",
+    "Using your binds in Counter-strike:",
+    "Circular Binds:",
+    "Slot10:",
+    "Bind Order:",
+    "Errors :",
+    "Bind too long error:",
+    "Further Help:",
+};
+
+class HelpDocument : public ::testing::Test {
+  protected:
+    QTextDocument document;
+    void SetUp() override { document.setHtml(ui::helpDocument()); }
+
+    QTextBlock blockWithText(const QString& text) const {
+        for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+            if (b.text() == text)
+                return b;
+        return {};
+    }
+};
+
+TEST_F(HelpDocument, IsAsciiSoPositionsCountBytes) {
+    const QString html = ui::helpDocument();
+    ASSERT_FALSE(html.isEmpty());
+    for (QChar c : html)
+        ASSERT_LT(c.unicode(), 128) << "non-ASCII character in the help source";
+    for (QChar c : document.toPlainText())
+        ASSERT_LT(c.unicode(), 128) << "non-ASCII character in the help text";
+    EXPECT_EQ(document.toPlainText().size(), document.characterCount() - 1);
+}
+
+TEST_F(HelpDocument, HasTheTitleAndTheElevenHeadingsInOrder) {
+    const QTextBlock title = document.begin();
+    EXPECT_EQ(title.text(), "Vantrel Help");
+    EXPECT_TRUE(title.blockFormat().alignment() & Qt::AlignHCenter);
+    const QTextCharFormat titleFormat = title.begin().fragment().charFormat();
+    EXPECT_EQ(titleFormat.fontWeight(), QFont::Bold);
+    EXPECT_TRUE(titleFormat.fontUnderline());
+    EXPECT_EQ(titleFormat.fontPointSize(), 10);
+
+    int previous = -1;
+    for (const char* heading : headings) {
+        const QTextBlock block = blockWithText(QString::fromLatin1(heading));
+        ASSERT_TRUE(block.isValid()) << heading;
+        EXPECT_GT(block.blockNumber(), previous) << heading << " out of order";
+        previous = block.blockNumber();
+        EXPECT_EQ(block.begin().fragment().charFormat().fontWeight(), QFont::Bold) << heading;
+        EXPECT_TRUE(block.begin().fragment().charFormat().fontFamilies().toStringList().contains("Arial"))
+            << heading;
+    }
+}
+
+TEST_F(HelpDocument, FirstOccurrenceOfEachJumpHeadingIsTheHeading) {
+    const QString text = document.toPlainText();
+    for (const HelpSection& section : helpSections) {
+        const QString heading =
+            QString::fromLatin1(section.heading.data(), qsizetype(section.heading.size()));
+        const int at = int(text.indexOf(heading, 0, Qt::CaseInsensitive));
+        EXPECT_EQ(at, blockWithText(heading).position()) << section.heading.data();
+    }
+}
+
+TEST_F(HelpDocument, LongBindErrorIsABulletUnderErrors) {
+    const QTextBlock item = blockWithText("Bind too long error:");
+    ASSERT_NE(item.textList(), nullptr);
+    EXPECT_EQ(item.textList()->format().style(), QTextListFormat::ListDisc);
+    QTextBlock before = item.previous();
+    while (before.isValid() && before.text().isEmpty())
+        before = before.previous();
+    EXPECT_EQ(before.text(), "Errors :");
+}
+
+TEST_F(HelpDocument, ConsoleExamplesAreRedAndIndented) {
+    int examples = 0;
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
+        const bool red = b.begin().fragment().charFormat().foreground().color() == QColor(255, 0, 0);
+        if (!red)
+            continue;
+        ++examples;
+        EXPECT_GT(b.blockFormat().indent(), 0) << b.text().toStdString();
+    }
+    EXPECT_TRUE(blockWithText("exec mybinds.cfg").isValid());
+    EXPECT_GE(examples, 4) << "the exec line and the alias lines of the long-bind steps";
+}
+
+class HelpWindowUi : public ::testing::Test {
+  protected:
+    QMainWindow main;
+    ui::QtPrompter prompter{&main};
+    Editor editor{prompter};
+    HelpSearch search;
+
+    void SetUp() override {
+        Form_Load(editor);
+        main.resize(600, 400);
+        main.show();
+        ui::connectHelpWindow(prompter, editor, search, main);
+    }
+    void TearDown() override { testing::expectNoWindowsLeft({&main}); }
+
+    static QString selectedText(QWidget* help) {
+        return child<QTextBrowser>(help, "rtb1")->textCursor().selectedText();
+    }
+};
+
+TEST_F(HelpWindowUi, OpensAtTheSectionItsFlagNames) {
+    for (const HelpSection& section : helpSections) {
+        editor.*section.flag = 1;
+        whenModal([&] { prompter.showHelp(); },
+                  [&](QWidget* help) {
+                      EXPECT_EQ(help->objectName(), "Form3");
+                      auto* box = child<QLineEdit>(help, "searchtextbox");
+                      EXPECT_TRUE(waitUntil([&] { return !box->text().isEmpty(); }));
+                      EXPECT_EQ(box->text().toStdString(), section.heading);
+                      EXPECT_EQ(selectedText(help).toStdString(), section.heading);
+                      EXPECT_EQ(editor.*section.flag, 0);
+                      QTest::mouseClick(child<QPushButton>(help, "Command1"), Qt::LeftButton);
+                  });
+    }
+}
+
+TEST_F(HelpWindowUi, OpenedFromTheMenuSelectsNothing) {
+    editor.showhelp2 = 3;
+    whenModal([&] { prompter.showHelp(); },
+              [&](QWidget* help) {
+                  EXPECT_EQ(help->focusWidget(), child<QPushButton>(help, "Command1"));
+                  EXPECT_TRUE(waitUntil([&] { return editor.showhelp2 == 0; }));
+                  EXPECT_TRUE(selectedText(help).isEmpty());
+                  EXPECT_TRUE(child<QLineEdit>(help, "searchtextbox")->text().isEmpty());
+                  QTest::keyClick(help, Qt::Key_Escape);
+                  EXPECT_TRUE(help->isVisible()) << "Esc closes nothing";
+                  help->close();
+              });
+}
+
+TEST_F(HelpWindowUi, SearchAndFindNextSelectInTheView) {
+    whenModal([&] { prompter.showHelp(); },
+              [&](QWidget* help) {
+                  auto* box = child<QLineEdit>(help, "searchtextbox");
+                  auto* view = child<QTextBrowser>(help, "rtb1");
+                  QTest::keyClicks(box, "SLOT10:");
+                  QTest::mouseClick(child<QPushButton>(help, "Command2"), Qt::LeftButton);
+                  EXPECT_EQ(selectedText(help), "Slot10:");
+                  const int heading = view->textCursor().selectionStart();
+                  QTest::mouseClick(child<QPushButton>(help, "Command3"), Qt::LeftButton);
+                  EXPECT_EQ(view->textCursor().selectionStart(), heading)
+                      << "a single occurrence is reselected";
+
+                  box->clear();
+                  QTest::keyClicks(box, "slot10");
+                  QTest::mouseClick(child<QPushButton>(help, "Command2"), Qt::LeftButton);
+                  const int first = view->textCursor().selectionStart();
+                  QTest::mouseClick(child<QPushButton>(help, "Command3"), Qt::LeftButton);
+                  EXPECT_GT(view->textCursor().selectionStart(), first);
+                  EXPECT_EQ(selectedText(help).toLower(), "slot10");
+                  help->close();
+              });
+    EXPECT_EQ(search.ssearchtext, "slot10") << "the search text outlives the showing";
+}
+
+TEST_F(HelpWindowUi, TextNotFoundIsSaidInAPlainMessageBox) {
+    whenModal([&] { prompter.showHelp(); },
+              [&](QWidget* help) {
+                  QTest::keyClicks(child<QLineEdit>(help, "searchtextbox"), "no such words");
+                  whenModal([&] { QTest::mouseClick(child<QPushButton>(help, "Command2"), Qt::LeftButton); },
+                            [&](QWidget* modal) {
+                                auto* box = qobject_cast<QMessageBox*>(modal);
+                                ASSERT_NE(box, nullptr);
+                                EXPECT_EQ(box->text(), "String not found.");
+                                EXPECT_EQ(box->windowTitle(), "Vantrel");
+                                EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+                                EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+                                box->button(QMessageBox::Ok)->click();
+                            });
+                  help->close();
+              });
+}
+
+} // namespace
+} // namespace vantrel
