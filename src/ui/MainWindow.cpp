@@ -1,9 +1,142 @@
 #include "ui/MainWindow.h"
 
+#include "app/Selection.h"
+#include "compose/SaveToKey.h"
+#include "ui/Backdrop.h"
+#include "ui/ComposerPanel.h"
+#include "ui/KeyboardPicture.h"
+#include "ui/Look.h"
+#include "ui/MainLayout.h"
+#include "ui/Text.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+
 namespace vantrel::ui {
+
+namespace {
+
+constexpr const char* exitQuestion = "Are you sure you want to quit? (Any unsaved changes will be lost)";
+constexpr const char* exitTitle = "Quit";
+
+QFont boldFont() {
+    QFont font = windowFont();
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
 
 MainWindow::MainWindow(Editor& editor, QWidget* parent) : QMainWindow(parent), editor_(editor) {
     setWindowTitle(QStringLiteral("Vantrel"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* surface = new Backdrop(this);
+    surface->setObjectName(QStringLiteral("client"));
+    surface->setFont(windowFont());
+    surface->setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
+    setCentralWidget(surface);
+
+    keyboard_ = new KeyboardPicture(*surface);
+    connect(keyboard_, &KeyboardPicture::buttonClicked, this, &MainWindow::pictureButton_Click);
+    composer_ = new ComposerPanel(editor_, *surface);
+    buildLabels(*surface);
+    buildButtons(*surface);
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    refresh();
 }
+
+void MainWindow::buildLabels(QWidget& surface) {
+    for (const TextLabel& spec : windowLabels) {
+        auto* label = new QLabel(toQt(spec.caption), &surface);
+        label->setObjectName(toQt(spec.name));
+        label->setGeometry(toPixels(spec.rect));
+        label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(labelText.name()));
+        label->setAlignment(spec.rightAligned ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+        if (spec.bold)
+            label->setFont(boldFont());
+    }
+    ckeybox_ = surface.findChild<QLabel*>(QStringLiteral("ckeybox"));
+}
+
+void MainWindow::buildButtons(QWidget& surface) {
+    using Handler = void (MainWindow::*)();
+    static constexpr std::array<Handler, buyButtons.size()> handlers = {
+        &MainWindow::savetokey_Click, &MainWindow::clearkey_Click, &MainWindow::circularbind_Click};
+    for (size_t i = 0; i < buyButtons.size(); ++i) {
+        auto* button = new QPushButton(toQt(buyButtons[i].caption), &surface);
+        button->setObjectName(toQt(buyButtons[i].name));
+        button->setAutoDefault(false);
+        button->setFont(boldFont());
+        button->setGeometry(toPixels(buyButtons[i].rect));
+        connect(button, &QPushButton::clicked, this, handlers[i]);
+    }
+    circularbind_ = surface.findChild<QPushButton*>(toQt(circularBindButton));
+}
+
+void MainWindow::refresh() {
+    keyboard_->paint(editor_.colours);
+    paintButton(*circularbind_, editor_.colours.of(circularBindButton));
+    ckeybox_->setText(toQt(editor_.ckeybox));
+    composer_->refresh();
+}
+
+void MainWindow::pictureButton_Click(const QString& name) {
+    keyClick(editor_, fromQt(name));
+    refresh();
+}
+
+void MainWindow::savetokey_Click() {
+    vantrel::savetokey_Click(editor_);
+    refresh();
+}
+
+// Clear Key: clearkeybind and the composer reset, then refresh().
+void MainWindow::clearkey_Click() {}
+
+// The circular-bind window, shown modally, then refresh().
+void MainWindow::circularbind_Click() {}
+
+// File New: newconfig, then refresh().
+void MainWindow::menu_file_new_Click() {}
+
+// File Open: openconfig, then refresh().
+void MainWindow::menu_file_open_Click() {}
+
+// File Save: saveconfig.
+void MainWindow::menu_file_save_Click() {}
+
+// File Save As: saveconfigas.
+void MainWindow::menu_file_saveas_Click() {}
+
+void MainWindow::menu_file_exit_Click() {
+    const Message question{exitQuestion, exitTitle, Buttons::YesNo, Answer::No, Icon::None};
+    if (editor_.prompter->message(question) == Answer::Yes)
+        close();
+}
+
+// The Slot10 Settings window, shown modally.
+void MainWindow::menu_settings_slot10_Click() {}
+
+// The Bind Order window, shown modally.
+void MainWindow::menu_settings_bindorder_Click() {}
+
+// The Rcon Settings window, shown modally.
+void MainWindow::menu_settings_slot10_rcon_Click() {}
+
+// Key Functions Copy: copies the selected key's bind.
+void MainWindow::menu_key_copy_Click() {}
+
+// Key Functions Paste: pastes onto the selected key, then refresh().
+void MainWindow::menu_key_paste_Click() {}
+
+// The help window, shown modally.
+void MainWindow::menu_help_help_Click() {}
+
+// The About window, shown modally.
+void MainWindow::menu_help_about_Click() {}
 
 } // namespace vantrel::ui

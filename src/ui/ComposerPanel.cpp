@@ -1,0 +1,214 @@
+#include "ui/ComposerPanel.h"
+
+#include "compose/RadioCommands.h"
+#include "ui/Look.h"
+#include "ui/Text.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace vantrel::ui {
+
+namespace {
+
+constexpr int singleRowHeight = 255; // twips; a taller option carries its caption on a label
+
+// The caption of an option button whose text runs over two lines; a click on it clicks the option.
+class OptionCaption : public QLabel {
+public:
+    OptionCaption(const QString& text, QAbstractButton& option, QWidget* parent)
+        : QLabel(text, parent), option_(option) {
+        setWordWrap(true);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            option_.click();
+    }
+
+private:
+    QAbstractButton& option_;
+};
+
+QStringList itemsOf(ListItems items) {
+    QStringList out;
+    if (items == ListItems::Ammunition) {
+        for (std::string_view item : ammunitionItems)
+            out << toQt(item);
+    } else {
+        for (const RadioCommand& row : radioCommandTable)
+            out << toQt(row.name);
+    }
+    return out;
+}
+
+void showText(QLineEdit& box, const std::string& value) {
+    const QString text = toQt(value);
+    if (box.text() == text)
+        return;
+    const QSignalBlocker blocker(box);
+    box.setText(text);
+}
+
+} // namespace
+
+ComposerPanel::ComposerPanel(Editor& editor, QWidget& surface) : QObject(&surface), editor_(editor) {
+    buildCurrentBind(surface);
+    for (const Container& spec : composerContainers) {
+        auto* box = new QWidget(&surface);
+        box->setObjectName(toQt(spec.name));
+        box->setAttribute(Qt::WA_StyledBackground);
+        box->setStyleSheet(greyControlStyle());
+        box->setGeometry(toPixels(spec.rect));
+        containers_.emplace(spec.name, box);
+    }
+    for (const Filler& spec : composerFillers) {
+        auto* filler = new QLabel(&container(spec.container));
+        filler->setObjectName(toQt(spec.name));
+        filler->setGeometry(toPixels(spec.rect));
+    }
+    buildOptionGroup(pistolGroup);
+    buildOptionGroup(gunGroup);
+    buildOptionGroup(armourGroup);
+    buildCheckBoxes();
+    buildLists(surface);
+    buildTextBoxes(surface);
+    buildButtons(surface);
+
+    auto* comlabel = new QLabel(toQt(comlabelCaption), &surface);
+    comlabel->setObjectName(QStringLiteral("comlabel"));
+    comlabel->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(labelText.name()));
+    comlabel->setGeometry(toPixels(comlabelRect));
+    refresh();
+}
+
+QWidget& ComposerPanel::container(std::string_view name) { return *containers_.at(name); }
+
+void ComposerPanel::change(const std::function<void(Editor&)>& handler) {
+    handler(editor_);
+    refresh();
+}
+
+void ComposerPanel::refresh() {
+    for (const auto& refresher : refreshers_)
+        refresher();
+}
+
+template <typename E> void ComposerPanel::buildOptionGroup(const OptionGroup<E>& group) {
+    QWidget& parent = container(group.container);
+    auto* buttons = new QButtonGroup(&parent);
+    std::vector<std::pair<QRadioButton*, E>> options;
+    for (const OptionButton<E>& spec : group.options) {
+        auto* option = new QRadioButton(&parent);
+        option->setObjectName(toQt(spec.name));
+        option->setGeometry(toPixels(spec.rect));
+        if (spec.rect.height > singleRowHeight) {
+            const int indent = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
+                               option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
+            option->setAccessibleName(toQt(spec.caption));
+            auto* caption = new OptionCaption(toQt(spec.caption), *option, &parent);
+            caption->setObjectName(option->objectName() + QStringLiteral("caption"));
+            caption->setGeometry(option->geometry().adjusted(indent, 0, 0, 0));
+        } else {
+            option->setText(toQt(spec.caption));
+        }
+        buttons->addButton(option);
+        const E value = spec.value;
+        connect(option, &QRadioButton::toggled, this, [this, value, select = group.select](bool checked) {
+            if (checked)
+                change([&](Editor& editor) { select(editor, value); });
+        });
+        options.emplace_back(option, value);
+    }
+    refreshers_.push_back([this, options, field = group.value] {
+        const E current = editor_.controls.*field;
+        for (const auto& [option, value] : options) {
+            if (value != current || option->isChecked())
+                continue;
+            std::vector<std::unique_ptr<QSignalBlocker>> blockers;
+            for (const auto& other : options)
+                blockers.push_back(std::make_unique<QSignalBlocker>(other.first));
+            option->setChecked(true);
+        }
+    });
+}
+
+void ComposerPanel::buildCheckBoxes() {
+    for (const CheckBox& spec : composerCheckBoxes) {
+        auto* box = new QCheckBox(toQt(spec.caption), &container(spec.container));
+        box->setObjectName(toQt(spec.name));
+        box->setGeometry(toPixels(spec.rect));
+        connect(box, &QCheckBox::toggled, this,
+                [this, set = spec.set](bool ticked) { change([&](Editor& editor) { set(editor, ticked); }); });
+        refreshers_.push_back([this, box, field = spec.value] {
+            const bool ticked = editor_.controls.*field;
+            if (box->isChecked() == ticked)
+                return;
+            const QSignalBlocker blocker(box);
+            box->setChecked(ticked);
+        });
+    }
+}
+
+void ComposerPanel::buildLists(QWidget& surface) {
+    for (const DropDownList& spec : composerLists) {
+        auto* list = new QComboBox(&surface);
+        list->setObjectName(toQt(spec.name));
+        list->addItems(itemsOf(spec.items));
+        list->setGeometry(toPixels(spec.rect));
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list, choose = spec.choose] {
+            const std::string item = fromQt(list->currentText());
+            change([&](Editor& editor) { choose(editor, item); });
+        });
+        refreshers_.push_back([this, list, field = spec.value] {
+            const int index = list->findText(toQt(editor_.controls.*field), Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (list->currentIndex() == index)
+                return;
+            const QSignalBlocker blocker(list);
+            list->setCurrentIndex(index);
+        });
+    }
+}
+
+void ComposerPanel::buildTextBoxes(QWidget& surface) {
+    for (const TextBox& spec : composerTextBoxes) {
+        auto* box = new QLineEdit(&surface);
+        box->setObjectName(toQt(spec.name));
+        box->setGeometry(toPixels(spec.rect));
+        connect(box, &QLineEdit::textChanged, this, [this, handler = spec.change](const QString& text) {
+            const std::string typed = fromQt(text);
+            change([&](Editor& editor) { handler(editor, typed); });
+        });
+        refreshers_.push_back([this, box, field = spec.value] { showText(*box, editor_.controls.*field); });
+    }
+}
+
+void ComposerPanel::buildButtons(QWidget& surface) {
+    for (const ComposerButton& spec : composerButtons) {
+        auto* button = new QPushButton(toQt(spec.caption), &surface);
+        button->setObjectName(toQt(spec.name));
+        button->setAutoDefault(false);
+        button->setGeometry(toPixels(spec.rect));
+        connect(button, &QPushButton::clicked, this, [this, click = spec.click] { change(click); });
+    }
+}
+
+void ComposerPanel::buildCurrentBind(QWidget& surface) {
+    auto* cbind = new QLineEdit(&surface);
+    cbind->setObjectName(QStringLiteral("cbind"));
+    cbind->setGeometry(toPixels(cbindRect));
+    // Typing here changes only the text: no handler runs.
+    connect(cbind, &QLineEdit::textChanged, this, [this](const QString& text) { editor_.cbind = fromQt(text); });
+    refreshers_.push_back([this, cbind] { showText(*cbind, editor_.cbind); });
+}
+
+} // namespace vantrel::ui

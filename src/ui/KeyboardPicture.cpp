@@ -1,0 +1,61 @@
+#include "ui/KeyboardPicture.h"
+
+#include "ui/KeyboardLayout.h"
+#include "ui/Look.h"
+#include "ui/Text.h"
+
+#include <QPushButton>
+#include <QVariant>
+#include <algorithm>
+
+namespace vantrel::ui {
+
+namespace {
+
+const char* const colourProperty = "vantrelColour";
+const char* const wheelFontFamily = "Berlin Sans FB";
+
+QWidget* cornerStrip(QWidget& surface, const CornerStrip& strip) {
+    auto* w = new QWidget(&surface);
+    const QColor colour = surface.palette().color(strip.shadow ? QPalette::Dark : QPalette::Light);
+    w->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
+    w->setAttribute(Qt::WA_StyledBackground);
+    w->setGeometry(toPixels(strip.rect));
+    return w;
+}
+
+} // namespace
+
+void paintButton(QPushButton& button, Colour colour) {
+    const QVariant now = button.property(colourProperty);
+    if (now.isValid() && now.toInt() == static_cast<int>(colour))
+        return;
+    button.setProperty(colourProperty, static_cast<int>(colour));
+    button.setStyleSheet(pictureButtonStyle(backgroundOf(colour, button)));
+}
+
+KeyboardPicture::KeyboardPicture(QWidget& surface) : QObject(&surface) {
+    for (const PictureButton& spec : pictureButtons) {
+        auto* button = new QPushButton(toQt(captionOf(spec)), &surface);
+        button->setObjectName(toQt(spec.name));
+        button->setAutoDefault(false);
+        button->setGeometry(toPixels(spec.rect));
+        if (std::find(wheelButtons.begin(), wheelButtons.end(), spec.name) != wheelButtons.end()) {
+            QFont font = button->font();
+            font.setFamily(QString::fromLatin1(wheelFontFamily));
+            button->setFont(font);
+        }
+        const QString name = button->objectName();
+        connect(button, &QPushButton::clicked, this, [this, name] { Q_EMIT buttonClicked(name); });
+        buttons_.emplace(spec.name, button);
+    }
+    for (const CornerStrip& strip : enterCornerStrips)
+        cornerStrip(surface, strip);
+}
+
+void KeyboardPicture::paint(const ButtonColours& colours) {
+    for (const auto& [name, button] : buttons_)
+        paintButton(*button, colours.of(name));
+}
+
+} // namespace vantrel::ui

@@ -1,0 +1,38 @@
+#include "ui/Look.h"
+
+#include <QWidget>
+
+namespace vantrel::ui {
+
+namespace {
+constexpr int windowFontPixels = 11;
+}
+
+QColor backgroundOf(Colour colour, const QWidget& button) {
+    switch (colour) {
+    case Colour::Selection: return selectionColour;
+    case Colour::Bound: return boundColour;
+    case Colour::Unbindable: return unbindableColour;
+    case Colour::Unbound: break;
+    }
+    return button.palette().color(QPalette::Button);
+}
+
+QString pictureButtonStyle(const QColor& background) {
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid;"
+                          " border-color: #ffffff #404040 #404040 #ffffff; padding: 0px; }"
+                          "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }")
+        .arg(background.name());
+}
+
+QString greyControlStyle() {
+    return QStringLiteral("background-color: %1; color: white;").arg(controlGrey.name());
+}
+
+QFont windowFont() {
+    QFont font;
+    font.setPixelSize(windowFontPixels);
+    return font;
+}
+
+} // namespace vantrel::ui
