@@ -51,8 +51,9 @@ void drawBanner(QPainter& painter, const QRect& banner) {
     // Three light lines frame the banner where it breaks the keyboard group's top edge.
     painter.fillRect(QRect(banner.left() - edgeWidth, 0, edgeWidth, banner.bottom() + 1), lightEdge);
     painter.fillRect(QRect(banner.right() + 1, 0, edgeWidth, banner.bottom() + 1), lightEdge);
-    painter.fillRect(QRect(banner.left() - edgeWidth, banner.bottom() + 1, banner.width() + 2 * edgeWidth, edgeWidth),
-                     lightEdge);
+    painter.fillRect(
+        QRect(banner.left() - edgeWidth, banner.bottom() + 1, banner.width() + 2 * edgeWidth, edgeWidth),
+        lightEdge);
 }
 
 } // namespace

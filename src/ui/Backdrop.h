@@ -9,13 +9,13 @@ namespace vantrel::ui {
 
 class Backdrop : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Backdrop(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     struct Edge {
         QRect box;             // pixels
         std::vector<int> gaps; // pairs of x ranges where the top edge stops

@@ -18,7 +18,7 @@ struct Container {
     Twips rect;
 };
 inline constexpr std::array<Container, 4> composerContainers = {{
-    {"Picture3", {360, 4235, 975, 1695}},  // pistols
+    {"Picture3", {360, 4235, 975, 1695}},   // pistols
     {"Picture1", {1680, 4235, 2655, 1935}}, // guns
     {"Picture2", {1680, 6635, 3975, 975}},  // armour and equipment
     {"Picture4", {6240, 6395, 1095, 255}},  // Team Say
@@ -42,7 +42,7 @@ template <typename E> struct OptionButton {
     Twips rect; // in the group's container
 };
 
-inline constexpr std::array<OptionButton<Pistol>, 7> pistolOptions = {{
+inline constexpr std::array<OptionButton<Pistol>, 7> pistolButtons = {{
     {"nopistol", "None", Pistol::None, {0, 0, 975, 255}},
     {"usp", "USP", Pistol::Usp, {0, 240, 975, 255}},
     {"glock", "Glock", Pistol::Glock, {0, 480, 975, 255}},
@@ -52,7 +52,7 @@ inline constexpr std::array<OptionButton<Pistol>, 7> pistolOptions = {{
     {"fn57", "FN 5-7", Pistol::Fn57, {0, 1440, 975, 255}},
 }};
 
-inline constexpr std::array<OptionButton<Gun>, 13> gunOptions = {{
+inline constexpr std::array<OptionButton<Gun>, 13> gunButtons = {{
     {"nogun", "None", Gun::None, {0, 0, 1335, 255}},
     {"m3", "M3 Shotgun", Gun::M3, {0, 360, 1215, 255}},
     {"xm1014", "XM1014", Gun::Xm1014, {0, 600, 1215, 255}},
@@ -68,7 +68,7 @@ inline constexpr std::array<OptionButton<Gun>, 13> gunOptions = {{
     {"para", "Machine gun", Gun::Para, {1320, 1680, 1335, 255}},
 }};
 
-inline constexpr std::array<OptionButton<Armour>, 4> armourOptions = {{
+inline constexpr std::array<OptionButton<Armour>, 4> armourButtons = {{
     {"noarmour", "No armour", Armour::None, {0, 0, 1335, 255}},
     {"kevlar", "Kevlar", Armour::Kevlar, {0, 240, 1335, 255}},
     {"kevhelm", "Kev. + Helm.", Armour::KevHelm, {0, 480, 1335, 255}},
@@ -82,9 +82,10 @@ template <typename E> struct OptionGroup {
     void (*select)(Editor&, E);
 };
 
-inline constexpr OptionGroup<Pistol> pistolGroup{"Picture3", pistolOptions, &ComposerControls::pistol, selectPistol};
-inline constexpr OptionGroup<Gun> gunGroup{"Picture1", gunOptions, &ComposerControls::gun, selectGun};
-inline constexpr OptionGroup<Armour> armourGroup{"Picture2", armourOptions, &ComposerControls::armour,
+inline constexpr OptionGroup<Pistol> pistolGroup{"Picture3", pistolButtons, &ComposerControls::pistol,
+                                                 selectPistol};
+inline constexpr OptionGroup<Gun> gunGroup{"Picture1", gunButtons, &ComposerControls::gun, selectGun};
+inline constexpr OptionGroup<Armour> armourGroup{"Picture2", armourButtons, &ComposerControls::armour,
                                                  selectArmour};
 
 struct CheckBox {
@@ -96,19 +97,46 @@ struct CheckBox {
     void (*set)(Editor&, bool);
 };
 
-template <Equipment box> void tick(Editor& editor, bool ticked) { setEquipment(editor, box, ticked); }
+template <Equipment box> void tick(Editor& editor, bool ticked) {
+    setEquipment(editor, box, ticked);
+}
 
 inline constexpr std::array<CheckBox, 7> composerCheckBoxes = {{
-    {"hegren", "HE gren.", "Picture2", {1320, 0, 1335, 255}, &ComposerControls::hegren, tick<Equipment::HeGren>},
-    {"smokegren", "Smoke gren.", "Picture2", {1320, 240, 1335, 255}, &ComposerControls::smokegren,
+    {"hegren",
+     "HE gren.",
+     "Picture2",
+     {1320, 0, 1335, 255},
+     &ComposerControls::hegren,
+     tick<Equipment::HeGren>},
+    {"smokegren",
+     "Smoke gren.",
+     "Picture2",
+     {1320, 240, 1335, 255},
+     &ComposerControls::smokegren,
      tick<Equipment::SmokeGren>},
-    {"fbang1", "Flashbang1", "Picture2", {1320, 480, 1335, 255}, &ComposerControls::fbang1,
+    {"fbang1",
+     "Flashbang1",
+     "Picture2",
+     {1320, 480, 1335, 255},
+     &ComposerControls::fbang1,
      tick<Equipment::Fbang1>},
-    {"fbang2", "Flashbang2", "Picture2", {1320, 720, 1335, 255}, &ComposerControls::fbang2,
+    {"fbang2",
+     "Flashbang2",
+     "Picture2",
+     {1320, 720, 1335, 255},
+     &ComposerControls::fbang2,
      tick<Equipment::Fbang2>},
-    {"defuser", "Defuser", "Picture2", {2640, 0, 1335, 255}, &ComposerControls::defuser,
+    {"defuser",
+     "Defuser",
+     "Picture2",
+     {2640, 0, 1335, 255},
+     &ComposerControls::defuser,
      tick<Equipment::Defuser>},
-    {"nvision", "Nightvision", "Picture2", {2640, 240, 1335, 255}, &ComposerControls::nvision,
+    {"nvision",
+     "Nightvision",
+     "Picture2",
+     {2640, 240, 1335, 255},
+     &ComposerControls::nvision,
      tick<Equipment::NVision>},
     {"teamsay", "Team Say", "Picture4", {0, 0, 1095, 255}, &ComposerControls::teamsay, teamsay_Click},
 }};

@@ -23,19 +23,19 @@ constexpr int singleRowHeight = 255; // twips; a taller option carries its capti
 
 // The caption of an option button whose text runs over two lines; a click on it clicks the option.
 class OptionCaption : public QLabel {
-public:
+  public:
     OptionCaption(const QString& text, QAbstractButton& option, QWidget* parent)
         : QLabel(text, parent), option_(option) {
         setWordWrap(true);
     }
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             option_.click();
     }
 
-private:
+  private:
     QAbstractButton& option_;
 };
 
@@ -91,7 +91,9 @@ ComposerPanel::ComposerPanel(Editor& editor, QWidget& surface) : QObject(&surfac
     refresh();
 }
 
-QWidget& ComposerPanel::container(std::string_view name) { return *containers_.at(name); }
+QWidget& ComposerPanel::container(std::string_view name) {
+    return *containers_.at(name);
+}
 
 void ComposerPanel::change(const std::function<void(Editor&)>& handler) {
     handler(editor_);
@@ -112,8 +114,9 @@ template <typename E> void ComposerPanel::buildOptionGroup(const OptionGroup<E>&
         option->setObjectName(toQt(spec.name));
         option->setGeometry(toPixels(spec.rect));
         if (spec.rect.height > singleRowHeight) {
-            const int indent = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
-                               option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
+            const int indent =
+                option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
+                option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
             option->setAccessibleName(toQt(spec.caption));
             auto* caption = new OptionCaption(toQt(spec.caption), *option, &parent);
             caption->setObjectName(option->objectName() + QStringLiteral("caption"));
@@ -147,8 +150,9 @@ void ComposerPanel::buildCheckBoxes() {
         auto* box = new QCheckBox(toQt(spec.caption), &container(spec.container));
         box->setObjectName(toQt(spec.name));
         box->setGeometry(toPixels(spec.rect));
-        connect(box, &QCheckBox::toggled, this,
-                [this, set = spec.set](bool ticked) { change([&](Editor& editor) { set(editor, ticked); }); });
+        connect(box, &QCheckBox::toggled, this, [this, set = spec.set](bool ticked) {
+            change([&](Editor& editor) { set(editor, ticked); });
+        });
         refreshers_.push_back([this, box, field = spec.value] {
             const bool ticked = editor_.controls.*field;
             if (box->isChecked() == ticked)
@@ -170,7 +174,8 @@ void ComposerPanel::buildLists(QWidget& surface) {
             change([&](Editor& editor) { choose(editor, item); });
         });
         refreshers_.push_back([this, list, field = spec.value] {
-            const int index = list->findText(toQt(editor_.controls.*field), Qt::MatchExactly | Qt::MatchCaseSensitive);
+            const int index =
+                list->findText(toQt(editor_.controls.*field), Qt::MatchExactly | Qt::MatchCaseSensitive);
             if (list->currentIndex() == index)
                 return;
             const QSignalBlocker blocker(list);
@@ -207,7 +212,8 @@ void ComposerPanel::buildCurrentBind(QWidget& surface) {
     cbind->setObjectName(QStringLiteral("cbind"));
     cbind->setGeometry(toPixels(cbindRect));
     // Typing here changes only the text: no handler runs.
-    connect(cbind, &QLineEdit::textChanged, this, [this](const QString& text) { editor_.cbind = fromQt(text); });
+    connect(cbind, &QLineEdit::textChanged, this,
+            [this](const QString& text) { editor_.cbind = fromQt(text); });
     refreshers_.push_back([this, cbind] { showText(*cbind, editor_.cbind); });
 }
 

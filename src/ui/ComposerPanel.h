@@ -16,7 +16,7 @@ namespace vantrel::ui {
 
 class ComposerPanel : public QObject {
     Q_OBJECT
-public:
+  public:
     // Builds the widgets on `surface`, the main window's client area.
     ComposerPanel(Editor& editor, QWidget& surface);
 
@@ -24,7 +24,7 @@ public:
     // shows its value is left alone.
     void refresh();
 
-private:
+  private:
     template <typename E> void buildOptionGroup(const OptionGroup<E>& group);
     void buildCheckBoxes();
     void buildLists(QWidget& surface);

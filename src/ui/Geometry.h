@@ -15,7 +15,9 @@ struct Twips {
     int height = 0;
 };
 
-inline int toPixels(int twips) { return static_cast<int>(std::lround(twips / double(twipsPerPixel))); }
+inline int toPixels(int twips) {
+    return static_cast<int>(std::lround(twips / double(twipsPerPixel)));
+}
 
 // Both edges are rounded, so rectangles that touch in twips still touch in pixels.
 inline QRect toPixels(const Twips& t) {

@@ -12,7 +12,8 @@ constexpr int tall = 735;     // Enter and the keypad's "+" and "Ent"
 constexpr int padWide = 735;  // keypad 0 and Backspace
 constexpr int capsWide = 615; // Caps and Enter
 
-constexpr PictureButton key(std::string_view name, int left, int top, int width = keySize, int height = keySize) {
+constexpr PictureButton key(std::string_view name, int left, int top, int width = keySize,
+                            int height = keySize) {
     return {name, {}, {left, top, width, height}};
 }
 

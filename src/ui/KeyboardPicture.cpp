@@ -1,5 +1,6 @@
 #include "ui/KeyboardPicture.h"
 
+#include "ui/CaptionButton.h"
 #include "ui/KeyboardLayout.h"
 #include "ui/Look.h"
 #include "ui/Text.h"
@@ -36,13 +37,12 @@ void paintButton(QPushButton& button, Colour colour) {
 
 KeyboardPicture::KeyboardPicture(QWidget& surface) : QObject(&surface) {
     for (const PictureButton& spec : pictureButtons) {
-        auto* button = new QPushButton(toQt(captionOf(spec)), &surface);
+        auto* button = new CaptionButton(toQt(captionOf(spec)), &surface);
         button->setObjectName(toQt(spec.name));
-        button->setAutoDefault(false);
         button->setGeometry(toPixels(spec.rect));
         if (std::find(wheelButtons.begin(), wheelButtons.end(), spec.name) != wheelButtons.end()) {
             QFont font = button->font();
-            font.setFamily(QString::fromLatin1(wheelFontFamily));
+            font.setFamilies(QStringList(QString::fromLatin1(wheelFontFamily)) + font.families());
             button->setFont(font);
         }
         const QString name = button->objectName();

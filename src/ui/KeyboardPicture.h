@@ -18,17 +18,17 @@ void paintButton(QPushButton& button, Colour colour);
 
 class KeyboardPicture : public QObject {
     Q_OBJECT
-public:
+  public:
     // Builds the buttons on `surface`, positioned in its coordinates.
     explicit KeyboardPicture(QWidget& surface);
 
     void paint(const ButtonColours& colours);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // A picture button was clicked; the name is its control name, unbindable buttons included.
     void buttonClicked(const QString& name);
 
-private:
+  private:
     std::map<std::string_view, QPushButton*> buttons_;
 };
 

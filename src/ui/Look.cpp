@@ -10,10 +10,14 @@ constexpr int windowFontPixels = 11;
 
 QColor backgroundOf(Colour colour, const QWidget& button) {
     switch (colour) {
-    case Colour::Selection: return selectionColour;
-    case Colour::Bound: return boundColour;
-    case Colour::Unbindable: return unbindableColour;
-    case Colour::Unbound: break;
+    case Colour::Selection:
+        return selectionColour;
+    case Colour::Bound:
+        return boundColour;
+    case Colour::Unbindable:
+        return unbindableColour;
+    case Colour::Unbound:
+        break;
     }
     return button.palette().color(QPalette::Button);
 }
@@ -31,6 +35,10 @@ QString greyControlStyle() {
 
 QFont windowFont() {
     QFont font;
+    // The narrow sans-serif faces first, so that captions fit buttons sized for them.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans Condensed")});
     font.setPixelSize(windowFontPixels);
     return font;
 }

@@ -26,7 +26,9 @@ struct Menu {
     std::span<const MenuItem> items;
 };
 
-constexpr int ctrl(Qt::Key key) { return (Qt::CTRL | key).toCombined(); }
+constexpr int ctrl(Qt::Key key) {
+    return (Qt::CTRL | key).toCombined();
+}
 
 } // namespace
 
@@ -40,7 +42,8 @@ void MainWindow::buildMenus() {
     }};
     static constexpr std::array<MenuItem, 3> settingsItems = {{
         {"menu_settings_slot10", "&Slot10", 0, &MainWindow::menu_settings_slot10_Click},
-        {"menu_settings_bindorder", "&Bind Order", ctrl(Qt::Key_B), &MainWindow::menu_settings_bindorder_Click},
+        {"menu_settings_bindorder", "&Bind Order", ctrl(Qt::Key_B),
+         &MainWindow::menu_settings_bindorder_Click},
         {"menu_settings_slot10_rcon", "&Rcon", 0, &MainWindow::menu_settings_slot10_rcon_Click},
     }};
     static constexpr std::array<MenuItem, 2> keyItems = {{

@@ -3,6 +3,7 @@
 #include "app/Selection.h"
 #include "compose/SaveToKey.h"
 #include "ui/Backdrop.h"
+#include "ui/CaptionButton.h"
 #include "ui/ComposerPanel.h"
 #include "ui/KeyboardPicture.h"
 #include "ui/Look.h"
@@ -67,9 +68,8 @@ void MainWindow::buildButtons(QWidget& surface) {
     static constexpr std::array<Handler, buyButtons.size()> handlers = {
         &MainWindow::savetokey_Click, &MainWindow::clearkey_Click, &MainWindow::circularbind_Click};
     for (size_t i = 0; i < buyButtons.size(); ++i) {
-        auto* button = new QPushButton(toQt(buyButtons[i].caption), &surface);
+        auto* button = new CaptionButton(toQt(buyButtons[i].caption), &surface);
         button->setObjectName(toQt(buyButtons[i].name));
-        button->setAutoDefault(false);
         button->setFont(boldFont());
         button->setGeometry(toPixels(buyButtons[i].rect));
         connect(button, &QPushButton::clicked, this, handlers[i]);

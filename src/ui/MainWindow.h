@@ -16,14 +16,14 @@ class KeyboardPicture;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(Editor& editor, QWidget* parent = nullptr);
 
     // Shows everything from the core again: key colours, the selected key, cbind and the
     // composer. Windows and commands that change the core call it afterwards.
     void refresh();
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void menu_file_new_Click();
     void menu_file_open_Click();
     void menu_file_save_Click();
@@ -37,13 +37,13 @@ public Q_SLOTS:
     void menu_help_help_Click();
     void menu_help_about_Click();
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void pictureButton_Click(const QString& name);
     void savetokey_Click();
     void clearkey_Click();
     void circularbind_Click();
 
-private:
+  private:
     void buildMenus();
     void buildLabels(QWidget& surface);
     void buildButtons(QWidget& surface);

@@ -12,12 +12,12 @@ namespace vantrel::ui {
 
 class MenuShortcutFilter : public QObject {
     Q_OBJECT
-public:
+  public:
     MenuShortcutFilter(const QMenuBar& menus, QObject* parent);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QList<QKeySequence> shortcuts_;
 };
 

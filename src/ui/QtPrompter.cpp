@@ -30,9 +30,15 @@ Answer QtPrompter::message(const Message& message) {
     box.setWindowTitle(toQt(message.title));
     box.setText(toQt(message.text));
     switch (message.icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     if (message.buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
@@ -47,7 +53,8 @@ Answer QtPrompter::message(const Message& message) {
 }
 
 std::optional<std::string> QtPrompter::openFileName(const std::string& filter) {
-    const QString path = QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), QString(), qtFilter(filter));
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), QString(), qtFilter(filter));
     if (path.isEmpty())
         return std::nullopt;
     return QFile::encodeName(path).toStdString();
@@ -55,9 +62,9 @@ std::optional<std::string> QtPrompter::openFileName(const std::string& filter) {
 
 std::optional<std::string> QtPrompter::saveFileName(const std::string& filter) {
     // Our own overwrite question is the one asked.
-    const QString path = QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), QString(),
-                                                      qtFilter(filter), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), QString(), qtFilter(filter), nullptr,
+                                     QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return std::nullopt;
     return QFile::encodeName(path).toStdString();

@@ -16,7 +16,7 @@ namespace vantrel::ui {
 QString qtFilter(const std::string& filter);
 
 class QtPrompter : public Prompter {
-public:
+  public:
     explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
 
     void setParent(QWidget* parent) { parent_ = parent; }
@@ -29,7 +29,7 @@ public:
     void setBusy(bool busy) override;
     void showHelp() override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -11,6 +11,8 @@ inline QString toQt(std::string_view bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-inline std::string fromQt(const QString& text) { return text.toUtf8().toStdString(); }
+inline std::string fromQt(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 } // namespace vantrel::ui
