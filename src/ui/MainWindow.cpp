@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "app/KeyClipboard.h"
 #include "app/Selection.h"
 #include "compose/SaveToKey.h"
 #include "ui/Backdrop.h"
@@ -127,11 +128,14 @@ void MainWindow::menu_settings_bindorder_Click() {}
 // The Rcon Settings window, shown modally.
 void MainWindow::menu_settings_slot10_rcon_Click() {}
 
-// Key Functions Copy: copies the selected key's bind.
-void MainWindow::menu_key_copy_Click() {}
+void MainWindow::menu_key_copy_Click() {
+    vantrel::menu_key_copy_Click(editor_);
+}
 
-// Key Functions Paste: pastes onto the selected key, then refresh().
-void MainWindow::menu_key_paste_Click() {}
+void MainWindow::menu_key_paste_Click() {
+    vantrel::menu_key_paste_Click(editor_);
+    refresh();
+}
 
 // The help window, shown modally.
 void MainWindow::menu_help_help_Click() {}

@@ -1,0 +1,262 @@
+// The main window end to end: its frame and layout, the key picture and its colours, the menus
+// and their shortcuts over text boxes, and Exit.
+#include "MainWindowFixture.h"
+#include "compose/RadioCommands.h"
+#include "keys/Buttons.h"
+#include "ui/KeyboardLayout.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+namespace vantrel::testing {
+namespace {
+
+using MainWindowTest = MainWindowFixture;
+
+const QColor selection(192, 192, 255);
+const QColor bound(255, 50, 35);
+const QColor unbindable(224, 224, 224);
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+TEST_F(MainWindowTest, FrameIsFixedWithTheClientAreaBelowTheMenuBar) {
+    EXPECT_EQ(window->windowTitle(), "Vantrel");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(575, 528));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem) {
+    const struct {
+        const char* name;
+        QRect pixels;
+    } samples[] = {
+        {"keyA", QRect(56, 114, 25, 25)},       {"keyLENTER", QRect(336, 90, 41, 49)},
+        {"keyspace", QRect(112, 162, 137, 25)}, {"button1", QRect(424, 226, 41, 57)},
+        {"cbind", QRect(16, 218, 369, 19)},     {"radio", QRect(416, 378, 145, 21)},
+        {"savetokey", QRect(320, 274, 57, 33)}, {"ckeybox", QRect(464, 42, 97, 17)},
+    };
+    for (const auto& s : samples) {
+        auto* w = child<QWidget>(window.get(), s.name);
+        ASSERT_TRUE(w);
+        EXPECT_EQ(w->geometry(), s.pixels) << s.name;
+    }
+    auto* usp = child<QWidget>(window.get(), "usp");
+    ASSERT_TRUE(usp);
+    EXPECT_EQ(usp->parentWidget()->objectName(), "Picture3");
+    EXPECT_EQ(usp->geometry(), QRect(0, 16, 65, 17));
+}
+
+TEST_F(MainWindowTest, EveryLiveKeyHasItsButtonsCaptionedFromTheKeyTable) {
+    int buttons = 0;
+    for (const KeyRow& row : keyTable) {
+        for (std::string_view name : {row.button, row.button2}) {
+            if (name.empty())
+                continue;
+            auto* b = child<QPushButton>(window.get(), std::string(name).c_str());
+            ASSERT_TRUE(b) << name;
+            EXPECT_EQ(b->text(), q(row.caption)) << name;
+            ++buttons;
+        }
+    }
+    EXPECT_EQ(buttons, 102);
+}
+
+// The mouse buttons abut with one shared pixel; only "#" lies over another key.
+TEST_F(MainWindowTest, PictureButtonsOverlapOnlyWhereHashMeetsEnter) {
+    std::vector<QPushButton*> all;
+    for (const ui::PictureButton& spec : ui::pictureButtons)
+        all.push_back(child<QPushButton>(window.get(), std::string(spec.name).c_str()));
+    for (size_t i = 0; i < all.size(); ++i)
+        for (size_t j = i + 1; j < all.size(); ++j) {
+            const QRect shared = all[i]->geometry().intersected(all[j]->geometry());
+            const bool overlap = shared.width() > 1 && shared.height() > 1;
+            const bool hashAndEnter =
+                all[i]->objectName() == "keyLENTER" && all[j]->objectName() == "keyhash";
+            EXPECT_EQ(overlap, hashAndEnter)
+                << all[i]->objectName().toStdString() << " and " << all[j]->objectName().toStdString();
+        }
+}
+
+TEST_F(MainWindowTest, UnbindableButtonsAreGreyAndClickingThemChangesNothing) {
+    const std::pair<const char*, const char*> grey[] = {
+        {"Command12", "Esc"}, {"Command17", "Caps"}, {"Command46", "PS"},  {"Command45", "SL"},
+        {"Command44", "Pa"},  {"Command93", "NL"},   {"Command72", "Win"}, {"Command68", "Win"},
+        {"Command69", "Sel"}, {"keyLSLASH", "\\"},
+    };
+    click("keyB");
+    const Editor before = editor;
+    for (const auto& [name, caption] : grey) {
+        auto* b = child<QPushButton>(window.get(), name);
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->text(), caption);
+        click(name);
+        EXPECT_EQ(shownColour(name), unbindable) << name;
+    }
+    EXPECT_EQ(editor.selectkey, before.selectkey);
+    EXPECT_EQ(child<QLabel>(window.get(), "ckeybox")->text(), "B");
+    EXPECT_EQ(shownColour("keyB"), selection);
+}
+
+TEST_F(MainWindowTest, StartsWithNoKeySelectedAndEveryKeyUnbound) {
+    EXPECT_EQ(child<QLabel>(window.get(), "ckeybox")->text(), "none");
+    EXPECT_EQ(child<QLabel>(window.get(), "ckeylabel")->text(), "Current Key:");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text(), "");
+    for (const char* name : {"keyA", "keyf1", "button1", "buttonWU", "keyRSHIFT", "circularbind"})
+        EXPECT_EQ(shownColour(name), buttonFace(name)) << name;
+}
+
+TEST_F(MainWindowTest, KeyClickShowsTheDisplayNameAndPaintsTheSelection) {
+    click("keyf5");
+    EXPECT_EQ(child<QLabel>(window.get(), "ckeybox")->text(), "F5");
+    EXPECT_EQ(editor.selectkey, "f5");
+    EXPECT_EQ(shownColour("keyf5"), selection);
+
+    click("keypad5");
+    EXPECT_EQ(child<QLabel>(window.get(), "ckeybox")->text(), "keypad5");
+    EXPECT_EQ(shownColour("keypad5"), selection);
+    EXPECT_EQ(shownColour("keyf5"), buttonFace("keyf5"));
+}
+
+TEST_F(MainWindowTest, RightShiftSelectsShiftAndPaintsBothButtons) {
+    click("keyRSHIFT");
+    EXPECT_EQ(child<QLabel>(window.get(), "ckeybox")->text(), "Shift");
+    EXPECT_EQ(editor.selectkey, "keyLSHIFT");
+    EXPECT_EQ(shownColour("keyLSHIFT"), selection);
+    EXPECT_EQ(shownColour("keyRSHIFT"), selection);
+}
+
+TEST_F(MainWindowTest, BoundKeysAreRedUntilSelectedAndShowTheirBind) {
+    editor.bind(*keyById("keyW", Case::Exact)) = "+forward";
+    editor.bind(*keyById("keyLALT", Case::Exact)) = " ";
+    click("keyA");
+    EXPECT_EQ(shownColour("keyW"), bound);
+    EXPECT_EQ(shownColour("keyLALT"), bound);
+    EXPECT_EQ(shownColour("keyRALT"), bound);
+
+    click("keyW");
+    EXPECT_EQ(shownColour("keyW"), selection);
+    EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text(), "+forward");
+    EXPECT_EQ(shownColour("keyA"), buttonFace("keyA"));
+}
+
+TEST_F(MainWindowTest, CircularBindButtonLightsForABindMarker) {
+    editor.bind(*keyById("keyQ", Case::Exact)) = "aCB3";
+    click("keyQ");
+    EXPECT_EQ(shownColour("circularbind"), selection);
+    click("keyA");
+    EXPECT_EQ(shownColour("circularbind"), buttonFace("circularbind"));
+}
+
+TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsAccessKeyAndShortcut) {
+    const struct {
+        const char* name;
+        const char* text;
+        QKeySequence shortcut;
+    } items[] = {
+        {"menu_file_new", "&New", QKeySequence("Ctrl+N")},
+        {"menu_file_open", "&Open", QKeySequence("Ctrl+O")},
+        {"menu_file_save", "&Save", QKeySequence("Ctrl+S")},
+        {"menu_file_saveas", "Save &As...", QKeySequence("Ctrl+A")},
+        {"menu_file_exit", "E&xit", QKeySequence()},
+        {"menu_settings_slot10", "&Slot10", QKeySequence()},
+        {"menu_settings_bindorder", "&Bind Order", QKeySequence("Ctrl+B")},
+        {"menu_settings_slot10_rcon", "&Rcon", QKeySequence()},
+        {"menu_key_copy", "&Copy", QKeySequence("Ctrl+G")},
+        {"menu_key_paste", "&Paste", QKeySequence("Ctrl+H")},
+        {"menu_help_help", "&Help", QKeySequence("F1")},
+        {"menu_help_about", "&About", QKeySequence()},
+    };
+    for (const auto& item : items) {
+        auto* action = child<QAction>(window.get(), item.name);
+        ASSERT_TRUE(action);
+        EXPECT_EQ(action->text(), item.text) << item.name;
+        EXPECT_EQ(action->shortcut(), item.shortcut) << item.name;
+        EXPECT_TRUE(action->isEnabled() && action->isVisible()) << item.name;
+    }
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&Settings", "&Key Functions", "&Help"}));
+}
+
+// The shortcut's routing, not its command: the actions are cut off from their handlers here.
+TEST_F(MainWindowTest, MenuShortcutsReachTheMenuWhileATextBoxHasTheFocus) {
+    for (QAction* action : window->findChildren<QAction*>())
+        QObject::disconnect(action, &QAction::triggered, window.get(), nullptr);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* action;
+    } shortcuts[] = {
+        {Qt::Key_A, Qt::ControlModifier, "menu_file_saveas"},
+        {Qt::Key_G, Qt::ControlModifier, "menu_key_copy"},
+        {Qt::Key_H, Qt::ControlModifier, "menu_key_paste"},
+        {Qt::Key_N, Qt::ControlModifier, "menu_file_new"},
+        {Qt::Key_F1, Qt::NoModifier, "menu_help_help"},
+    };
+    for (const char* boxName : {"cbind", "saybox", "rconsaybox"}) {
+        auto* box = child<QLineEdit>(window.get(), boxName);
+        ASSERT_TRUE(box);
+        box->setFocus();
+        QTest::keyClicks(box, "ab");
+        for (const auto& s : shortcuts) {
+            QSignalSpy spy(child<QAction>(window.get(), s.action), &QAction::triggered);
+            QTest::keyClick(box, s.key, s.modifiers);
+            EXPECT_EQ(spy.count(), 1) << boxName << " " << s.action;
+        }
+        EXPECT_EQ(box->text(), "ab") << boxName;
+        EXPECT_FALSE(box->hasSelectedText()) << boxName;
+    }
+}
+
+TEST_F(MainWindowTest, ExitAnsweredNoKeepsEverything) {
+    editor.bind(*keyById("keyA", Case::Exact)) = "buy;";
+    click("keyA");
+    const Editor before = editor;
+    prompter.answerMessage(Answer::No);
+    child<QAction>(window.get(), "menu_file_exit")->trigger();
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages()[0],
+              (Message{"Are you sure you want to quit? (Any unsaved changes will be lost)", "Quit",
+                       Buttons::YesNo, Answer::No, Icon::None}));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(editor.store, before.store);
+    EXPECT_EQ(editor.colours.of("keyA"), before.colours.of("keyA"));
+}
+
+TEST_F(MainWindowTest, ExitAnsweredYesClosesTheWindow) {
+    editor.bind(*keyById("keyA", Case::Exact)) = "buy;";
+    prompter.answerMessage(Answer::Yes);
+    child<QAction>(window.get(), "menu_file_exit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingByTheFrameAsksNothing) {
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompter.calls().empty());
+}
+
+TEST_F(MainWindowTest, CopyAndPasteMoveABindBetweenKeys) {
+    editor.bind(*keyById("keyA", Case::Exact)) = "say hello;";
+    click("keyA");
+    child<QAction>(window.get(), "menu_key_copy")->trigger();
+    click("keyB");
+    child<QAction>(window.get(), "menu_key_paste")->trigger();
+    EXPECT_EQ(editor.bind(*keyById("keyB", Case::Exact)), "say hello;");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text(), "say hello;");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "saybox")->text(), "hello");
+}
+
+} // namespace
+} // namespace vantrel::testing

@@ -1,0 +1,182 @@
+// The composer panel driven through its widgets: each change runs its core handler and the
+// panel shows the core's result; a selected key's bind is shown in the controls.
+#include "MainWindowFixture.h"
+#include "compose/Composer.h"
+#include "compose/RadioCommands.h"
+#include "compose/SaveToKey.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace vantrel::testing {
+namespace {
+
+using ComposerPanelTest = MainWindowFixture;
+
+// Moves through a pick-only list with the arrow keys, as a user would, until it shows `item`.
+void pick(QComboBox* list, const QString& item) {
+    ASSERT_TRUE(list);
+    const int target = list->findText(item);
+    ASSERT_GE(target, 0) << item.toStdString();
+    list->setFocus();
+    while (list->currentIndex() != target)
+        QTest::keyClick(list, list->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+}
+
+void tick(QAbstractButton* box) {
+    ASSERT_TRUE(box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+// The bind the core composes for USP, two pistol ammunition, an HE grenade, "Go" and "hi".
+std::string composedExample() {
+    ScriptedPrompter quiet;
+    Editor reference(quiet);
+    Form_Load(reference);
+    selectPistol(reference, Pistol::Usp);
+    pacombo_Click(reference, "2");
+    setEquipment(reference, Equipment::HeGren, true);
+    radio_Click(reference, "Go");
+    saybox_Change(reference, "hi");
+    return reference.cbind;
+}
+
+TEST_F(ComposerPanelTest, StartsAtTheDefaultsWithEveryListFilled) {
+    for (const char* option : {"nopistol", "nogun", "noarmour"})
+        EXPECT_TRUE(child<QRadioButton>(window.get(), option)->isChecked()) << option;
+    for (const char* box : {"hegren", "smokegren", "fbang1", "fbang2", "defuser", "nvision", "teamsay"})
+        EXPECT_FALSE(child<QCheckBox>(window.get(), box)->isChecked()) << box;
+    for (const char* list : {"pacombo", "gacombo"}) {
+        auto* ammo = child<QComboBox>(window.get(), list);
+        EXPECT_EQ(ammo->currentText(), "0");
+        EXPECT_EQ(ammo->count(), 6);
+        EXPECT_EQ(ammo->itemText(5), "5");
+    }
+    auto* radio = child<QComboBox>(window.get(), "radio");
+    ASSERT_EQ(radio->count(), int(radioCommandTable.size()));
+    for (size_t i = 0; i < radioCommandTable.size(); ++i)
+        EXPECT_EQ(radio->itemText(int(i)).toStdString(), radioCommandTable[i].name);
+    EXPECT_EQ(radio->currentText(), "None");
+    EXPECT_EQ(child<QLabel>(window.get(), "comlabel")->text(), "Radio / Messages / Rcon say");
+    EXPECT_EQ(child<QLabel>(window.get(), "hecklercaption")->text(), "Heckler G3 / Sig 550");
+    EXPECT_EQ(child<QRadioButton>(window.get(), "m3")->text(), "M3 Shotgun");
+    EXPECT_EQ(child<QCheckBox>(window.get(), "teamsay")->parentWidget()->objectName(), "Picture4");
+}
+
+TEST_F(ComposerPanelTest, WidgetChangesComposeTheBindTheCoreComposes) {
+    tick(child<QRadioButton>(window.get(), "usp"));
+    pick(child<QComboBox>(window.get(), "pacombo"), "2");
+    tick(child<QCheckBox>(window.get(), "hegren"));
+    pick(child<QComboBox>(window.get(), "radio"), "Go");
+    auto* saybox = child<QLineEdit>(window.get(), "saybox");
+    saybox->setFocus();
+    QTest::keyClicks(saybox, "hi");
+
+    const std::string expected = composedExample();
+    EXPECT_NE(expected.find("say hi;"), std::string::npos);
+    EXPECT_NE(expected.find("radio2;menuselect 1;"), std::string::npos);
+    EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text().toStdString(), expected);
+    EXPECT_EQ(editor.cbind, expected);
+    EXPECT_EQ(editor.controls.pistol, Pistol::Usp);
+    EXPECT_TRUE(editor.controls.hegren);
+}
+
+TEST_F(ComposerPanelTest, TeamSayAndDeleteRecomposeTheMessage) {
+    auto* saybox = child<QLineEdit>(window.get(), "saybox");
+    saybox->setFocus();
+    QTest::keyClicks(saybox, "hi");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text(), "say hi;");
+    tick(child<QCheckBox>(window.get(), "teamsay"));
+    EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text(), "say_team hi;");
+    click("deletesay");
+    EXPECT_EQ(saybox->text(), "");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text(), "");
+    EXPECT_TRUE(child<QCheckBox>(window.get(), "teamsay")->isChecked());
+}
+
+TEST_F(ComposerPanelTest, TypingIntoTheCurrentBindRunsNoHandler) {
+    tick(child<QRadioButton>(window.get(), "glock"));
+    const BindParts parts = editor.parts;
+    auto* cbind = child<QLineEdit>(window.get(), "cbind");
+    cbind->setFocus();
+    cbind->selectAll();
+    QTest::keyClicks(cbind, "echo typed");
+    EXPECT_EQ(editor.cbind, "echo typed");
+    EXPECT_EQ(editor.parts, parts);
+    EXPECT_TRUE(child<QRadioButton>(window.get(), "glock")->isChecked());
+
+    // The next composer change replaces the typed text by the composed bind.
+    tick(child<QRadioButton>(window.get(), "awm"));
+    EXPECT_EQ(cbind->text().toStdString(), editor.cbind);
+    EXPECT_EQ(editor.cbind.find("echo"), std::string::npos);
+}
+
+TEST_F(ComposerPanelTest, RefreshShowsWhatTheCoreHolds) {
+    selectGun(editor, Gun::Heckler);
+    setEquipment(editor, Equipment::Defuser, true);
+    gacombo_Click(editor, "4");
+    rconsaybox_Change(editor, "restart");
+    window->refresh();
+    EXPECT_TRUE(child<QRadioButton>(window.get(), "heckler")->isChecked());
+    EXPECT_FALSE(child<QRadioButton>(window.get(), "nogun")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(window.get(), "defuser")->isChecked());
+    EXPECT_EQ(child<QComboBox>(window.get(), "gacombo")->currentText(), "4");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "rconsaybox")->text(), "restart");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text().toStdString(), editor.cbind);
+}
+
+TEST_F(ComposerPanelTest, TheTwoLineCaptionSelectsItsOption) {
+    auto* caption = child<QLabel>(window.get(), "hecklercaption");
+    ASSERT_TRUE(caption);
+    QTest::mouseClick(caption, Qt::LeftButton);
+    EXPECT_TRUE(child<QRadioButton>(window.get(), "heckler")->isChecked());
+    EXPECT_EQ(editor.controls.gun, Gun::Heckler);
+}
+
+TEST_F(ComposerPanelTest, ClickingABoundKeySetsItsControls) {
+    const std::string stored = composedExample();
+    editor.bind(*keyById("keyA", Case::Exact)) = stored;
+    click("keyA");
+    EXPECT_TRUE(child<QRadioButton>(window.get(), "usp")->isChecked());
+    EXPECT_EQ(child<QComboBox>(window.get(), "pacombo")->currentText(), "2");
+    EXPECT_TRUE(child<QCheckBox>(window.get(), "hegren")->isChecked());
+    EXPECT_EQ(child<QComboBox>(window.get(), "radio")->currentText(), "Go");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "saybox")->text(), "hi");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text().toStdString(), stored);
+
+    // An unbound key resets every control.
+    click("keyB");
+    EXPECT_TRUE(child<QRadioButton>(window.get(), "nopistol")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(window.get(), "hegren")->isChecked());
+    EXPECT_EQ(child<QComboBox>(window.get(), "radio")->currentText(), "None");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "saybox")->text(), "");
+}
+
+TEST_F(ComposerPanelTest, SaveToKeyStoresTheBindAfterTheLengthWarning) {
+    click("keyRCONTROL");
+    auto* cbind = child<QLineEdit>(window.get(), "cbind");
+    const QString longBind(int(kLongBindLength), QLatin1Char('x'));
+    cbind->setText(longBind);
+    prompter.answerMessage(Answer::Yes);
+    click("savetokey");
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages()[0].title, "Error");
+    EXPECT_EQ(prompter.helpCount(), 1);
+    EXPECT_EQ(editor.bind(*keyById("keyLCONTROL", Case::Exact)), longBind.toStdString());
+    EXPECT_EQ(shownColour("keyLCONTROL"), QColor(192, 192, 255));
+    EXPECT_EQ(cbind->text(), longBind);
+
+    // Saving an empty bind clears the key and resets the composer.
+    tick(child<QRadioButton>(window.get(), "deagle"));
+    cbind->clear();
+    click("savetokey");
+    EXPECT_EQ(editor.bind(*keyById("keyLCONTROL", Case::Exact)), "");
+    EXPECT_TRUE(child<QRadioButton>(window.get(), "nopistol")->isChecked());
+    EXPECT_EQ(cbind->text(), "");
+}
+
+} // namespace
+} // namespace vantrel::testing
