@@ -1,0 +1,32 @@
+#include "ui/ValueCheckBox.h"
+
+#include "circular/CheckValues.h"
+
+namespace vantrel::ui {
+
+// Qt numbers the states 0 clear, 1 partially checked, 2 checked: not the system's order.
+int ValueCheckBox::value() const {
+    switch (checkState()) {
+    case Qt::Checked:
+        return kTicked;
+    case Qt::PartiallyChecked:
+        return kGreyed;
+    case Qt::Unchecked:
+        break;
+    }
+    return kClear;
+}
+
+void ValueCheckBox::setValue(int value) {
+    const Qt::CheckState state = value == kTicked   ? Qt::Checked
+                                 : value == kGreyed ? Qt::PartiallyChecked
+                                                    : Qt::Unchecked;
+    if (state != checkState())
+        setCheckState(state);
+}
+
+void ValueCheckBox::nextCheckState() {
+    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+} // namespace vantrel::ui

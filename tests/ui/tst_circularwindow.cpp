@@ -1,0 +1,220 @@
+// The circular-bind window on real widgets: storing a circular bind, the reverse view, the input
+// checks before a focus change, and the keys that must do nothing.
+// The core's headers come first: Qt's `slots` keyword would otherwise eat the table's field name.
+#include "app/Selection.h"
+#include "ui/CircularWindow.h"
+
+#include "ScriptedPrompter.h"
+#include "UiTestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace vantrel::ui {
+namespace {
+
+using vantrel::testing::child;
+
+class CircularWindowTest : public ::testing::Test {
+  protected:
+    vantrel::testing::ScriptedPrompter prompter;
+    Editor editor{prompter};
+    std::unique_ptr<CircularWindow> window;
+
+    void SetUp() override { Form_Load(editor); }
+    void TearDown() override {
+        window.reset();
+        vantrel::testing::expectNoWindowsLeft();
+    }
+
+    std::string& bindOf(std::string_view id) { return editor.bind(*keyById(id, Case::Exact)); }
+
+    void open(std::string_view button) {
+        keyClick(editor, button);
+        window = std::make_unique<CircularWindow>(editor);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    template <typename T> T* get(const char* name) { return child<T>(window.get(), name); }
+    QLineEdit* editOf(const char* combo) { return get<QComboBox>(combo)->lineEdit(); }
+    void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
+    // Clicks into a drop-down box's text and replaces it by typing.
+    void typeInto(const char* combo, const char* text) {
+        click(editOf(combo));
+        editOf(combo)->selectAll();
+        QTest::keyClicks(editOf(combo), text);
+    }
+    QString focusName() const {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+    }
+};
+
+TEST_F(CircularWindowTest, SaveAndCloseStoresATwoWayTemplateOnTwoKeys) {
+    keyClick(editor, "keyH");
+    vantrel::testing::whenModal(
+        [&] {
+            CircularWindow form(editor);
+            form.exec();
+        },
+        [&](QWidget* modal) {
+            ASSERT_EQ(modal->objectName(), "Form6");
+            auto* templates = modal->findChild<QComboBox*>("Combo1");
+            click(templates);
+            QTest::keyClick(templates, Qt::Key_Down);
+            QTest::keyClick(templates, Qt::Key_Down);
+            EXPECT_EQ(templates->currentText(), "Volume two-way");
+            auto* reverse = modal->findChild<QComboBox*>("Combo2")->lineEdit();
+            click(reverse);
+            QTest::keyClicks(reverse, "J");
+            auto* start = modal->findChild<QComboBox*>("Combo3")->lineEdit();
+            click(start);
+            start->selectAll();
+            QTest::keyClicks(start, "3");
+            click(modal->findChild<QPushButton*>("Command3"));
+            if (modal->isVisible())
+                modal->close();
+        });
+    EXPECT_EQ(bindOf("keyH"), "aCB1");
+    EXPECT_EQ(bindOf("keyJ"), "aCB1r");
+    const CircularSlot& slot = editor.form6.slot(1);
+    ASSERT_EQ(slot.binds.size(), 7u);
+    EXPECT_EQ(slot.binds[0], "volume 0.0;developer 1; echo VOLUME 0.0;developer 0");
+    EXPECT_EQ(slot.binds[6], "volume 1.0;developer 1; echo VOLUME 1.0;developer 0");
+    EXPECT_EQ(slot.k, "keyH");
+    EXPECT_EQ(slot.r, "keyJ");
+    EXPECT_EQ(slot.o, "13");
+    EXPECT_EQ(editor.cbind, "aCB1");
+}
+
+TEST_F(CircularWindowTest, ReverseKeyOpensTheMirroredLockedView) {
+    editor.form6.slot(1) = {{"a", "b", "c"}, "keyH", "keyJ", "13"};
+    bindOf("keyH") = "aCB1";
+    bindOf("keyJ") = "aCB1r";
+    open("keyJ");
+    EXPECT_EQ(get<QLineEdit>("Text1")->text(), "c");
+    EXPECT_EQ(get<QLineEdit>("Text3")->text(), "a");
+    for (const char* box : {"Text1", "Text7", "Combo1", "Combo2", "Combo3", "Command2"})
+        EXPECT_FALSE(get<QWidget>(box)->isEnabled()) << box;
+    EXPECT_FALSE(get<QPushButton>("Command3")->isVisible());
+    EXPECT_TRUE(get<QLabel>("reverselabel")->isVisible());
+    EXPECT_EQ(get<QComboBox>("Combo2")->currentText(), "H");
+    EXPECT_EQ(get<QComboBox>("Combo3")->currentText(), "1");
+    auto* twoWay = get<QCheckBox>("Check1");
+    EXPECT_EQ(twoWay->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(get<QCheckBox>("Check2")->checkState(), Qt::PartiallyChecked);
+    click(twoWay); // greyed, then ticked by a click: never Qt's "checked" skipped to "clear"
+    EXPECT_EQ(twoWay->checkState(), Qt::Checked);
+    click(get<QPushButton>("Command1"));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(CircularWindowTest, StartCheckRefusesEightAndKeepsTheFocus) {
+    open("keyH");
+    get<QLineEdit>("Text1")->setFocus();
+    QTest::keyClicks(get<QLineEdit>("Text1"), "jump");
+    click(get<QCheckBox>("Check1"));
+    typeInto("Combo3", "8");
+    prompter.answerMessage(Answer::Ok);
+    click(get<QPushButton>("Command3"));
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages()[0],
+              (Message{"Please choose a number between 0 and 7 for this field.", "Start at bind"}));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(focusName(), "Combo3");
+    EXPECT_FALSE(editor.form6.slot(1).inUse());
+    EXPECT_EQ(bindOf("keyH"), "");
+
+    // Shift+Tab goes to Save and Close, which asks; Tab goes to Help, which does not, and the
+    // check then runs when the focus moves on from Help.
+    prompter.answerMessage(Answer::Ok);
+    QTest::keyClick(editOf("Combo3"), Qt::Key_Backtab);
+    EXPECT_EQ(prompter.messages().size(), 2u);
+    EXPECT_EQ(focusName(), "Combo3");
+    QTest::keyClick(editOf("Combo3"), Qt::Key_Tab);
+    EXPECT_EQ(focusName(), "Command4");
+    EXPECT_EQ(prompter.messages().size(), 2u);
+    prompter.answerMessage(Answer::Ok);
+    QTest::keyClick(get<QPushButton>("Command4"), Qt::Key_Tab);
+    EXPECT_EQ(prompter.messages().size(), 3u);
+    EXPECT_EQ(focusName(), "Combo3");
+
+    // Help and Close do not ask.
+    prompter.onHelp = [] {};
+    click(get<QPushButton>("Command4"));
+    EXPECT_EQ(prompter.helpCount(), 1);
+    EXPECT_EQ(editor.showhelp2, 1);
+    click(get<QPushButton>("Command1"));
+    EXPECT_EQ(prompter.messages().size(), 3u);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(editor.form6.slot(1).inUse());
+}
+
+TEST_F(CircularWindowTest, ReverseKeyCheckWantsTheListedSpelling) {
+    open("keyH");
+    get<QLineEdit>("Text1")->setText("a");
+    QTest::keyClicks(get<QLineEdit>("Text1"), "x");
+    click(get<QCheckBox>("Check1"));
+    typeInto("Combo2", "mouse 1");
+    prompter.answerMessage(Answer::Ok);
+    click(get<QPushButton>("Command3"));
+    EXPECT_EQ(prompter.messages().back(), (Message{"Invalid key. Choose from list.", "Reverse key"}));
+    EXPECT_EQ(get<QComboBox>("Combo2")->currentText(), "mouse 1");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(editor.form6.slot(1).inUse());
+    typeInto("Combo2", "Mouse 1");
+    click(get<QPushButton>("Command3"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(bindOf("button1"), "aCB1r");
+}
+
+TEST_F(CircularWindowTest, TabFollowsTheWindowsOrder) {
+    open("keyH");
+    get<QLineEdit>("Text1")->setFocus();
+    QStringList order{focusName()};
+    for (int i = 0; i < 14; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << focusName();
+    }
+    EXPECT_EQ(order,
+              (QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command1",
+                           "Combo1", "Command2", "Check1", "Check2", "Command3", "Command4", "Text1"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(focusName(), "Command4");
+    click(get<QPushButton>("Command1"));
+}
+
+TEST_F(CircularWindowTest, EscAndEnterDoNothingAndTheCloseBoxStoresNothing) {
+    open("keyH");
+    QTest::keyClicks(get<QLineEdit>("Text1"), "jump");
+    get<QLineEdit>("Text1")->setFocus();
+    QTest::keyClick(get<QLineEdit>("Text1"), Qt::Key_Escape);
+    QTest::keyClick(get<QLineEdit>("Text1"), Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->model().closed());
+    EXPECT_EQ(bindOf("keyH"), "");
+}
+
+TEST_F(CircularWindowTest, LaidOutInPixelsFromTwips) {
+    open("keyH");
+    EXPECT_EQ(window->windowTitle(), "Circular binds");
+    EXPECT_EQ(window->size(), QSize(446, 312));
+    EXPECT_EQ(get<QWidget>("Text2")->geometry(), QRect(48, 72, 281, 19));
+    EXPECT_EQ(get<QWidget>("Command3")->geometry(), QRect(360, 272, 65, 33));
+    EXPECT_EQ(get<QWidget>("Label9")->parentWidget()->objectName(), "Frame1");
+    EXPECT_EQ(get<QComboBox>("Combo2")->count(), 99);
+    EXPECT_EQ(get<QComboBox>("Combo3")->count(), 7);
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        EXPECT_FALSE(b->autoDefault() || b->isDefault()) << b->objectName().toStdString();
+    click(get<QPushButton>("Command1"));
+}
+
+} // namespace
+} // namespace vantrel::ui
