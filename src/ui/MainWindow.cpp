@@ -2,6 +2,7 @@
 
 #include "app/KeyClipboard.h"
 #include "app/Selection.h"
+#include "cfgwrite/FileCommands.h"
 #include "compose/SaveToKey.h"
 #include "ui/Backdrop.h"
 #include "ui/CaptionButton.h"
@@ -101,17 +102,23 @@ void MainWindow::clearkey_Click() {}
 // The circular-bind window, shown modally, then refresh().
 void MainWindow::circularbind_Click() {}
 
-// File New: newconfig, then refresh().
-void MainWindow::menu_file_new_Click() {}
+void MainWindow::menu_file_new_Click() {
+    newconfig(editor_);
+    refresh();
+}
 
 // File Open: openconfig, then refresh().
 void MainWindow::menu_file_open_Click() {}
 
-// File Save: saveconfig.
-void MainWindow::menu_file_save_Click() {}
+void MainWindow::menu_file_save_Click() {
+    saveconfig(editor_);
+    refresh();
+}
 
-// File Save As: saveconfigas.
-void MainWindow::menu_file_saveas_Click() {}
+void MainWindow::menu_file_saveas_Click() {
+    saveconfigas(editor_);
+    refresh();
+}
 
 void MainWindow::menu_file_exit_Click() {
     const Message question{exitQuestion, exitTitle, Buttons::YesNo, Answer::No, Icon::None};
