@@ -1,0 +1,27 @@
+#include "cfgread/ConfigIndex.h"
+
+#include "cfgread/CommandText.h"
+
+namespace vantrel {
+
+ConfigIndex::ConfigIndex(std::string bytes) : lines_(std::move(bytes)) {
+    lastBind_.fill(none);
+    lastPress_.fill(none);
+    lineKey_.assign(lines_.size(), none);
+    aliasKey_.assign(lines_.size(), none);
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const auto slot = static_cast<Slot>(i);
+        if (const auto bind = keyBindLine(lines_[i])) {
+            lineKey_[i] = static_cast<Slot>(bind->key);
+            lastBind_[bind->key] = slot;
+        } else if (const auto alias = aliasLine(lines_[i])) {
+            if (const auto key = ownHoldAliasKey(alias->name)) {
+                aliasKey_[i] = static_cast<Slot>(*key);
+                if (alias->name.front() == '+')
+                    lastPress_[*key] = slot;
+            }
+        }
+    }
+}
+
+} // namespace vantrel

@@ -1,0 +1,71 @@
+#include "cfgread/KeyReader.h"
+
+#include "cfgread/CircularReader.h"
+#include "cfgread/CommandText.h"
+#include "cfgread/Provisional.h"
+#include "cfgread/SettingsPass.h"
+#include "text/Text.h"
+
+namespace vantrel {
+
+namespace {
+
+// Positions in file order (1-based) where the second and third stages begin.
+constexpr size_t stage2First = 48;
+constexpr size_t stage3First = 69;
+
+void readKeys(Editor& editor, ConfigIndex& file, size_t firstPos, size_t lastPos) {
+    for (size_t pos = firstPos; pos <= lastPos; ++pos)
+        readkeybind(editor, file, fileOrder()[pos - 1]);
+}
+
+// The body the key's own hold bind line runs, when the editor writes it back as the key's hold
+// alias pair; otherwise none, and the line is read as it stands.
+std::optional<std::string_view> takenPressBody(const ConfigIndex& file, KeyIndex key, std::string_view rest) {
+    const std::optional<std::string_view> name = holdAliasName(rest);
+    if (!name || !equalsIgnoreCase(*name, ownHoldAliasName(key)))
+        return std::nullopt;
+    const std::optional<size_t> press = file.pressAliasLine(key);
+    if (!press)
+        return std::nullopt;
+    const std::string_view body = commandBody(aliasLine(file.lines()[*press])->rest);
+    if (body.empty() || !isHoldAliasBind(body))
+        return std::nullopt;
+    return body;
+}
+
+} // namespace
+
+void readkeybind(Editor& editor, ConfigIndex& file, KeyIndex key) {
+    const std::optional<size_t> line = file.bindLine(key);
+    if (!line)
+        return;
+    const std::string_view rest = keyBindLine(file.lines()[*line])->rest;
+    if (const auto body = takenPressBody(file, key, rest)) {
+        editor.bind(key) = *body;
+        file.pairTaken[key] = true;
+    } else {
+        editor.bind(key) = commandBody(rest);
+    }
+    editor.colours.paintKey(key, Colour::Bound);
+}
+
+void readbinds1(Editor& editor, ConfigIndex& file) {
+    editor.slot10s = defaultSlot10s;
+    editor.slot10 = defaultSlot10;
+    readKeys(editor, file, 1, stage2First - 1);
+    readbinds2(editor, file);
+}
+
+void readbinds2(Editor& editor, ConfigIndex& file) {
+    readKeys(editor, file, stage2First, stage3First - 1);
+    readbinds3(editor, file);
+}
+
+void readbinds3(Editor& editor, ConfigIndex& file) {
+    readKeys(editor, file, stage3First, kLiveKeyCount);
+    settingspass(editor, file);
+    readcircularbinds(editor, file);
+}
+
+} // namespace vantrel

@@ -1,0 +1,22 @@
+// The key stages of File Open: every key's bind read back from the opened file, then the settings
+// pass and the circular binds.
+#pragma once
+
+#include "app/Editor.h"
+#include "cfgread/ConfigIndex.h"
+
+namespace vantrel {
+
+// Reads one key's bind: the key's last bind line decides, as in the game. The key's own hold
+// bind line gives the body of its last press alias line when the editor writes that body as a
+// hold alias pair; every other line gives its bind text. A key with a bind line is painted bound.
+void readkeybind(Editor& editor, ConfigIndex& file, KeyIndex key);
+
+// The stages, each reading its keys of file order and calling the next: readbinds1 (Slot10
+// defaults, keys 1 to 47), readbinds2 (48 to 68), readbinds3 (69 to 99, then the settings pass),
+// and readcircularbinds.
+void readbinds1(Editor& editor, ConfigIndex& file);
+void readbinds2(Editor& editor, ConfigIndex& file);
+void readbinds3(Editor& editor, ConfigIndex& file);
+
+} // namespace vantrel

@@ -1,0 +1,189 @@
+// Reading one key's bind: the shapes of a key's bind lines, the last line deciding, the bind text
+// as the game reads it, and the key's own hold bind line resolved through its press alias.
+#include "ReaderTesting.h"
+
+#include <tuple>
+
+namespace vantrel::testing {
+namespace {
+
+struct KeyCase {
+    const char* file; // lines separated by "\n"; each case runs with every kind of line end
+    const char* key;  // game key name
+    const char* bind; // the key's bind afterwards
+    bool painted;
+};
+
+std::ostream& operator<<(std::ostream& os, const KeyCase& c) {
+    return os << c.key << " in \"" << c.file << '"';
+}
+
+const char* const lineEnds[] = {"\r\n", "\n", "\r"};
+
+class ReaderKeyBind : public ReaderTest,
+                      public ::testing::WithParamInterface<std::tuple<KeyCase, const char*>> {};
+
+TEST_P(ReaderKeyBind, GivesTheBindTheGameUses) {
+    const auto& [c, end] = GetParam();
+    std::string file;
+    for (const char* p = c.file; *p; ++p)
+        file += *p == '\n' ? std::string(end) : std::string(1, *p);
+    open(file);
+    EXPECT_EQ(bindOf(c.key), c.bind);
+    EXPECT_EQ(painted(c.key), c.painted);
+}
+
+// Quoted and bare key names, letter case, spaces and tabs around the parts of a bind line.
+const KeyCase shapes[] = {
+    {"bind f1 \"jump\"", "f1", "jump", true},
+    {"bind \"f1\" \"jump\"", "f1", "jump", true},
+    {"BIND F1 \"Jump\"", "f1", "Jump", true},
+    {"   bind f1 \"jump\"", "f1", "jump", true},
+    {"\tbind f1 \"jump\"", "f1", "", false},
+    {"bind\tf1 \"jump\"", "f1", "", false},
+    {"bind  f1 \"jump\"", "f1", "", false},
+    {"bind f1\t\"jump\"", "f1", "", false},
+    {"bind \"f1\"\t\"jump\"", "f1", "", false},
+    {"bind f1", "f1", "", false},
+    {"bind f1 ", "f1", "", true},
+    {"bind f1 \"\"", "f1", "", true},
+    {"bind ins  \"x\"", "ins", "x", true},
+    {"bind \"f1 \" \"jump\"", "f1", "", false},
+};
+INSTANTIATE_TEST_SUITE_P(Shapes, ReaderKeyBind,
+                         ::testing::Combine(::testing::ValuesIn(shapes), ::testing::ValuesIn(lineEnds)));
+
+// The bind text: quoted up to the next quote, unquoted up to ";" or a comment, nothing after.
+const KeyCase texts[] = {
+    {"bind f1 jump", "f1", "jump", true},
+    {"bind f1 jump; wait", "f1", "jump", true},
+    {"bind kp_ins \t\t\"vesthelm\" // 0", "kp_ins", "vesthelm", true},
+    {"bind f1 \"jump\" x", "f1", "jump", true},
+    {"bind ins \"say \"hi\"\"", "ins", "say", true},
+    {"bind \"del\" \"say_team sry\" // Delete", "del", "say_team sry", true},
+    {"bind f1 \"  say hi  \"", "f1", "say hi", true},
+    {"bind f1 \"\tsay hi\t\"", "f1", "\tsay hi\t", true},
+    {"bind f1 \"jump", "f1", "jump", true},
+    {"bind f1 jump // comment", "f1", "jump", true},
+    {"bind f1 a//b", "f1", "a//b", true},
+    {"bind f1 // nothing", "f1", "", true},
+    {"bind f1 \t jump \t", "f1", "jump", true},
+    {"bind ins                              \"say hi\"", "ins", "say hi", true},
+    {"bind f1 \"jump; wait\"", "f1", "jump; wait", true},
+    {"bind f1 \"say // not a comment\"", "f1", "say // not a comment", true},
+    {"bind ins \"say a+b\"", "ins", "say a+b", true},
+    {"bind f1 \"\xA4x\xA4\"", "f1", "\xA4x\xA4", true},
+    {"bind \"w\" \"+forward\"; bind \"s\" \"+back\"", "s", "+back", true},
+    {"bind \"w\" \"+forward\"; bind \"s\" \"+back\"", "w", "+forward", true},
+};
+INSTANTIATE_TEST_SUITE_P(Texts, ReaderKeyBind,
+                         ::testing::Combine(::testing::ValuesIn(texts), ::testing::ValuesIn(lineEnds)));
+
+// Keys whose names begin alike, and the names that are wildcard or separator characters.
+const KeyCase names[] = {
+    {"bind f10 \"x\"", "f1", "", false},
+    {"bind f10 \"x\"", "f10", "x", true},
+    {"bind f1 \"x\"", "f10", "", false},
+    {"bind kp_ins \"x\"\nbind insert \"y\"", "ins", "", false},
+    {"bind ins \"x\"", "kp_ins", "", false},
+    {"bind space \"x\"", "s", "", false},
+    {"bind s \"x\"", "space", "", false},
+    {"bind kp_uparrow \"x\"", "uparrow", "", false},
+    {"bind [ \"x\"", "[", "x", true},
+    {"bind \"[\" \"x\"", "[", "x", true},
+    {"bind ] \"x\"", "[", "", false},
+    {"bind ] \"x\"", "]", "x", true},
+    {"bind * \"x\"", "*", "x", true},
+    {"bind \"*\" \"x\"", "*", "x", true},
+    {"bind x \"y\"", "*", "", false},
+    {"bind \\ \"x\"", "\\", "x", true},
+    {"bind ; \"x\"", ";", "x", true},
+    {"bind \";\" \"x\"", ";", "x", true},
+    {"bind ` \"toggleconsole\"", "`", "toggleconsole", true},
+    {"bind MOUSE1 \"+attack\"", "mouse1", "+attack", true},
+};
+INSTANTIATE_TEST_SUITE_P(Names, ReaderKeyBind,
+                         ::testing::Combine(::testing::ValuesIn(names), ::testing::ValuesIn(lineEnds)));
+
+// Every bind line of a key counts in file order; the last one decides whatever its shape.
+const KeyCase lastLineWins[] = {
+    {"bind f1 \"a\"\nbind f1 \"b\"", "f1", "b", true},
+    {"bind f1 \"a\"\nbind f1 \"\"", "f1", "", true},
+    {"bind f1 +af1\nalias +af1 \"say hi\"\nbind f1 \"jump\"", "f1", "jump", true},
+    {"bind f1 \"jump\"\nbind f1 +af1", "f1", "+af1", true},
+    {"bind f1 \"jump\"\nbind f1 +af1\nalias +af1 \"say hi\"", "f1", "say hi", true},
+    {"bind \"SPACE\" \"+jump\"\nbind \"SPACE\" \"+jump;resetScroll\"", "space", "+jump;resetScroll", true},
+    {"bind f1 +af1\nbind f1 +attack", "f1", "+attack", true},
+};
+INSTANTIATE_TEST_SUITE_P(LastLineWins, ReaderKeyBind,
+                         ::testing::Combine(::testing::ValuesIn(lastLineWins),
+                                            ::testing::ValuesIn(lineEnds)));
+
+// A hold bind line of the key's own hold alias takes the body of the last press alias line when
+// that body is written back as a hold alias pair; every other hold line is read as it stands.
+const KeyCase holdLines[] = {
+    {"bind f1 +af1\nalias +af1 \"buy;menuselect 3\"", "f1", "buy;menuselect 3", true},
+    {"alias +af1 \"buy;menuselect 3\"\nbind f1 +af1", "f1", "buy;menuselect 3", true},
+    {"bind f1 +af1\nalias +af1 \"buy; menuselect 3\"", "f1", "+af1", true},
+    {"alias +af1 \"say one\"\nbind f1 +af1\nalias +af1 \"say two\"", "f1", "say two", true},
+    {"alias +af1 \"say one\"\nalias +af1 \"\"\nbind f1 +af1", "f1", "+af1", true},
+    {"bind f1 +af1\nalias +af1 \"+jump;+duck\"", "f1", "+af1", true},
+    {"bind f1 +af1", "f1", "+af1", true},
+    {"bind f1 +attack", "f1", "+attack", true},
+    {"bind f1 \"+attack\"", "f1", "+attack", true},
+    {"bind \"f1\" +af1\nalias +af1 \"say hi\"", "f1", "say hi", true},
+    {"bind f1 \"+af1\"\nalias +af1 \"say hi\"", "f1", "say hi", true},
+    {"bind \"f1\" \"+af1\"\nalias +af1 \"say hi\"", "f1", "say hi", true},
+    {"bind ins +AINS\nalias +ains \"say hi\"", "ins", "say hi", true},
+    {"bind ins +ains // x\nalias +ains \"say hi\"", "ins", "say hi", true},
+    {"bind ins +ains // x", "ins", "+ains", true},
+    {"bind ins +a#\nalias +a1 \"say x\"", "ins", "+a#", true},
+    {"bind ins +a[\nalias +a[ \"say x\"", "ins", "+a[", true},
+    {"bind space +jd\nalias +jd \"+jump;+duck\"\nalias -jd \"-jump;-duck\"", "space", "+jd", true},
+    {"bind f1 \"+attack; wait\"", "f1", "+attack; wait", true},
+    {"bind f1 \"+af1;x\"\nalias +af1 \"say hi\"", "f1", "+af1;x", true},
+    {"bind f1 +af1;x\nalias +af1 \"say hi\"", "f1", "say hi", true},
+    {"bind \\ +ahash\nalias +ahash \"say gg\"", "\\", "say gg", true},
+    {"bind * +astar\nalias +astar \"say star\"", "*", "say star", true},
+    {"bind kp_5 +akp5\nalias +akp5 \"radio1; menuselect 2\"", "kp_5", "radio1; menuselect 2", true},
+    {"bind ins +", "ins", "+", true},
+    {"bind f1 +af1\nalias +af1 say hi // c", "f1", "say hi", true},
+    {"bind f1 +af1\nalias +af1 +attack", "f1", "+af1", true},
+    {"bind f1 +af1\nalias +af1 \"say hi\" // x", "f1", "say hi", true},
+    {"bind f1 +af1\nalias +af1 \"say \"hi\"\"", "f1", "say", true},
+    {"bind f1 +af1\n   alias +af1 \"say hi\"", "f1", "say hi", true},
+    {"bind f1 +af1\nalias +af1\t\"say hi\"", "f1", "say hi", true},
+    {"bind f1 +af1\nalias +af1\"say hi\"", "f1", "say hi", true},
+    {"bind ins +ains\nalias +ains2 \"say x\"", "ins", "+ains", true},
+    {"bind f1 +af10\nalias +af10 \"say x\"", "f1", "+af10", true},
+    {"bind f1 \"+af1 x\"", "f1", "+af1 x", true},
+};
+INSTANTIATE_TEST_SUITE_P(HoldLines, ReaderKeyBind,
+                         ::testing::Combine(::testing::ValuesIn(holdLines), ::testing::ValuesIn(lineEnds)));
+
+TEST_F(ReaderTest, AltControlAndShiftPaintBothButtons) {
+    open(crlf({"bind alt \"x\"", "bind ctrl \"y\"", "bind shift \"z\""}));
+    EXPECT_EQ(editor.bind(*keyById("keyLALT", Case::Exact)), "x");
+    EXPECT_EQ(editor.bind(*keyById("keyLCONTROL", Case::Exact)), "y");
+    EXPECT_EQ(editor.bind(*keyById("keyLSHIFT", Case::Exact)), "z");
+    for (const char* b : {"keyLALT", "keyRALT", "keyLCONTROL", "keyRCONTROL", "keyLSHIFT", "keyRSHIFT"})
+        EXPECT_EQ(editor.colours.of(b), Colour::Bound) << b;
+    for (const char* dead : {"keyRALT", "keyRCONTROL", "keyRSHIFT", "keyLSLASH"})
+        EXPECT_EQ(editor.bind(*keyById(dead, Case::Exact)), "") << dead;
+    EXPECT_EQ(editor.colours.of("keyLSLASH"), Colour::Unbindable);
+}
+
+TEST_F(ReaderTest, EachKeyGetsItsOwnLineWhateverTheOrder) {
+    open(crlf({"bind z \"last\"", "bind f1 \"first\"", "bind ins \"middle\"", "bind kp_5 \"pad\""}));
+    EXPECT_EQ(bindOf("z"), "last");
+    EXPECT_EQ(bindOf("f1"), "first");
+    EXPECT_EQ(bindOf("ins"), "middle");
+    EXPECT_EQ(bindOf("kp_5"), "pad");
+    size_t bound = 0;
+    for (KeyIndex k : fileOrder())
+        bound += !editor.bind(k).empty();
+    EXPECT_EQ(bound, 4u);
+}
+
+} // namespace
+} // namespace vantrel::testing
