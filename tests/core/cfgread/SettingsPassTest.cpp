@@ -1,0 +1,151 @@
+// The settings pass: which lines are kept, the Slot10 string and factor, the rcon lines, and which
+// hold alias lines survive as kept lines.
+#include "ReaderTesting.h"
+
+#include <vector>
+
+namespace vantrel::testing {
+namespace {
+
+struct KeptCase {
+    const char* file; // lines separated by "\n"
+    std::vector<std::string> kept;
+};
+
+std::ostream& operator<<(std::ostream& os, const KeptCase& c) {
+    return os << '"' << c.file << '"';
+}
+
+class ReaderKeptLines : public ReaderTest, public ::testing::WithParamInterface<KeptCase> {};
+
+TEST_P(ReaderKeptLines, KeepsWhatNoReaderModels) {
+    open(GetParam().file);
+    EXPECT_EQ(editor.ssettings, GetParam().kept);
+}
+
+const KeptCase keptLines[] = {
+    {"", {}},
+    {"   \n\n", {}},
+    {"\techo a", {"\techo a"}},
+    {"  echo a  ", {"echo a  "}},
+    {"echo a\necho a", {"echo a", "echo a"}},
+    {"echo a\xA4"
+     "b",
+     {"echo a\xA4"
+      "b"}},
+    {"wait; echo x", {"wait; echo x"}},
+    // Bind lines of keys outside the key table, and forms no key's shapes take, are kept.
+    {"bind \"ESCAPE\" \"cancelselect\"", {"bind \"ESCAPE\" \"cancelselect\""}},
+    {"bind \"PAUSE\" \"pause\"\nbind \"JOY1\" \"+attack\"\nbind \"^\" \"x\"",
+     {"bind \"PAUSE\" \"pause\"", "bind \"JOY1\" \"+attack\"", "bind \"^\" \"x\""}},
+    {"bind\tf1 \"x\"\nbind  f1 \"x\"\nbind f1\t\"x\"",
+     {"bind\tf1 \"x\"", "bind  f1 \"x\"", "bind f1\t\"x\""}},
+    {"bindtoggle f1", {"bindtoggle f1"}},
+    {"bind f1", {"bind f1"}},
+    // Bind lines of keys are the key reads', whatever their shape.
+    {"bind f1 \"x\"\nBIND F1 x\nbind \"f1\" +af1\nbind f1 ", {}},
+    // A ";" outside quotes cuts a bind or alias line into two commands.
+    {"bind f1 jump; wait", {"wait"}},
+    {"bind \"w\" \"+forward\"; bind \"s\" \"+back\"", {}},
+    {"bind PAUSE pause;  echo hi", {"bind PAUSE pause", "echo hi"}},
+    {"alias foo \"a\"; echo b", {"alias foo \"a\"", "echo b"}},
+    {"alias foo a; alias bar b; echo c", {"alias foo a", "alias bar b", "echo c"}},
+    {"bind f1 \"x\" // a; b", {}},
+    {"echo a; bind f1 x", {"echo a; bind f1 x"}},
+    // Circular alias lines are the circular reader's.
+    {"alias aCB1 \"aCB1line1\"\nALIAS ACB3line1 \"x; alias aCB3 aCB3line1\"\n  alias aCB10r \"y\"", {}},
+    // Alias lines of foreign names are kept, whatever bind line ends in their name.
+    {"alias +jd \"+jump;+duck\"\nalias -jd \"-jump;-duck\"\nbind space +jd",
+     {"alias +jd \"+jump;+duck\"", "alias -jd \"-jump;-duck\""}},
+    {"alias volume \"x\"\nbind f1 +olume", {"alias volume \"x\""}},
+    {"alias +ax \"say x\"\nbind f1 +ax", {"alias +ax \"say x\""}},
+};
+INSTANTIATE_TEST_SUITE_P(Lines, ReaderKeptLines, ::testing::ValuesIn(keptLines));
+
+// A key's own hold alias pair is dropped only when the key read takes it apart.
+const KeptCase holdPairs[] = {
+    {"bind f1 +af1\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"", {}},
+    {"alias +AF1 \"say hi\"\nalias -Af1 \"-attack\"\nbind f1 +af1", {}},
+    {"bind f1 +af1\nalias +af1 \"+jump;+duck\"\nalias -af1 \"-jump;-duck\"",
+     {"alias +af1 \"+jump;+duck\"", "alias -af1 \"-jump;-duck\""}},
+    {"bind f1 +af1\nalias +af1 \"jump\"\nalias -af1 \"slot10s;slot10s\"",
+     {"alias +af1 \"jump\"", "alias -af1 \"slot10s;slot10s\""}},
+    {"bind f1 \"jump\"\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"",
+     {"alias +af1 \"say hi\"", "alias -af1 \"slot10s\""}},
+    {"bind f1 +af1\nalias +af1 \"say hi\"\nbind f1 \"jump\"\nalias -af1 \"x\"",
+     {"alias +af1 \"say hi\"", "alias -af1 \"x\""}},
+    {"alias -af1 \"x\"", {"alias -af1 \"x\""}},
+};
+INSTANTIATE_TEST_SUITE_P(HoldPairs, ReaderKeptLines, ::testing::ValuesIn(holdPairs));
+
+TEST_F(ReaderTest, ForeignHoldPairSurvivesWithItsBind) {
+    open(crlf({"bind f1 +af1", "alias +af1 \"+jump;+duck\"", "alias -af1 \"-jump;-duck\""}));
+    EXPECT_EQ(bindOf("f1"), "+af1");
+    EXPECT_EQ(editor.ssettings,
+              (std::vector<std::string>{"alias +af1 \"+jump;+duck\"", "alias -af1 \"-jump;-duck\""}));
+}
+
+struct Slot10Case {
+    const char* file;
+    const char* slot10s;
+    const char* slot10;
+};
+
+std::ostream& operator<<(std::ostream& os, const Slot10Case& c) {
+    return os << '"' << c.file << '"';
+}
+
+class ReaderSlot10 : public ReaderTest, public ::testing::WithParamInterface<Slot10Case> {};
+
+TEST_P(ReaderSlot10, SetsTheStringAndTheFactor) {
+    editor.slot10s = "changed";
+    editor.slot10 = "changed";
+    open(GetParam().file);
+    EXPECT_EQ(editor.slot10s, GetParam().slot10s);
+    EXPECT_EQ(editor.slot10, GetParam().slot10);
+}
+
+const char* const s1 = "slot10s";
+const char* const s2 = "slot10s;slot10s";
+const char* const s3 = "slot10s;slot10s;slot10s";
+const char* const s5 = "slot10s;slot10s;slot10s;slot10s;slot10s";
+const char* const s7 = "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s";
+
+const Slot10Case slot10Lines[] = {
+    {"", defaultSlot10s, defaultSlot10},
+    {"alias slot10s \"slot10;wait\"", "slot10;wait", s5},
+    {"ALIAS SLOT10S \"  x  \"  ", "x", s5},
+    {"alias slot10s", "", s5},
+    {"alias slot10s \"\"", "", s5},
+    {"alias slot10s abc", "b", s5},
+    {"alias slot10s \"a\"\nalias slot10s \"b\"", "b", s5},
+    {"alias -af1 \"slot10s;slot10s;slot10s\"", defaultSlot10s, s3},
+    {"alias -af1 \"slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s\"", defaultSlot10s, s7},
+    {"alias -af1 \"slot10s\"", defaultSlot10s, s1},
+    {"alias -af1 \"slot10s; slot10s; slot10s\"", defaultSlot10s, s1},
+    {"alias -af1 \"SLOT10S;Slot10s\"", defaultSlot10s, s2},
+    {"alias -af1 \"slot10s;slot10s;slot10s\"\nalias -af2 \"slot10s;slot10s\"", defaultSlot10s, s2},
+    {"alias foo \"say slot10s\"", defaultSlot10s, s1},
+    {"echo slot10s;slot10s", defaultSlot10s, defaultSlot10},
+    {"alias aCB1line1 \"slot10s;slot10s; alias aCB1 aCB1line1\"", defaultSlot10s, defaultSlot10},
+};
+INSTANTIATE_TEST_SUITE_P(Lines, ReaderSlot10, ::testing::ValuesIn(slot10Lines));
+
+TEST_F(ReaderTest, FactorLineOfAForeignAliasIsKeptAndSetsTheFactor) {
+    open(crlf({"alias foo \"slot10s;slot10s\""}));
+    EXPECT_EQ(editor.slot10, s2);
+    EXPECT_EQ(editor.ssettings, std::vector<std::string>{"alias foo \"slot10s;slot10s\""});
+}
+
+TEST_F(ReaderTest, RconLinesAreStoredWholeAndTheLastWins) {
+    open(crlf({"  RCON_PORT 27015", "rcon_password first", "rcon_password se cret ", "rcon_portx"}));
+    EXPECT_EQ(editor.srconport, "rcon_portx");
+    EXPECT_EQ(editor.srconpass, "rcon_password se cret ");
+    EXPECT_TRUE(editor.ssettings.empty());
+    open(crlf({"echo nothing"}));
+    EXPECT_EQ(editor.srconport, "");
+    EXPECT_EQ(editor.srconpass, "");
+}
+
+} // namespace
+} // namespace vantrel::testing
