@@ -29,7 +29,7 @@ std::optional<std::string_view> takenPressBody(const ConfigIndex& file, KeyIndex
     if (!press)
         return std::nullopt;
     const std::string_view body = commandBody(aliasLine(file.lines()[*press])->rest);
-    if (body.empty() || !isHoldAliasBind(body))
+    if (body.empty() || !provisional::isHoldAliasBind(body))
         return std::nullopt;
     return body;
 }

@@ -61,7 +61,7 @@ void loadconfig(Editor& editor, const std::string& path) {
 }
 
 void readConfigBytes(Editor& editor, std::string_view bytes) {
-    resetallbinds(editor);
+    provisional::resetallbinds(editor);
     ConfigIndex file{std::string(bytes)};
     readbinds1(editor, file);
 }

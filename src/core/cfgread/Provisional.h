@@ -7,7 +7,7 @@
 #include <array>
 #include <string_view>
 
-namespace vantrel {
+namespace vantrel::provisional {
 
 inline constexpr std::array<std::string_view, 5> HoldAliasPatterns = {
     "*buy;menuselect*", "*buyequip*", "*radio?;menuselect*", "*radio?; menuselect*", "*say*"};
@@ -34,4 +34,4 @@ inline void resetallbinds(Editor& editor) {
         editor.colours.paintKey(key, Colour::Unbound);
 }
 
-} // namespace vantrel
+} // namespace vantrel::provisional
