@@ -2,8 +2,8 @@
 
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
-#include "cfgread/Provisional.h"
 #include "cfgread/SettingsPass.h"
+#include "cfgwrite/ConfigWriter.h"
 #include "text/Text.h"
 
 namespace vantrel {
@@ -29,7 +29,7 @@ std::optional<std::string_view> takenPressBody(const ConfigIndex& file, KeyIndex
     if (!press)
         return std::nullopt;
     const std::string_view body = commandBody(aliasLine(file.lines()[*press])->rest);
-    if (body.empty() || !provisional::isHoldAliasBind(body))
+    if (body.empty() || !isHoldAliasBind(body))
         return std::nullopt;
     return body;
 }

@@ -2,7 +2,7 @@
 
 #include "cfgread/ConfigIndex.h"
 #include "cfgread/KeyReader.h"
-#include "cfgread/Provisional.h"
+#include "cfgwrite/StoreReset.h"
 
 #include <filesystem>
 #include <fstream>
@@ -61,7 +61,7 @@ void loadconfig(Editor& editor, const std::string& path) {
 }
 
 void readConfigBytes(Editor& editor, std::string_view bytes) {
-    provisional::resetallbinds(editor);
+    resetallbinds(editor);
     ConfigIndex file{std::string(bytes)};
     readbinds1(editor, file);
 }
