@@ -1,11 +1,14 @@
 #include "ui/MainWindow.h"
 
+#include "app/ClearKey.h"
 #include "app/KeyClipboard.h"
 #include "app/Selection.h"
 #include "cfgwrite/FileCommands.h"
+#include "circular/CircularBindButton.h"
 #include "compose/SaveToKey.h"
 #include "ui/Backdrop.h"
 #include "ui/CaptionButton.h"
+#include "ui/CircularWindow.h"
 #include "ui/ComposerPanel.h"
 #include "ui/KeyboardPicture.h"
 #include "ui/Look.h"
@@ -96,11 +99,19 @@ void MainWindow::savetokey_Click() {
     refresh();
 }
 
-// Clear Key: clearkeybind and the composer reset, then refresh().
-void MainWindow::clearkey_Click() {}
+void MainWindow::clearkey_Click() {
+    vantrel::clearkey_Click(editor_);
+    refresh();
+}
 
-// The circular-bind window, shown modally, then refresh().
-void MainWindow::circularbind_Click() {}
+// The circular-bind window, shown modally when a key is selected and a slot can take the bind.
+void MainWindow::circularbind_Click() {
+    if (!vantrel::circularbind_Click(editor_))
+        return;
+    CircularWindow form6(editor_, this);
+    form6.exec();
+    refresh();
+}
 
 void MainWindow::menu_file_new_Click() {
     newconfig(editor_);

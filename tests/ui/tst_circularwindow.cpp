@@ -1,11 +1,9 @@
 // The circular-bind window on real widgets: storing a circular bind, the reverse view, the input
 // checks before a focus change, and the keys that must do nothing.
-// The core's headers come first: Qt's `slots` keyword would otherwise eat the table's field name.
-#include "app/Selection.h"
-#include "ui/CircularWindow.h"
-
 #include "ScriptedPrompter.h"
 #include "UiTestSupport.h"
+#include "app/Selection.h"
+#include "ui/CircularWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
