@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <limits>
 
 namespace vantrel::ui {
 
@@ -49,6 +50,14 @@ QStringList itemsOf(ListItems items) {
             out << toQt(row.name);
     }
     return out;
+}
+
+// A one-line text box without a length limit of its own: a line edit would otherwise cut a long
+// bind read from a file at 32767 characters, and the cut text would be written back on the next key.
+QLineEdit* textBox(QWidget& surface) {
+    auto* box = new QLineEdit(&surface);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
 }
 
 void showText(QLineEdit& box, const std::string& value) {
@@ -186,7 +195,7 @@ void ComposerPanel::buildLists(QWidget& surface) {
 
 void ComposerPanel::buildTextBoxes(QWidget& surface) {
     for (const TextBox& spec : composerTextBoxes) {
-        auto* box = new QLineEdit(&surface);
+        auto* box = textBox(surface);
         box->setObjectName(toQt(spec.name));
         box->setGeometry(toPixels(spec.rect));
         connect(box, &QLineEdit::textChanged, this, [this, handler = spec.change](const QString& text) {
@@ -208,7 +217,7 @@ void ComposerPanel::buildButtons(QWidget& surface) {
 }
 
 void ComposerPanel::buildCurrentBind(QWidget& surface) {
-    auto* cbind = new QLineEdit(&surface);
+    auto* cbind = textBox(surface);
     cbind->setObjectName(QStringLiteral("cbind"));
     cbind->setGeometry(toPixels(cbindRect));
     // Typing here changes only the text: no handler runs.

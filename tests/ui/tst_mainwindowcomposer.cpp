@@ -128,6 +128,18 @@ TEST_F(ComposerPanelTest, RefreshShowsWhatTheCoreHolds) {
     EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text().toStdString(), editor.cbind);
 }
 
+TEST_F(ComposerPanelTest, ALongBindIsShownWholeAndSurvivesAnEdit) {
+    const std::string stored = std::string(40000, 'x') + ";";
+    editor.bind(*keyById("keyZ", Case::Exact)) = stored;
+    click("keyZ");
+    auto* cbind = child<QLineEdit>(window.get(), "cbind");
+    EXPECT_EQ(cbind->text().size(), qsizetype(stored.size()));
+    cbind->setFocus();
+    cbind->end(false);
+    QTest::keyClicks(cbind, "y");
+    EXPECT_EQ(editor.cbind, stored + "y");
+}
+
 TEST_F(ComposerPanelTest, TheTwoLineCaptionSelectsItsOption) {
     auto* caption = child<QLabel>(window.get(), "hecklercaption");
     ASSERT_TRUE(caption);
