@@ -1,5 +1,6 @@
 #include "ui/Look.h"
 
+#include <QApplication>
 #include <QWidget>
 
 namespace vantrel::ui {
@@ -19,7 +20,8 @@ QColor backgroundOf(Colour colour, const QWidget& button) {
     case Colour::Unbound:
         break;
     }
-    return button.palette().color(QPalette::Button);
+    // The application's palette: a style sheet rewrites the button's own palette to its last fill.
+    return QApplication::palette(&button).color(QPalette::Button);
 }
 
 QString pictureButtonStyle(const QColor& background) {

@@ -39,10 +39,10 @@ class MainWindowFixture : public ::testing::Test {
         return client->grab().toImage().pixelColor(b->mapTo(client, QPoint(4, 4)));
     }
 
-    // The colour a button shows when unbound: the palette's button face.
+    // The colour a button shows when unbound: the application palette's button face.
     QColor buttonFace(const char* button) {
         auto* b = child<QPushButton>(window.get(), button);
-        return b ? b->palette().color(QPalette::Button) : QColor();
+        return b ? QApplication::palette(b).color(QPalette::Button) : QColor();
     }
 
     void click(const char* name) {
