@@ -3,6 +3,7 @@
 #include "app/ClearKey.h"
 #include "app/KeyClipboard.h"
 #include "app/Selection.h"
+#include "cfgread/OpenConfig.h"
 #include "cfgwrite/FileCommands.h"
 #include "circular/CircularBindButton.h"
 #include "compose/SaveToKey.h"
@@ -118,8 +119,10 @@ void MainWindow::menu_file_new_Click() {
     refresh();
 }
 
-// File Open: openconfig, then refresh().
-void MainWindow::menu_file_open_Click() {}
+void MainWindow::menu_file_open_Click() {
+    openconfig(editor_);
+    refresh();
+}
 
 void MainWindow::menu_file_save_Click() {
     saveconfig(editor_);

@@ -3,32 +3,21 @@
 #include "cfgread/OpenConfig.h"
 
 #include "ReaderTesting.h"
+#include "TempDir.h"
 
-#include <filesystem>
 #include <fstream>
 
 namespace vantrel::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
 class OpenConfig : public ReaderTest {
   protected:
-    fs::path dir;
-
-    OpenConfig() {
-        dir =
-            fs::temp_directory_path() /
-            ("vantrel-open-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~OpenConfig() override { fs::remove_all(dir); }
+    TempDir dir;
 
     std::string file(const char* name, std::string_view bytes) {
-        const fs::path p = dir / name;
-        std::ofstream(p, std::ios::binary) << bytes;
-        return p.string();
+        const std::string path = dir.path(name);
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
     }
 
     // Something in every part of the state that Open replaces.
@@ -101,7 +90,7 @@ TEST_F(OpenConfig, FileAtTheLimitIsRead) {
 }
 
 TEST_F(OpenConfig, FileThatCannotBeReadIsReportedAndChangesNothing) {
-    for (const std::string& path : {(dir / "missing.cfg").string(), dir.string()}) {
+    for (const std::string& path : {dir.path("missing.cfg"), dir.dir()}) {
         fillState();
         prompter.answerOpen(path).answerMessage(Answer::Ok);
         openconfig(editor);
@@ -111,8 +100,8 @@ TEST_F(OpenConfig, FileThatCannotBeReadIsReportedAndChangesNothing) {
     }
     const auto messages = prompter.messages();
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], (Message{"Can't open file: " + (dir / "missing.cfg").string(), "Vantrel"}));
-    EXPECT_EQ(messages[1].text, "Can't open file: " + dir.string());
+    EXPECT_EQ(messages[0], (Message{"Can't open file: " + dir.path("missing.cfg"), "Vantrel"}));
+    EXPECT_EQ(messages[1].text, "Can't open file: " + dir.dir());
     // The pointer is busy while the file is read and normal again before the message shows.
     EXPECT_EQ(callKinds(), (std::vector<Kind>{Kind::OpenFile, Kind::Busy, Kind::Busy, Kind::Message,
                                               Kind::OpenFile, Kind::Busy, Kind::Busy, Kind::Message}));

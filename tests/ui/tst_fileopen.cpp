@@ -1,0 +1,46 @@
+// File Open from the main window's menu shortcut, with a scripted dialog.
+#include "MainWindowFixture.h"
+#include "TempDir.h"
+
+#include <fstream>
+
+namespace vantrel::testing {
+namespace {
+
+using FileOpenTest = MainWindowFixture;
+
+TEST_F(FileOpenTest, CtrlOLoadsTheChosenFileAndRepaintsTheKeys) {
+    TempDir dir;
+    const std::string path = dir.path("binds.cfg");
+    std::ofstream(path, std::ios::binary)
+        << "bind a \"+attack\"\r\nbind f1 +af1\r\nalias +af1 \"say hi\"\r\n";
+    editor.bind(*keyById("keyB", Case::Exact)) = "old";
+    click("keyB");
+    click("keyC");
+    ASSERT_EQ(shownColour("keyB"), QColor(255, 50, 35));
+    prompter.answerOpen(path);
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(editor.bind(*keyById("keyA", Case::Exact)), "+attack");
+    EXPECT_EQ(editor.bind(*keyById("f1", Case::Exact)), "say hi");
+    EXPECT_EQ(editor.bind(*keyById("keyB", Case::Exact)), "");
+    EXPECT_EQ(editor.fileName, path);
+    EXPECT_EQ(shownColour("keyA"), QColor(255, 50, 35));
+    EXPECT_EQ(shownColour("keyf1"), QColor(255, 50, 35));
+    EXPECT_EQ(shownColour("keyB"), buttonFace("keyB"));
+    EXPECT_TRUE(prompter.busyBalanced());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FileOpenTest, CtrlOOnAFileThatCannotBeReadSaysSoAndKeepsTheKeys) {
+    TempDir dir;
+    editor.bind(*keyById("keyB", Case::Exact)) = "old";
+    prompter.answerOpen(dir.path("missing.cfg")).answerMessage(Answer::Ok);
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(prompter.messages(),
+              (std::vector<Message>{{"Can't open file: " + dir.path("missing.cfg"), "Vantrel"}}));
+    EXPECT_EQ(editor.bind(*keyById("keyB", Case::Exact)), "old");
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+} // namespace
+} // namespace vantrel::testing
