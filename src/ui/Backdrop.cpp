@@ -67,7 +67,7 @@ Backdrop::Backdrop(QWidget* parent) : QWidget(parent) {
         if (!group.title.empty()) {
             auto* title = new QLabel(toQt(group.title), this);
             title->setFont(titleFont);
-            title->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(labelText.name()));
+            title->setStyleSheet(lightLabelStyle());
             title->adjustSize();
             title->move(toPixels(group.titleLeft), toPixels(group.titleTop));
             edge.gaps = {title->x() - titleMargin, title->geometry().right() + 1 + titleMargin};

@@ -66,6 +66,7 @@ void showText(QLineEdit& box, const std::string& value) {
         return;
     const QSignalBlocker blocker(box);
     box.setText(text);
+    box.setCursorPosition(0); // a text given by the program is shown from its start
 }
 
 } // namespace
@@ -95,7 +96,7 @@ ComposerPanel::ComposerPanel(Editor& editor, QWidget& surface) : QObject(&surfac
 
     auto* comlabel = new QLabel(toQt(comlabelCaption), &surface);
     comlabel->setObjectName(QStringLiteral("comlabel"));
-    comlabel->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(labelText.name()));
+    comlabel->setStyleSheet(lightLabelStyle());
     comlabel->setGeometry(toPixels(comlabelRect));
     refresh();
 }

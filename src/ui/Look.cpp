@@ -31,6 +31,10 @@ QString pictureButtonStyle(const QColor& background) {
         .arg(background.name());
 }
 
+QString lightLabelStyle() {
+    return QStringLiteral("color: %1; background: transparent;").arg(labelText.name());
+}
+
 QString greyControlStyle() {
     return QStringLiteral("background-color: %1; color: white;").arg(controlGrey.name());
 }

@@ -23,6 +23,8 @@ inline const QColor unbindableColour(224, 224, 224);
 QColor backgroundOf(Colour colour, const QWidget& button);
 // A graphical button: flat fill, raised edge, sunken while pressed.
 QString pictureButtonStyle(const QColor& background);
+// The window's transparent labels in the light text colour.
+QString lightLabelStyle();
 // White text on grey, for the buy box's option buttons and check boxes.
 QString greyControlStyle();
 

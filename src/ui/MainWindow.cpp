@@ -61,7 +61,7 @@ void MainWindow::buildLabels(QWidget& surface) {
         auto* label = new QLabel(toQt(spec.caption), &surface);
         label->setObjectName(toQt(spec.name));
         label->setGeometry(toPixels(spec.rect));
-        label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(labelText.name()));
+        label->setStyleSheet(lightLabelStyle());
         label->setAlignment(spec.rightAligned ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
         if (spec.bold)
             label->setFont(boldFont());
