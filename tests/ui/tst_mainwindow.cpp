@@ -220,6 +220,17 @@ TEST_F(MainWindowTest, MenuShortcutsReachTheMenuWhileATextBoxHasTheFocus) {
     }
 }
 
+TEST_F(MainWindowTest, CtrlAInTheCurrentBindRunsSaveAs) {
+    auto* cbind = child<QLineEdit>(window.get(), "cbind");
+    cbind->setFocus();
+    QTest::keyClicks(cbind, "typed");
+    prompter.answerSave(std::nullopt);
+    QTest::keyClick(cbind, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_FALSE(prompter.calls().empty());
+    EXPECT_EQ(prompter.calls().front().kind, ScriptedPrompter::Call::SaveFile);
+    EXPECT_EQ(cbind->text(), "typed");
+}
+
 TEST_F(MainWindowTest, ExitAnsweredNoKeepsEverything) {
     editor.bind(*keyById("keyA", Case::Exact)) = "buy;";
     click("keyA");
