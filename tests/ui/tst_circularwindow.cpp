@@ -1,5 +1,5 @@
-// The circular-bind window on real widgets: storing a circular bind, the reverse view, the input
-// checks before a focus change, and the keys that must do nothing.
+// The circular-bind window on real widgets: the input checks before a focus change, the tab order
+// and the keys that must do nothing.
 #include "ScriptedPrompter.h"
 #include "UiTestSupport.h"
 #include "app/Selection.h"
@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -52,65 +51,6 @@ class CircularWindowTest : public ::testing::Test {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
     }
 };
-
-TEST_F(CircularWindowTest, SaveAndCloseStoresATwoWayTemplateOnTwoKeys) {
-    keyClick(editor, "keyH");
-    vantrel::testing::whenModal(
-        [&] {
-            CircularWindow form(editor);
-            form.exec();
-        },
-        [&](QWidget* modal) {
-            ASSERT_EQ(modal->objectName(), "Form6");
-            auto* templates = modal->findChild<QComboBox*>("Combo1");
-            click(templates);
-            QTest::keyClick(templates, Qt::Key_Down);
-            QTest::keyClick(templates, Qt::Key_Down);
-            EXPECT_EQ(templates->currentText(), "Volume two-way");
-            auto* reverse = modal->findChild<QComboBox*>("Combo2")->lineEdit();
-            click(reverse);
-            QTest::keyClicks(reverse, "J");
-            auto* start = modal->findChild<QComboBox*>("Combo3")->lineEdit();
-            click(start);
-            start->selectAll();
-            QTest::keyClicks(start, "3");
-            click(modal->findChild<QPushButton*>("Command3"));
-            if (modal->isVisible())
-                modal->close();
-        });
-    EXPECT_EQ(bindOf("keyH"), "aCB1");
-    EXPECT_EQ(bindOf("keyJ"), "aCB1r");
-    const CircularSlot& slot = editor.form6.slot(1);
-    ASSERT_EQ(slot.binds.size(), 7u);
-    EXPECT_EQ(slot.binds[0], "volume 0.0;developer 1; echo VOLUME 0.0;developer 0");
-    EXPECT_EQ(slot.binds[6], "volume 1.0;developer 1; echo VOLUME 1.0;developer 0");
-    EXPECT_EQ(slot.k, "keyH");
-    EXPECT_EQ(slot.r, "keyJ");
-    EXPECT_EQ(slot.o, "13");
-    EXPECT_EQ(editor.cbind, "aCB1");
-}
-
-TEST_F(CircularWindowTest, ReverseKeyOpensTheMirroredLockedView) {
-    editor.form6.slot(1) = {{"a", "b", "c"}, "keyH", "keyJ", "13"};
-    bindOf("keyH") = "aCB1";
-    bindOf("keyJ") = "aCB1r";
-    open("keyJ");
-    EXPECT_EQ(get<QLineEdit>("Text1")->text(), "c");
-    EXPECT_EQ(get<QLineEdit>("Text3")->text(), "a");
-    for (const char* box : {"Text1", "Text7", "Combo1", "Combo2", "Combo3", "Command2"})
-        EXPECT_FALSE(get<QWidget>(box)->isEnabled()) << box;
-    EXPECT_FALSE(get<QPushButton>("Command3")->isVisible());
-    EXPECT_TRUE(get<QLabel>("reverselabel")->isVisible());
-    EXPECT_EQ(get<QComboBox>("Combo2")->currentText(), "H");
-    EXPECT_EQ(get<QComboBox>("Combo3")->currentText(), "1");
-    auto* twoWay = get<QCheckBox>("Check1");
-    EXPECT_EQ(twoWay->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(get<QCheckBox>("Check2")->checkState(), Qt::PartiallyChecked);
-    click(twoWay); // greyed, then ticked by a click: never Qt's "checked" skipped to "clear"
-    EXPECT_EQ(twoWay->checkState(), Qt::Checked);
-    click(get<QPushButton>("Command1"));
-    EXPECT_FALSE(window->isVisible());
-}
 
 TEST_F(CircularWindowTest, StartCheckRefusesEightAndKeepsTheFocus) {
     open("keyH");

@@ -135,19 +135,6 @@ TEST_F(CircularWindow, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
     EXPECT_FALSE(window.closed());
 }
 
-TEST_F(CircularWindow, TwoWayRuleRunsOnEveryChange) {
-    openOn("");
-    window.setCheck1(kTicked);
-    EXPECT_EQ(c().Check2, kClear);
-    EXPECT_TRUE(c().combo2Enabled);
-    window.setCheck2(kTicked);
-    window.setCheck1(kTicked); // no change, no rule
-    EXPECT_EQ(c().Check2, kTicked);
-    window.setCheck1(kClear);
-    EXPECT_EQ(c().Check2, kGreyed);
-    EXPECT_FALSE(c().combo3Enabled);
-}
-
 TEST_F(CircularWindow, StartCheckAcceptsNumbersFromZeroToSeven) {
     openOn("");
     for (const char* ok : {"0", "7", " 3", "3 ", "6.5", "-0"}) {
@@ -194,17 +181,6 @@ TEST_F(CircularWindow, CloseStoresNothing) {
     EXPECT_TRUE(window.closed());
     EXPECT_EQ(editor.form6, before.form6);
     EXPECT_EQ(editor.store, before.store);
-}
-
-TEST_F(CircularWindow, TableSurvivesReopening) {
-    makeSlot(5, {"a"}, "keyP", "keyR", "13");
-    openOn("aCB5");
-    window.Command1_Click();
-    const CircularTable before = editor.form6;
-    CircularWindowModel again{editor};
-    editor.cbind = "aCB5";
-    again.Form_Load();
-    EXPECT_EQ(editor.form6, before);
 }
 
 class CircularBindButton : public testing::CircularFixture {};

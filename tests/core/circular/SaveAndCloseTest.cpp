@@ -85,16 +85,6 @@ TEST_F(SaveAndClose, OpenedSlotIsRewrittenAndNewBindsTakeTheLowestFreeSlot) {
     EXPECT_EQ(bindOf("keyC"), "aCB1");
 }
 
-TEST_F(SaveAndClose, ChangedReverseKeyReleasesThePreviousOne) {
-    makeSlot(2, {"a"}, "keyF", "keyQ", "3");
-    open("keyF", {"a"});
-    window.setCombo2("W");
-    save();
-    EXPECT_EQ(bindOf("keyQ"), "");
-    EXPECT_EQ(bindOf("keyW"), "aCB2r");
-    EXPECT_EQ(slot(2).r, "keyW");
-}
-
 TEST_F(SaveAndClose, NewReverseKeyTakenFromAnotherSlotsReverseEnd) {
     makeSlot(2, {"a"}, "keyF", "keyQ", "3");
     makeSlot(5, {"b"}, "keyG", "keyW", "3");
