@@ -186,8 +186,10 @@ void CircularWindow::refresh() {
                                        QSignalBlocker(combo3_)};
     for (size_t k = 0; k < text_.size(); ++k) {
         const QSignalBlocker blocker(text_[k]);
-        if (fromQt(text_[k]->text()) != c.Text[k])
+        if (fromQt(text_[k]->text()) != c.Text[k]) {
             text_[k]->setText(toQt(c.Text[k]));
+            text_[k]->setCursorPosition(0); // a text given by the program is shown from its start
+        }
         setIfDifferent(text_[k], c.textEnabled);
     }
     check1_->setValue(c.Check1);
