@@ -8,8 +8,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,56 +16,6 @@
 namespace vantrel::ui {
 
 namespace {
-
-QRect pixels(const ControlSpec& spec) {
-    return {spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
-            spec.height / kTwipsPerPixel};
-}
-
-QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = toQt(spec.caption);
-    switch (spec.kind) {
-    case ControlKind::Label:
-        return new QLabel(caption, parent);
-    case ControlKind::BoldLabel: {
-        auto* label = new QLabel(caption, parent);
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-        return label;
-    }
-    case ControlKind::TextBox:
-        return new QLineEdit(parent);
-    case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
-    case ControlKind::CheckBox: {
-        auto* box = new ValueCheckBox(caption, parent);
-        box->setTristate(true);
-        return box;
-    }
-    case ControlKind::EditableCombo: {
-        auto* combo = new QComboBox(parent);
-        combo->setEditable(true);
-        // Typed text is checked against the list as typed: nothing may complete or insert it.
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);
-        return combo;
-    }
-    case ControlKind::ListCombo:
-        return new QComboBox(parent);
-    case ControlKind::Button: {
-        auto* button = new QPushButton(caption, parent);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        return button;
-    }
-    }
-    return nullptr;
-}
-
-bool takesFocus(ControlKind kind) {
-    return kind != ControlKind::Label && kind != ControlKind::BoldLabel && kind != ControlKind::Frame;
-}
 
 template <typename T> void setIfDifferent(T* widget, bool enabled, bool visible = true) {
     if (widget->isEnabled() != enabled)
@@ -83,39 +31,36 @@ void showText(QComboBox* combo, const std::string& text) {
 
 } // namespace
 
-CircularWindow::CircularWindow(Editor& editor, QWidget* parent) : QDialog(parent), model_(editor) {
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Circular binds"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+CircularWindow::CircularWindow(Editor& editor, QWidget* parent)
+    : FixedDialog(parent, "Form6", "Circular binds", kForm6Width, kForm6Height), model_(editor) {
     buildControls();
     connectControls();
     model_.Form_Load();
     refresh();
+    // The focus starts on the first control that can take it: Close in the locked reverse view.
+    for (QWidget* control : std::as_const(tabOrder_)) {
+        if (control->isEnabled() && control->isVisibleTo(this)) {
+            control->setFocus();
+            break;
+        }
+    }
 }
 
 void CircularWindow::buildControls() {
-    std::map<int, QWidget*> byTabIndex;
-    for (const ControlSpec& spec : circularWindowControls) {
-        QWidget* parent = spec.parent.empty() ? this : findChild<QWidget*>(toQt(spec.parent));
-        QWidget* control = makeControl(spec, parent);
-        control->setObjectName(toQt(spec.name));
-        control->setGeometry(pixels(spec));
+    ui::buildControls(this, circularWindowControls);
+    std::map<int, QWidget*> byTab;
+    for (const ControlSpec& spec : circularWindowControls)
         if (takesFocus(spec.kind))
-            byTabIndex[spec.tabIndex] = control;
-    }
-    for (const auto& [index, control] : byTabIndex) {
+            byTab[spec.tab] = findChild<QWidget*>(QString::fromLatin1(spec.name));
+    for (const auto& [tab, control] : byTab) {
         // Focus moves only where the input checks have been asked first (see eventFilter).
         control->setFocusPolicy(Qt::TabFocus);
-        for (QWidget* inner : control->findChildren<QWidget*>())
+        control->installEventFilter(this);
+        for (QWidget* inner : control->findChildren<QWidget*>()) {
             if (inner->focusPolicy() != Qt::NoFocus)
                 inner->setFocusPolicy(Qt::TabFocus);
-        control->installEventFilter(this);
-        for (QWidget* inner : control->findChildren<QWidget*>())
             inner->installEventFilter(this);
-        if (!tabOrder_.isEmpty())
-            setTabOrder(tabOrder_.back(), control);
+        }
         tabOrder_.append(control);
     }
 
@@ -131,6 +76,9 @@ void CircularWindow::buildControls() {
     close_ = findChild<QPushButton*>(QStringLiteral("Command1"));
     save_ = findChild<QPushButton*>(QStringLiteral("Command3"));
     reverselabel_ = findChild<QLabel*>(QStringLiteral("reverselabel"));
+    QFont bold = reverselabel_->font();
+    bold.setBold(true);
+    reverselabel_->setFont(bold);
 
     for (const CircularTemplate& t : circularTemplates)
         combo1_->addItem(toQt(t.name));
@@ -210,15 +158,6 @@ void CircularWindow::refresh() {
 void CircularWindow::closeWhenDone() {
     if (model_.closed())
         done(QDialog::Accepted);
-}
-
-void CircularWindow::keyPressEvent(QKeyEvent* event) {
-    // The window has no cancel button: Esc does nothing.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void CircularWindow::closeEvent(QCloseEvent* event) {

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "circular/CircularWindowModel.h"
+#include "ui/DialogTable.h"
 
-#include <QDialog>
 #include <array>
 
 class QComboBox;
@@ -16,7 +16,7 @@ namespace vantrel::ui {
 
 class ValueCheckBox;
 
-class CircularWindow : public QDialog {
+class CircularWindow : public FixedDialog {
     Q_OBJECT
   public:
     explicit CircularWindow(Editor& editor, QWidget* parent = nullptr);
@@ -26,7 +26,6 @@ class CircularWindow : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

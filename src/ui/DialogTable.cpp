@@ -1,5 +1,7 @@
 #include "ui/DialogTable.h"
 
+#include "ui/ValueCheckBox.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -55,15 +57,20 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
         return new QGroupBox(caption, parent);
     case ControlKind::RichText:
         return new QTextBrowser(parent);
+    case ControlKind::CheckBox: {
+        auto* box = new ValueCheckBox(caption, parent);
+        box->setTristate(true);
+        return box;
+    }
     }
     return nullptr;
 }
 
+} // namespace
+
 bool takesFocus(ControlKind kind) {
     return kind != ControlKind::Label && kind != ControlKind::CentredLabel && kind != ControlKind::Frame;
 }
-
-} // namespace
 
 QWidget* buildControls(QWidget* window, std::span<const ControlSpec> table) {
     std::vector<std::pair<int, QWidget*>> focusOrder;

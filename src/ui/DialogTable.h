@@ -7,7 +7,18 @@
 
 namespace vantrel::ui {
 
-enum class ControlKind { Label, CentredLabel, Button, TextBox, DropDownList, DropDownCombo, Frame, RichText };
+// A CheckBox holds the values 0 clear, 1 ticked, 2 greyed (ValueCheckBox).
+enum class ControlKind {
+    Label,
+    CentredLabel,
+    Button,
+    TextBox,
+    DropDownList,
+    DropDownCombo,
+    Frame,
+    RichText,
+    CheckBox
+};
 
 struct ControlSpec {
     const char* name;
@@ -17,6 +28,9 @@ struct ControlSpec {
     int tab;                      // place in the tab order
     const char* parent = nullptr;
 };
+
+// Whether controls of the kind take the focus (labels and frames do not).
+bool takesFocus(ControlKind kind);
 
 // Builds the table's controls on `window`: objectName set, no push button a default button, tab
 // order as given. Returns the control that takes the focus first.

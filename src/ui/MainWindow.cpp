@@ -110,6 +110,7 @@ void MainWindow::circularbind_Click() {
     if (!vantrel::circularbind_Click(editor_))
         return;
     CircularWindow form6(editor_, this);
+    centreOn(form6, *this);
     form6.exec();
     refresh();
 }

@@ -62,6 +62,7 @@ TEST_F(CircularBinds, ReverseKeyOpensTheReverseView) {
                             "volume 1.0;developer 1; echo VOLUME 1.0;developer 0");
                   EXPECT_FALSE(form6->findChild<QLineEdit*>("Text1")->isEnabled());
                   EXPECT_EQ(form6->findChild<QLineEdit*>("Text1")->cursorPosition(), 0);
+                  EXPECT_EQ(form6->focusWidget()->objectName(), "Command1");
                   EXPECT_FALSE(form6->findChild<QPushButton*>("Command3")->isVisible());
                   EXPECT_EQ(form6->findChild<QComboBox*>("Combo2")->currentText(), "H");
                   EXPECT_EQ(form6->findChild<QComboBox*>("Combo3")->currentText(), "5");
