@@ -147,6 +147,8 @@ const KeyCase holdLines[] = {
     {"bind * +astar\nalias +astar \"say star\"", "*", "say star", true},
     {"bind kp_5 +akp5\nalias +akp5 \"radio1; menuselect 2\"", "kp_5", "radio1; menuselect 2", true},
     {"bind ins +", "ins", "+", true},
+    {"bind \";\" +asemicolon\nalias +asemicolon \"say semi\"", ";", "say semi", true},
+    {"bind ins +ains\nalias +ains \"say hi\" // x", "ins", "say hi", true},
     {"bind f1 +af1\nalias +af1 say hi // c", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1 +attack", "f1", "+af1", true},
     {"bind f1 +af1\nalias +af1 \"say hi\" // x", "f1", "say hi", true},

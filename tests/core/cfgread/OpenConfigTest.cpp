@@ -139,12 +139,5 @@ TEST_F(OpenConfig, OpeningReplacesEverythingTheLastFileGave) {
     EXPECT_EQ(editor.colours.of("keyLSLASH"), Colour::Unbindable);
 }
 
-TEST_F(OpenConfig, AnyExtensionIsReadLikeACfgFile) {
-    prompter.answerOpen(file("binds.txt", "bind f3 \"y\"\nrcon_port 27015\n"));
-    openconfig(editor);
-    EXPECT_EQ(bindOf("f3"), "y");
-    EXPECT_EQ(editor.srconport, "rcon_port 27015");
-}
-
 } // namespace
 } // namespace vantrel::testing
