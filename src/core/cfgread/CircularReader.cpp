@@ -16,6 +16,8 @@ constexpr size_t startPrefixLength = 12; // `alias aCBn "` for slots 1 to 9
 constexpr int stopAtEndsAddend = 10;
 constexpr std::string_view chainPrefix = "alias aCB";
 constexpr std::string_view bindPrefix = "bind ";
+constexpr std::string_view lineWord = "line";
+constexpr size_t linkSeparatorLength = 2; // the "; " in front of a chain line's next link
 
 size_t findIgnoreCase(std::string_view text, std::string_view needle, size_t from = 0) {
     for (size_t i = from; i + needle.size() <= text.size(); ++i)
@@ -34,9 +36,9 @@ bool isDigit(char c) {
 
 // Each slot's lines, in file order, sorted by the phase that reads them.
 struct SlotLines {
-    std::vector<std::string_view> start;                // `alias aCBn ...`
-    std::array<std::vector<std::string_view>, 8> chain; // `alias aCBnline<k>...`, k = 1 to 7
-    std::vector<std::string_view> reverse;              // `bind ...aCBnr...`
+    std::vector<std::string_view> start;                           // `alias aCBn ...`
+    std::array<std::vector<std::string_view>, lastLine + 1> chain; // `alias aCBnline<k>...` at k
+    std::vector<std::string_view> reverse;                         // `bind ...aCBnr...`
 };
 
 std::array<SlotLines, kSlotCount> sortLines(const ConfigLines& lines) {
@@ -63,9 +65,11 @@ std::array<SlotLines, kSlotCount> sortLines(const ConfigLines& lines) {
             const std::string_view after = line.substr(forward[s].size());
             if (!after.empty() && after.front() == ' ')
                 out[s].start.push_back(line);
-            else if (after.size() >= 5 && startsWithIgnoreCase(after, "line") && after[4] >= '1' &&
-                     after[4] <= '0' + lastLine)
-                out[s].chain[static_cast<size_t>(after[4] - '0')].push_back(line);
+            else if (after.size() > lineWord.size() && startsWithIgnoreCase(after, lineWord)) {
+                const int k = after[lineWord.size()] - '0';
+                if (k >= firstLine && k <= lastLine)
+                    out[s].chain[static_cast<size_t>(k)].push_back(line);
+            }
         }
     }
     return out;
@@ -87,8 +91,8 @@ std::string chainBind(std::string_view line, int slot) {
     if (quote != std::string_view::npos)
         line = trimLeft(line.substr(quote + 1));
     const size_t link = findIgnoreCase(line, "alias " + marker(slot));
-    if (link != std::string_view::npos && link >= 2)
-        line = line.substr(0, link - 2);
+    if (link != std::string_view::npos && link >= linkSeparatorLength)
+        line = line.substr(0, link - linkSeparatorLength);
     return std::string(trimRight(line));
 }
 
@@ -113,7 +117,8 @@ std::string reverseKeyName(std::string_view line) {
     const size_t blank = name.find(' ');
     if (blank != std::string::npos)
         name.erase(blank);
-    // Each quote is blanked with as many characters from it as its position counts.
+    // A quote at position p, counted from 1, is blanked with the p - 1 characters after it, so a
+    // leading quote goes alone and a closing quote takes the rest of the name with it.
     const auto blankQuote = [&name]() {
         const size_t q = name.find('"');
         if (q != std::string::npos)
