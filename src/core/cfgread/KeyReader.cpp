@@ -45,6 +45,8 @@ void readkeybind(Editor& editor, ConfigIndex& file, KeyIndex key) {
         editor.bind(key) = *body;
         file.pairTaken[key] = true;
     } else {
+        // A bare hold bind line gives "+a<suffix>"; whatever follows the name stays, so a typed
+        // bind such as "+af1 x" comes back as it was saved.
         editor.bind(key) = commandBody(rest);
     }
     editor.colours.paintKey(key, Colour::Bound);
