@@ -3,6 +3,7 @@
 #include "circular/LookupKeyName.h"
 #include "circular/Templates.h"
 #include "ui/CircularWindowLayout.h"
+#include "ui/Look.h"
 #include "ui/Text.h"
 #include "ui/ValueCheckBox.h"
 
@@ -33,6 +34,7 @@ void showText(QComboBox* combo, const std::string& text) {
 
 CircularWindow::CircularWindow(Editor& editor, QWidget* parent)
     : FixedDialog(parent, "Form6", "Circular binds", kForm6Width, kForm6Height), model_(editor) {
+    setFont(windowFont()); // the captions are measured for a narrow font
     buildControls();
     connectControls();
     model_.Form_Load();
@@ -79,6 +81,9 @@ void CircularWindow::buildControls() {
     QFont bold = reverselabel_->font();
     bold.setBold(true);
     reverselabel_->setFont(bold);
+    // Captions that do not fit are cut at the label's edge, never wrapped out of sight.
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setWordWrap(false);
 
     for (const CircularTemplate& t : circularTemplates)
         combo1_->addItem(toQt(t.name));

@@ -1,5 +1,6 @@
 #include "ui/DialogTable.h"
 
+#include "ui/CaptionButton.h"
 #include "ui/ValueCheckBox.h"
 
 #include <QComboBox>
@@ -36,7 +37,7 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
         return label;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(caption, parent);
+        auto* button = new CaptionButton(caption, parent); // a caption too wide wraps, as command buttons do
         button->setAutoDefault(false);
         return button;
     }
