@@ -1,6 +1,8 @@
 #include "ui/DialogTable.h"
 
 #include "ui/CaptionButton.h"
+#include "ui/Geometry.h"
+#include "ui/Look.h"
 #include "ui/ValueCheckBox.h"
 
 #include <QComboBox>
@@ -11,18 +13,11 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace vantrel::ui {
 
 namespace {
-
-constexpr double twipsPerPixel = 15.0;
-
-int pixels(int twips) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
 
 QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
     const QString caption = QString::fromLatin1(spec.caption);
@@ -80,7 +75,7 @@ QWidget* buildControls(QWidget* window, std::span<const ControlSpec> table) {
             spec.parent ? window->findChild<QWidget*>(QString::fromLatin1(spec.parent)) : window;
         QWidget* control = makeControl(spec, parent ? parent : window);
         control->setObjectName(QString::fromLatin1(spec.name));
-        control->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height));
+        control->setGeometry(toPixels(Twips{spec.left, spec.top, spec.width, spec.height}));
         if (takesFocus(spec.kind))
             focusOrder.emplace_back(spec.tab, control);
     }
@@ -100,7 +95,8 @@ FixedDialog::FixedDialog(QWidget* parent, const char* name, const char* caption,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QString::fromLatin1(caption));
-    setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    setFixedSize(toPixels(widthTwips), toPixels(heightTwips));
+    setFont(windowFont());
     setModal(true);
 }
 

@@ -7,13 +7,19 @@
 #include "cfgwrite/FileCommands.h"
 #include "circular/CircularBindButton.h"
 #include "compose/SaveToKey.h"
+#include "ui/AboutWindow.h"
 #include "ui/Backdrop.h"
+#include "ui/BindOrderWindow.h"
 #include "ui/CaptionButton.h"
 #include "ui/CircularWindow.h"
 #include "ui/ComposerPanel.h"
+#include "ui/HelpWindow.h"
 #include "ui/KeyboardPicture.h"
 #include "ui/Look.h"
 #include "ui/MainLayout.h"
+#include "ui/QtPrompter.h"
+#include "ui/RconWindow.h"
+#include "ui/Slot10Window.h"
 #include "ui/Text.h"
 
 #include <QLabel>
@@ -53,6 +59,9 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent) : QMainWindow(parent), e
     buildButtons(*surface);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Help buttons and questions of other windows reach the help window through the prompter.
+    if (auto* prompter = dynamic_cast<QtPrompter*>(editor_.prompter))
+        connectHelpWindow(*prompter, editor_, help_, *this);
     refresh();
 }
 
@@ -142,13 +151,19 @@ void MainWindow::menu_file_exit_Click() {
 }
 
 // The Slot10 Settings window, shown modally.
-void MainWindow::menu_settings_slot10_Click() {}
+void MainWindow::menu_settings_slot10_Click() {
+    showSlot10Window(editor_, this);
+}
 
 // The Bind Order window, shown modally.
-void MainWindow::menu_settings_bindorder_Click() {}
+void MainWindow::menu_settings_bindorder_Click() {
+    showBindOrderWindow(editor_, this);
+}
 
 // The Rcon Settings window, shown modally.
-void MainWindow::menu_settings_slot10_rcon_Click() {}
+void MainWindow::menu_settings_slot10_rcon_Click() {
+    showRconWindow(editor_, this);
+}
 
 void MainWindow::menu_key_copy_Click() {
     vantrel::menu_key_copy_Click(editor_);
@@ -160,9 +175,13 @@ void MainWindow::menu_key_paste_Click() {
 }
 
 // The help window, shown modally.
-void MainWindow::menu_help_help_Click() {}
+void MainWindow::menu_help_help_Click() {
+    showHelpWindow(editor_, help_, this, *this);
+}
 
 // The About window, shown modally.
-void MainWindow::menu_help_about_Click() {}
+void MainWindow::menu_help_about_Click() {
+    showAboutWindow(this);
+}
 
 } // namespace vantrel::ui

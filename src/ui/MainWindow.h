@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Editor.h"
+#include "settings/HelpSearch.h"
 
 #include <QMainWindow>
 
@@ -53,6 +54,7 @@ class MainWindow : public QMainWindow {
     ComposerPanel* composer_ = nullptr;
     QLabel* ckeybox_ = nullptr;
     QPushButton* circularbind_ = nullptr;
+    HelpSearch help_; // the help window's search text and working copy, kept across showings
 };
 
 } // namespace vantrel::ui

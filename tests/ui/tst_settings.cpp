@@ -1,18 +1,17 @@
-// The Slot10 Settings, Rcon Settings, Bind Order and About windows, driven on real widgets.
-#include "ui/AboutWindow.h"
-#include "ui/BindOrderWindow.h"
-#include "ui/HelpWindow.h"
-#include "ui/RconWindow.h"
-#include "ui/Slot10Window.h"
+// The Slot10 Settings, Rcon Settings, Bind Order, About and help windows, opened from the main
+// window's menus and shortcuts and driven on real widgets.
+#include "settings/Slot10Settings.h"
+#include "ui/MainWindow.h"
+#include "ui/QtPrompter.h"
 
 #include "UiTestSupport.h"
-#include "ui/QtPrompter.h"
+
+#include <QAction>
 
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -47,162 +46,174 @@ void retype(QLineEdit* box, const char* text) {
 
 class SettingsWindows : public ::testing::Test {
   protected:
-    QMainWindow main;
-    ui::QtPrompter prompter{&main};
+    ui::QtPrompter prompter;
     Editor editor{prompter};
-    HelpSearch help;
+    std::unique_ptr<ui::MainWindow> main;
 
     void SetUp() override {
         Form_Load(editor);
-        main.setGeometry(100, 100, 700, 500);
-        main.show();
-        ui::connectHelpWindow(prompter, editor, help, main);
+        main = std::make_unique<ui::MainWindow>(editor);
+        prompter.setParent(main.get());
+        main->show();
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     }
-    void TearDown() override { testing::expectNoWindowsLeft({&main}); }
+    void TearDown() override {
+        testing::expectNoWindowsLeft({main.get()});
+        main.reset();
+    }
 
+    std::function<void()> menu(const char* item) {
+        return [this, item] { child<QAction>(main.get(), item)->trigger(); };
+    }
+    std::function<void()> shortcut(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return [this, key, modifiers] { QTest::keyClick(main.get(), key, modifiers); };
+    }
     bool centredOnMain(QWidget* window) const {
-        return (window->frameGeometry().center() - main.frameGeometry().center()).manhattanLength() <= 4;
+        return (window->frameGeometry().center() - main->frameGeometry().center()).manhattanLength() <= 4;
     }
 };
 
 TEST_F(SettingsWindows, Slot10SavesTheFactorAndTheCleanedString) {
-    whenModal([&] { ui::showSlot10Window(editor, &main); },
-              [&](QWidget* w) {
-                  EXPECT_EQ(w->windowTitle(), "Slot10 Settings");
-                  EXPECT_TRUE(centredOnMain(w));
-                  EXPECT_EQ(w->focusWidget(), child<QPushButton>(w, "defaultbutton"));
-                  auto* waitno = child<QComboBox>(w, "waitno");
-                  EXPECT_EQ(waitno->currentText(), "5");
-                  EXPECT_EQ(waitno->count(), 7);
-                  EXPECT_EQ(waitno->completer(), nullptr);
-                  auto* box = child<QLineEdit>(w, "slot10box");
-                  EXPECT_EQ(box->text().toStdString(), defaultSlot10s);
-                  retype(box, "  slot10;wait;; ");
-                  retype(waitno->lineEdit(), " 07 ");
-                  QTest::keyClick(waitno->lineEdit(), Qt::Key_Return);
-                  EXPECT_TRUE(w->isVisible()) << "Enter in a box presses no button";
-                  EXPECT_EQ(waitno->count(), 7) << "typed text is not added to the list";
-                  click(w, "savebutton");
-              });
+    whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
+        EXPECT_EQ(w->windowTitle(), "Slot10 Settings");
+        EXPECT_TRUE(centredOnMain(w));
+        EXPECT_EQ(w->focusWidget(), child<QPushButton>(w, "defaultbutton"));
+        auto* waitno = child<QComboBox>(w, "waitno");
+        EXPECT_EQ(waitno->currentText(), "5");
+        EXPECT_EQ(waitno->count(), 7);
+        EXPECT_EQ(waitno->completer(), nullptr);
+        auto* box = child<QLineEdit>(w, "slot10box");
+        EXPECT_EQ(box->text().toStdString(), defaultSlot10s);
+        retype(box, "  slot10;wait;; ");
+        retype(waitno->lineEdit(), " 07 ");
+        QTest::keyClick(waitno->lineEdit(), Qt::Key_Return);
+        EXPECT_TRUE(w->isVisible()) << "Enter in a box presses no button";
+        EXPECT_EQ(waitno->count(), 7) << "typed text is not added to the list";
+        click(w, "savebutton");
+    });
     EXPECT_EQ(editor.slot10, slot10Factors[6]);
     EXPECT_EQ(editor.slot10s, "  slot10;wait;;");
 }
 
 TEST_F(SettingsWindows, Slot10CloseAndEscStoreNothing) {
     editor.slot10 = "slot10s;";
-    whenModal([&] { ui::showSlot10Window(editor, &main); },
-              [&](QWidget* w) {
-                  EXPECT_EQ(child<QComboBox>(w, "waitno")->currentText(), "waitno");
-                  click(w, "defaultbutton");
-                  EXPECT_EQ(child<QComboBox>(w, "waitno")->currentText(), "5");
-                  QTest::keyClick(w, Qt::Key_Escape);
-                  EXPECT_TRUE(w->isVisible()) << "Esc closes nothing";
-                  click(w, "closebutton");
-              });
+    whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
+        EXPECT_EQ(child<QComboBox>(w, "waitno")->currentText(), "waitno");
+        click(w, "defaultbutton");
+        EXPECT_EQ(child<QComboBox>(w, "waitno")->currentText(), "5");
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_TRUE(w->isVisible()) << "Esc closes nothing";
+        click(w, "closebutton");
+    });
     EXPECT_EQ(editor.slot10, "slot10s;");
     EXPECT_EQ(editor.slot10s, defaultSlot10s);
 }
 
 TEST_F(SettingsWindows, Slot10HelpOpensTheSlot10SectionAndKeepsTheEdits) {
-    whenModal([&] { ui::showSlot10Window(editor, &main); },
-              [&](QWidget* w) {
-                  retype(child<QLineEdit>(w, "slot10box"), "edited");
-                  whenModal([&] { click(w, "Command1"); },
-                            [&](QWidget* h) {
-                                auto* view = child<QTextBrowser>(h, "rtb1");
-                                EXPECT_TRUE(waitUntil([&] { return view->textCursor().hasSelection(); }));
-                                EXPECT_EQ(view->textCursor().selectedText(), "Slot10:");
-                                EXPECT_TRUE(centredOnMain(h));
-                                click(h, "Command1");
-                            });
-                  EXPECT_EQ(child<QLineEdit>(w, "slot10box")->text(), "edited");
-                  click(w, "closebutton");
-              });
+    whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
+        retype(child<QLineEdit>(w, "slot10box"), "edited");
+        whenModal([&] { click(w, "Command1"); },
+                  [&](QWidget* h) {
+                      auto* view = child<QTextBrowser>(h, "rtb1");
+                      EXPECT_TRUE(waitUntil([&] { return view->textCursor().hasSelection(); }));
+                      EXPECT_EQ(view->textCursor().selectedText(), "Slot10:");
+                      EXPECT_TRUE(centredOnMain(h));
+                      click(h, "Command1");
+                  });
+        EXPECT_EQ(child<QLineEdit>(w, "slot10box")->text(), "edited");
+        click(w, "closebutton");
+    });
     EXPECT_EQ(editor.showhelp3, 0);
 }
 
 TEST_F(SettingsWindows, RconStoresWholeCommandsAndShowsOnlyTheValues) {
     editor.srconport = "RCON_PORT 27015";
-    whenModal([&] { ui::showRconWindow(editor, &main); },
-              [&](QWidget* w) {
-                  EXPECT_EQ(w->windowTitle(), "Rcon Settings");
-                  EXPECT_TRUE(centredOnMain(w));
-                  auto* port = child<QLineEdit>(w, "port");
-                  EXPECT_EQ(w->focusWidget(), port);
-                  EXPECT_EQ(port->text(), "27015");
-                  QTest::keyClicks(child<QLineEdit>(w, "pass"), "\"two words\"");
-                  click(w, "Command2");
-              });
+    whenModal(menu("menu_settings_slot10_rcon"), [&](QWidget* w) {
+        EXPECT_EQ(w->windowTitle(), "Rcon Settings");
+        EXPECT_TRUE(centredOnMain(w));
+        auto* port = child<QLineEdit>(w, "port");
+        EXPECT_EQ(w->focusWidget(), port);
+        EXPECT_EQ(port->text(), "27015");
+        QTest::keyClicks(child<QLineEdit>(w, "pass"), "\"two words\"");
+        click(w, "Command2");
+    });
     EXPECT_EQ(editor.srconport, "rcon_port 27015");
     EXPECT_EQ(editor.srconpass, "rcon_password \"two words\"");
 
-    whenModal([&] { ui::showRconWindow(editor, &main); },
-              [&](QWidget* w) {
-                  retype(child<QLineEdit>(w, "port"), "1");
-                  click(w, "Command1");
-              });
+    whenModal(menu("menu_settings_slot10_rcon"), [&](QWidget* w) {
+        retype(child<QLineEdit>(w, "port"), "1");
+        click(w, "Command1");
+    });
     EXPECT_EQ(editor.srconport, "rcon_port 27015");
 }
 
 TEST_F(SettingsWindows, BindOrderShowsThePickAndSavesIt) {
-    whenModal([&] { ui::showBindOrderWindow(editor, &main); },
-              [&](QWidget* w) {
-                  EXPECT_EQ(w->windowTitle(), "Bind Order");
-                  auto* combo = child<QComboBox>(w, "Combo1");
-                  EXPECT_EQ(w->focusWidget(), combo);
-                  EXPECT_EQ(combo->currentText(), "Default");
-                  EXPECT_EQ(child<QLabel>(w, "o1")->text(), "Gun");
-                  EXPECT_EQ(child<QLabel>(w, "o14")->text(), "Rcon Say");
-                  QTest::keyClick(combo, Qt::Key_Down); // Pistol
-                  EXPECT_EQ(child<QLabel>(w, "o1")->text(), "Pistol");
-                  EXPECT_EQ(editor.BindOrder, "Default");
-                  combo->setCurrentText("Grenades");
-                  EXPECT_EQ(child<QLabel>(w, "o1")->text(), "HE gren.");
-                  EXPECT_EQ(child<QLabel>(w, "o9")->text(), "Pistol");
-                  click(w, "Command1");
-              });
+    whenModal(shortcut(Qt::Key_B, Qt::ControlModifier), [&](QWidget* w) {
+        EXPECT_EQ(w->windowTitle(), "Bind Order");
+        auto* combo = child<QComboBox>(w, "Combo1");
+        EXPECT_EQ(w->focusWidget(), combo);
+        EXPECT_EQ(combo->currentText(), "Default");
+        EXPECT_EQ(child<QLabel>(w, "o1")->text(), "Gun");
+        EXPECT_EQ(child<QLabel>(w, "o14")->text(), "Rcon Say");
+        QTest::keyClick(combo, Qt::Key_Down); // Pistol
+        EXPECT_EQ(child<QLabel>(w, "o1")->text(), "Pistol");
+        EXPECT_EQ(editor.BindOrder, "Default");
+        combo->setCurrentText("Grenades");
+        EXPECT_EQ(child<QLabel>(w, "o1")->text(), "HE gren.");
+        EXPECT_EQ(child<QLabel>(w, "o9")->text(), "Pistol");
+        click(w, "Command1");
+    });
     EXPECT_EQ(editor.BindOrder, "Grenades");
 }
 
 TEST_F(SettingsWindows, BindOrderHelpOpensTheBindOrderSection) {
-    whenModal([&] { ui::showBindOrderWindow(editor, &main); },
-              [&](QWidget* w) {
-                  auto* combo = child<QComboBox>(w, "Combo1");
-                  combo->setCurrentText("Armour");
-                  whenModal([&] { click(w, "Command3"); },
-                            [&](QWidget* h) {
-                                EXPECT_EQ(editor.showhelp4, 1);
-                                auto* box = child<QLineEdit>(h, "searchtextbox");
-                                EXPECT_TRUE(waitUntil([&] { return editor.showhelp4 == 0; }));
-                                EXPECT_EQ(box->text(), "Bind Order:");
-                                const QTextCursor cursor = child<QTextBrowser>(h, "rtb1")->textCursor();
-                                EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), 11);
-                                EXPECT_EQ(cursor.selectedText(), "Bind Order:");
-                                EXPECT_TRUE(centredOnMain(h));
-                                click(h, "Command1");
-                            });
-                  EXPECT_TRUE(w->isVisible());
-                  EXPECT_EQ(combo->currentText(), "Armour");
-                  click(w, "Command2");
-              });
+    whenModal(menu("menu_settings_bindorder"), [&](QWidget* w) {
+        auto* combo = child<QComboBox>(w, "Combo1");
+        combo->setCurrentText("Armour");
+        whenModal([&] { click(w, "Command3"); },
+                  [&](QWidget* h) {
+                      EXPECT_EQ(editor.showhelp4, 1);
+                      auto* box = child<QLineEdit>(h, "searchtextbox");
+                      EXPECT_TRUE(waitUntil([&] { return editor.showhelp4 == 0; }));
+                      EXPECT_EQ(box->text(), "Bind Order:");
+                      const QTextCursor cursor = child<QTextBrowser>(h, "rtb1")->textCursor();
+                      EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), 11);
+                      EXPECT_EQ(cursor.selectedText(), "Bind Order:");
+                      EXPECT_TRUE(centredOnMain(h));
+                      click(h, "Command1");
+                  });
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(combo->currentText(), "Armour");
+        click(w, "Command2");
+    });
     EXPECT_EQ(editor.BindOrder, "Default");
 }
 
 TEST_F(SettingsWindows, AboutShowsNameAndVersion) {
     for (int showing = 0; showing < 2; ++showing)
-        whenModal([&] { ui::showAboutWindow(&main); },
-                  [&](QWidget* w) {
-                      EXPECT_EQ(w->windowTitle(), "About");
-                      EXPECT_TRUE(centredOnMain(w));
-                      EXPECT_EQ(child<QLabel>(w, "Label1")->text(), "Vantrel Program");
-                      EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "Beta Version 7.0");
-                      EXPECT_EQ(w->focusWidget(), child<QPushButton>(w, "closebutton"));
-                      EXPECT_EQ(w->size(), QSize(260, 157));
-                      QTest::keyClick(w, Qt::Key_Escape);
-                      EXPECT_TRUE(w->isVisible());
-                      QTest::keyClick(w, Qt::Key_Return); // presses the focused Close button
-                      EXPECT_FALSE(w->isVisible());
-                  });
+        whenModal(menu("menu_help_about"), [&](QWidget* w) {
+            EXPECT_EQ(w->windowTitle(), "About");
+            EXPECT_TRUE(centredOnMain(w));
+            EXPECT_EQ(child<QLabel>(w, "Label1")->text(), "Vantrel Program");
+            EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "Beta Version 7.0");
+            EXPECT_EQ(w->focusWidget(), child<QPushButton>(w, "closebutton"));
+            EXPECT_EQ(w->size(), QSize(260, 157));
+            QTest::keyClick(w, Qt::Key_Escape);
+            EXPECT_TRUE(w->isVisible());
+            QTest::keyClick(w, Qt::Key_Return); // presses the focused Close button
+            EXPECT_FALSE(w->isVisible());
+        });
+}
+
+TEST_F(SettingsWindows, F1OpensTheHelpWindowAtItsStart) {
+    whenModal(shortcut(Qt::Key_F1), [&](QWidget* h) {
+        EXPECT_EQ(h->windowTitle(), "Help");
+        EXPECT_TRUE(centredOnMain(h));
+        EXPECT_TRUE(waitUntil([&] { return editor.showhelp1 == 0; }));
+        EXPECT_FALSE(child<QTextBrowser>(h, "rtb1")->textCursor().hasSelection());
+        click(h, "Command1");
+    });
 }
 
 } // namespace
