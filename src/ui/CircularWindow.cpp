@@ -160,6 +160,18 @@ void CircularWindow::refresh() {
     setIfDifferent(reverselabel_, true, c.reverselabelVisible);
 }
 
+void CircularWindow::setVisible(bool visible) {
+    FixedDialog::setVisible(visible);
+    // Showing gives the first box the focus as if by Tab, which selects its text and scrolls to
+    // its end; the binds are shown from their start instead.
+    if (visible) {
+        for (QLineEdit* box : text_) {
+            box->deselect();
+            box->setCursorPosition(0);
+        }
+    }
+}
+
 void CircularWindow::closeWhenDone() {
     if (model_.closed())
         done(QDialog::Accepted);

@@ -21,6 +21,8 @@ class CircularWindow : public FixedDialog {
   public:
     explicit CircularWindow(Editor& editor, QWidget* parent = nullptr);
 
+    void setVisible(bool visible) override;
+
     const CircularWindowModel& model() const { return model_; }
 
   protected:

@@ -140,6 +140,16 @@ TEST_F(CircularWindowTest, EscAndEnterDoNothingAndTheCloseBoxStoresNothing) {
     EXPECT_EQ(bindOf("keyH"), "");
 }
 
+TEST_F(CircularWindowTest, OpensWithTheBindsShownFromTheirStart) {
+    editor.form6.slot(1) = {{std::string(200, 'x')}, "keyH", "", "21"};
+    bindOf("keyH") = "aCB1";
+    open("keyH");
+    EXPECT_EQ(focusName(), "Text1");
+    EXPECT_EQ(get<QLineEdit>("Text1")->cursorPosition(), 0);
+    EXPECT_FALSE(get<QLineEdit>("Text1")->hasSelectedText());
+    click(get<QPushButton>("Command1"));
+}
+
 TEST_F(CircularWindowTest, LaidOutInPixelsFromTwips) {
     open("keyH");
     EXPECT_EQ(window->windowTitle(), "Circular binds");
