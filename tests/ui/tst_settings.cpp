@@ -12,9 +12,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace vantrel {
 namespace {
@@ -214,6 +216,54 @@ TEST_F(SettingsWindows, F1OpensTheHelpWindowAtItsStart) {
         EXPECT_FALSE(child<QTextBrowser>(h, "rtb1")->textCursor().hasSelection());
         click(h, "Command1");
     });
+}
+
+// The other windows' ways into help: Save to key's too-long question and the circular-bind window.
+TEST_F(SettingsWindows, SaveToKeysLongBindQuestionOpensTheLongBindSection) {
+    click(main.get(), "keyA");
+    auto* cbind = child<QLineEdit>(main.get(), "cbind");
+    cbind->setFocus();
+    QTest::keyClicks(cbind, QString(240, u'x'));
+    // The help window opens once the question has closed, still inside Save to key.
+    bool helpSeen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* h = QApplication::activeModalWidget();
+        if (helpSeen || !h || h->objectName() != "Form3")
+            return;
+        helpSeen = true;
+        auto* view = child<QTextBrowser>(h, "rtb1");
+        EXPECT_TRUE(waitUntil([&] { return view->textCursor().hasSelection(); }));
+        EXPECT_EQ(view->textCursor().selectedText(), "Bind too long error:");
+        click(h, "Command1");
+    });
+    poll.start();
+    whenModal(
+        [&] { click(main.get(), "savetokey"); },
+        [&](QWidget* question) { qobject_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click(); });
+    poll.stop();
+    EXPECT_TRUE(helpSeen);
+    EXPECT_EQ(editor.store[*keyById("keyA", Case::Exact)], std::string(240, 'x'));
+}
+
+TEST_F(SettingsWindows, CircularBindHelpOpensTheCircularBindsSection) {
+    click(main.get(), "keyA");
+    whenModal([&] { click(main.get(), "circularbind"); },
+              [&](QWidget* form6) {
+                  whenModal([&] { click(form6, "Command4"); },
+                            [&](QWidget* h) {
+                                auto* box = child<QLineEdit>(h, "searchtextbox");
+                                EXPECT_TRUE(waitUntil([&] { return !box->text().isEmpty(); }));
+                                EXPECT_EQ(box->text(), "Circular Binds:");
+                                EXPECT_EQ(child<QTextBrowser>(h, "rtb1")->textCursor().selectedText(),
+                                          "Circular Binds:");
+                                EXPECT_TRUE(centredOnMain(h));
+                                click(h, "Command1");
+                            });
+                  EXPECT_TRUE(form6->isVisible());
+                  click(form6, "Command1");
+              });
 }
 
 } // namespace
