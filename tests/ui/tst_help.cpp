@@ -144,22 +144,6 @@ class HelpWindowUi : public ::testing::Test {
     }
 };
 
-TEST_F(HelpWindowUi, OpensAtTheSectionItsFlagNames) {
-    for (const HelpSection& section : helpSections) {
-        editor.*section.flag = 1;
-        whenModal([&] { prompter.showHelp(); },
-                  [&](QWidget* help) {
-                      EXPECT_EQ(help->objectName(), "Form3");
-                      auto* box = child<QLineEdit>(help, "searchtextbox");
-                      EXPECT_TRUE(waitUntil([&] { return !box->text().isEmpty(); }));
-                      EXPECT_EQ(box->text().toStdString(), section.heading);
-                      EXPECT_EQ(selectedText(help).toStdString(), section.heading);
-                      EXPECT_EQ(editor.*section.flag, 0);
-                      QTest::mouseClick(child<QPushButton>(help, "Command1"), Qt::LeftButton);
-                  });
-    }
-}
-
 TEST_F(HelpWindowUi, OpenedFromTheMenuSelectsNothing) {
     editor.showhelp2 = 3;
     whenModal([&] { prompter.showHelp(); },

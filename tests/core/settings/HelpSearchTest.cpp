@@ -166,13 +166,6 @@ TEST_P(HelpWindowJump, SelectsItsHeadingAndClearsEveryFlag) {
 
 INSTANTIATE_TEST_SUITE_P(Flags, HelpWindowJump, ::testing::Values(0u, 1u, 2u, 3u));
 
-TEST(HelpSections, SelectionLengthsAreTheHeadingLengths) {
-    EXPECT_EQ(helpSections[0].heading.size(), 20u);
-    EXPECT_EQ(helpSections[1].heading.size(), 15u);
-    EXPECT_EQ(helpSections[2].heading.size(), 7u);
-    EXPECT_EQ(helpSections[3].heading.size(), 11u);
-}
-
 TEST_F(HelpWindowSearch, JumpWithNoFlagSelectsNothingAndStillClearsTheFlags) {
     editor.showhelp2 = 7;
     form3.Timer1_Timer(editor);
