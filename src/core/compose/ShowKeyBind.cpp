@@ -9,6 +9,8 @@ namespace vantrel {
 namespace {
 
 template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+// Spelled out for compilers without aggregate deduction (clang 14, which builds the fuzzer).
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 void apply(Editor& editor, const ParseChange& change) {
     std::visit(Overloaded{
