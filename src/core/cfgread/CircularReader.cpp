@@ -85,13 +85,15 @@ std::string startNumber(std::string_view line) {
     return std::string(1, line.back());
 }
 
-// Phase B: the bind text between the first double quote and the next link.
+// Phase B: the bind text between the first double quote and the next link. The writer puts "; "
+// before the link, so words like the link's at the very start belong to the bind: taken for the
+// link they would leave the whole rest of the line as the bind, and the line would grow at every save.
 std::string chainBind(std::string_view line, int slot) {
     const size_t quote = line.find('"');
     if (quote != std::string_view::npos)
         line = trimLeft(line.substr(quote + 1));
-    const size_t link = findIgnoreCase(line, "alias " + marker(slot));
-    if (link != std::string_view::npos && link >= linkSeparatorLength)
+    const size_t link = findIgnoreCase(line, "alias " + marker(slot), linkSeparatorLength);
+    if (link != std::string_view::npos)
         line = line.substr(0, link - linkSeparatorLength);
     return std::string(trimRight(line));
 }

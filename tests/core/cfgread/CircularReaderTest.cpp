@@ -92,6 +92,14 @@ TEST_F(ReaderCircular, BindTextsAreCutAtTheNextLink) {
     EXPECT_EQ(slot(5).binds, (Binds{"", "say \"hi\"", "xy", "no link\"", "x\xA4y"}));
 }
 
+// The link follows "; ": the same words at the very start of a bind are the bind's own. Taken
+// for the link they kept the rest of the line, which then grew at every save.
+TEST_F(ReaderCircular, BindBeginningWithTheLinkWordsComesBackWhole) {
+    open(crlf({"alias aCB4 \"aCB4line1\"", "alias aCB4line1 \"alias aCB4line1e1; alias aCB4 aCB4line2\"",
+               "alias aCB4line2 \"xalias aCB4; alias aCB4 aCB4line1\""}));
+    EXPECT_EQ(slot(4).binds, (Binds{"alias aCB4line1e1", "xalias aCB4"}));
+}
+
 TEST_F(ReaderCircular, StartLineWithoutADigitGivesZero) {
     open(crlf({"alias aCB6 \"aCB6linex\"", "alias aCB6line1 \"a; alias aCB6 aCB6line1\""}));
     EXPECT_EQ(slot(6).o, "0");
