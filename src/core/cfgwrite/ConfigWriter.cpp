@@ -2,9 +2,11 @@
 
 #include "cfgwrite/CircularWriter.h"
 #include "cfgwrite/ConfigText.h"
+#include "circular/Markers.h"
 #include "text/Text.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vantrel {
 
@@ -33,7 +35,26 @@ void writeSettings(ConfigText& out, const Editor& editor) {
     out.emptyLine();
 }
 
-void writeKey(ConfigText& out, const Editor& editor, const KeyRow& row, const std::string& bind) {
+// Which alias chains the file already defines: [slot - 1][reverse].
+using WrittenChains = std::array<std::array<bool, 2>, kSlotCount>;
+
+// Writes the key's circular block unless another key holding the same marker already has: a
+// chain defined twice reads back with every bind twice, so such a key gets its bind line alone,
+// which runs the chain the file already defines.
+bool writeCircularKey(ConfigText& out, const Editor& editor, const std::string& name, const std::string& bind,
+                      WrittenChains& written) {
+    const std::optional<MarkerRef> marker = findMarker(bind, Case::Ignore);
+    if (!marker)
+        return false;
+    bool& done = written[static_cast<size_t>(marker->slot - 1)][marker->reverse];
+    if (done)
+        return false;
+    done = writecircularbind(out, editor.form6, name, bind);
+    return done;
+}
+
+void writeKey(ConfigText& out, const Editor& editor, const KeyRow& row, const std::string& bind,
+              WrittenChains& written) {
     const std::string name = bindKeyName(row);
     if (isHoldAliasBind(bind)) {
         out.line("bind ", name, " +a", row.suffix);
@@ -43,7 +64,7 @@ void writeKey(ConfigText& out, const Editor& editor, const KeyRow& row, const st
         return;
     }
     // A bind that only looks like a marker is still the key's bind: written plain, not dropped.
-    if (like(bind, circularPattern) && writecircularbind(out, editor.form6, name, bind))
+    if (like(bind, circularPattern) && writeCircularKey(out, editor, name, bind, written))
         return;
     out.line("bind ", name, " ", quoted(bind));
     out.emptyLine();
@@ -60,10 +81,11 @@ std::string writeConfig(const Editor& editor) {
     ConfigText out;
     out.reserve(kLiveKeyCount * kBytesPerKey);
     writeSettings(out, editor);
+    WrittenChains written{};
     for (KeyIndex key : fileOrder()) {
         const std::string& bind = editor.bind(key);
         if (!bind.empty())
-            writeKey(out, editor, keyTable[key], bind);
+            writeKey(out, editor, keyTable[key], bind, written);
     }
     return out.take();
 }

@@ -48,6 +48,30 @@ TEST_F(CircularBlock, EdgeCasesMatchGoldenFile) {
     EXPECT_EQ(writeConfig(editor), golden("circular-edges.cfg"));
 }
 
+size_t count(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// A chain written twice would read back with every bind twice: the second key holding a marker
+// gets its bind line alone, which runs the chain the first key's block defines.
+TEST_F(CircularBlock, KeysHoldingOneMarkerShareOneChain) {
+    bind("f10", "aCB10");
+    bind("f12", "acb10");
+    bind("h", "aCB10r");
+    bind("j", "aCB10r");
+    slot(10, {"a", "b"}, "keyJ", "1");
+    const std::string file = keyBlocks();
+    EXPECT_TRUE(file.starts_with("bind f10 \"aCB10\"\r\nalias aCB10 \"aCB10line1\"\r\n")) << file;
+    EXPECT_EQ(count(file, "alias aCB10line1 "), 1u);
+    EXPECT_EQ(count(file, "alias aCB10rline1 "), 1u);
+    EXPECT_NE(file.find("bind f12 \"acb10\"\r\n\r\n"), std::string::npos);
+    EXPECT_NE(file.find("\r\nbind h \"aCB10r\"\r\nalias aCB10r \"aCB10rline2\"\r\n"), std::string::npos);
+    EXPECT_TRUE(file.ends_with("\r\n\r\n\r\nbind j \"aCB10r\"\r\n\r\n")) << file;
+}
+
 TEST_F(CircularBlock, BindThatNamesNoUsableSlotWritesNothingHere) {
     slot(5, {"x"}, "", "");
     slot(6, {"x"}, "", "1x");
