@@ -1,0 +1,26 @@
+// The promise the reader and writer keep together: whatever a file holds, saving what was opened
+// settles after one round. Shared by the round-trip tests and the reader's fuzzer.
+#pragma once
+
+#include "app/Editor.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrel::testing {
+
+// Opens the bytes in a fresh editor, as File Open reads a file it has read whole.
+void openBytes(Editor& editor, std::string_view bytes);
+
+// save(open(bytes)) in a fresh editor.
+std::string saveOpened(std::string_view bytes);
+
+// Where two saved files first differ, with the bytes around that place; "" when they are equal.
+std::string difference(std::string_view expected, std::string_view actual);
+
+// With B1 = save(open(save(open(bytes)))), checks save(open(B1)) == B1. Returns a description of
+// where the two differ, or no value when the round trip settles.
+std::optional<std::string> fixedPointFailure(std::string_view bytes);
+
+} // namespace vantrel::testing
