@@ -3,6 +3,8 @@
 
 #include "keys/KeyTable.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,9 +12,14 @@ namespace vantrel {
 
 class ConfigText {
   public:
-    // One line made of the pieces, then CR LF.
+    // One line made of the pieces, then CR LF. A line break inside a piece (a pasted text) would
+    // end the command early and run the rest as a command of its own: it is written as a space.
     template <typename... Pieces> void line(const Pieces&... pieces) {
+        const size_t start = bytes_.size();
         (bytes_.append(std::string_view(pieces)), ...);
+        std::replace_if(
+            bytes_.begin() + static_cast<std::ptrdiff_t>(start), bytes_.end(),
+            [](char c) { return c == '\r' || c == '\n'; }, ' ');
         bytes_.append("\r\n");
     }
     void emptyLine() { bytes_.append("\r\n"); }

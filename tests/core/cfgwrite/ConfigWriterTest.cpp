@@ -48,6 +48,15 @@ TEST_F(ConfigFile, SettingsSavedWithEmptyBoxesAreStillWritten) {
     EXPECT_EQ(writeConfig(editor), golden("empty-settings.cfg"));
 }
 
+TEST_F(ConfigFile, LineBreaksInsideATextStayOnItsLine) {
+    // A pasted line break would end the command there and run the rest when the file is executed.
+    editor.srconpass = "rcon_password a\nquit";
+    bind("y", "echo a\r\nquit");
+    const std::string file = writeConfig(editor);
+    EXPECT_TRUE(file.starts_with("rcon_password a quit\r\n")) << file;
+    EXPECT_TRUE(file.ends_with("bind y \"echo a  quit\"\r\n\r\n")) << file;
+}
+
 TEST_F(ConfigFile, HoldAliasPatternsInAnyLetterCase) {
     for (const char* bind : {"buy;menuselect 1", "BUY;MENUSELECT 1", "x;buyequip;y", "radio2;menuselect 4",
                              "radio2; menuselect 4", "say_team hi", "echo ESSAY"})
