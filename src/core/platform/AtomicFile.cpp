@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -15,6 +16,7 @@ namespace {
 
 constexpr int kMaxLinkHops = 40;
 constexpr int kTempNameTries = 100;
+constexpr std::uint64_t kTempNameRange = 1000000000;
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t kPermissionBits = 07777;
 constexpr mode_t kNewFileMode = 0666; // narrowed by the umask, as for any new file
@@ -75,8 +77,8 @@ int finish(int fd, std::string_view bytes, const FileCalls& calls) {
 }
 
 // Opens a new file beside the target with a name no other file has; -1 with errno on failure.
+// The name does not grow with the target's, so a target of the longest name has one too.
 int createTemp(const std::string& target, std::string& name) {
-    const std::filesystem::path path(target);
     const std::string folder = folderOf(target);
     struct stat st {};
     if (::stat(folder.c_str(), &st) == 0 && !markedWritable(folder, st)) {
@@ -85,8 +87,7 @@ int createTemp(const std::string& target, std::string& name) {
     }
     static std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < kTempNameTries; ++attempt) {
-        name =
-            folder + "/." + path.filename().string() + "." + std::to_string(random() % 1000000000) + ".tmp";
+        name = folder + "/.vantrel-" + std::to_string(random() % kTempNameRange) + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
         if (fd >= 0 || errno != EEXIST)
             return fd;

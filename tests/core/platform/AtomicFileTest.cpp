@@ -3,6 +3,7 @@
 #include "TempDir.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -100,6 +101,13 @@ TEST_F(AtomicSave, ReadOnlyFileFolderAndMissingFolderAreRefused) {
     EXPECT_EQ(saveFile(dir.dir(), newBytes), std::strerror(EISDIR));
     EXPECT_EQ(saveFile(dir.path("no/x.cfg"), newBytes), std::strerror(ENOENT));
     EXPECT_EQ(entriesIn(dir.dir()), 1u);
+}
+
+TEST_F(AtomicSave, NameOfTheLongestLengthCanBeSaved) {
+    const std::string path = dir.path(std::string(NAME_MAX - 4, 'n') + ".cfg");
+    EXPECT_EQ(saveFile(path, newBytes), std::nullopt);
+    EXPECT_EQ(saveFile(path, newBytes + newBytes), std::nullopt);
+    EXPECT_EQ(readBytes(path), newBytes + newBytes);
 }
 
 TEST_F(AtomicSave, SymbolicLinksAreFollowed) {
