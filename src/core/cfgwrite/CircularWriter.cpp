@@ -1,66 +1,25 @@
 #include "cfgwrite/CircularWriter.h"
 
-#include "circular/Options.h"
-#include "text/Text.h"
+#include "circular/BindsList.h"
+#include "circular/Markers.h"
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 namespace vantrel {
 
 namespace {
 
-constexpr std::string_view markerPrefix = "aCB";
-constexpr std::string_view reverseSuffix = "r";
-constexpr std::string_view lineInfix = "line";
-
-struct Chain {
-    int slot;
-    bool reverse;
-};
-
-std::string forwardName(int slot) {
-    return std::string(markerPrefix) + std::to_string(slot);
-}
-std::string reverseName(int slot) {
-    return forwardName(slot) + std::string(reverseSuffix);
-}
-
-// Whole-text match, letter case ignored; the reverse name of a slot is tried before its forward name.
-std::optional<Chain> chainOf(std::string_view bind) {
-    for (int n = 1; n <= kSlotCount; ++n) {
-        if (equalsIgnoreCase(bind, reverseName(n)))
-            return Chain{n, true};
-        if (equalsIgnoreCase(bind, forwardName(n)))
-            return Chain{n, false};
-    }
-    return std::nullopt;
-}
-
 std::string lineName(const std::string& name, long long k) {
-    return name + std::string(lineInfix) + std::to_string(k);
+    return name + "line" + std::to_string(k);
 }
 
 } // namespace
 
-std::vector<std::string_view> chainBinds(const std::vector<std::string>& binds) {
-    std::vector<std::string_view> out;
-    for (size_t i = 0; i < binds.size(); ++i) {
-        std::string_view entry = trimRight(binds[i]);
-        if (i > 0)
-            entry = trimLeft(entry);
-        const bool lastPlace = out.size() + 1 == kMaxCircularBinds;
-        if (!entry.empty())
-            out.push_back(entry);
-        if (lastPlace)
-            break;
-    }
-    return out;
-}
-
 bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_view savekeyname,
                        std::string_view savekeybind) {
-    const std::optional<Chain> chain = chainOf(savekeybind);
+    const std::optional<MarkerRef> chain = findMarker(savekeybind, Case::Ignore);
     if (!chain)
         return false;
     const CircularSlot& slot = form6.slot(chain->slot);
@@ -68,12 +27,11 @@ bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_
     if (!o)
         return false;
 
-    std::vector<std::string_view> b = chainBinds(slot.binds);
-    if (b.empty())
-        b.emplace_back(); // line 1 is written even without a bind
-    const auto n = static_cast<long long>(b.size());
+    // The binds as the window shows them; line 1 is written even without a bind.
+    BindBoxes b = boxesFromBindsList(slot.binds);
+    const long long n = std::max(bindsShown(b), 1);
     if (chain->reverse)
-        std::reverse(b.begin(), b.end());
+        mirrorBoxes(b);
 
     const Options options = decodeOptions(*o);
     const bool stop = options.state == EndMode::StopAtEnds;
@@ -85,15 +43,14 @@ bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_
     if (*o <= 0)
         startLine = 1;
 
-    const std::string self = chain->reverse ? reverseName(chain->slot) : forwardName(chain->slot);
-    const std::string other = chain->reverse ? forwardName(chain->slot) : reverseName(chain->slot);
+    const std::string self = chain->reverse ? reverseMarker(chain->slot) : forwardMarker(chain->slot);
+    const std::string other = chain->reverse ? forwardMarker(chain->slot) : reverseMarker(chain->slot);
 
     out.line("bind ", savekeyname, " ", quoted(self));
     out.line("alias ", self, " ", quoted(lineName(self, startLine)));
     for (long long k = 1; k <= n; ++k) {
         const long long next = k < n ? k + 1 : (stop && !oneWay ? n : 1);
-        std::string body =
-            std::string(b[static_cast<size_t>(k - 1)]) + "; alias " + self + " " + lineName(self, next);
+        std::string body = b[static_cast<size_t>(k - 1)] + "; alias " + self + " " + lineName(self, next);
         if (!oneWay) {
             const long long back = k > 1 ? n + 2 - k : (stop ? n : 1);
             body += "; alias " + other + " " + lineName(other, back);

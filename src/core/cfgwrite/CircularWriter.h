@@ -4,9 +4,7 @@
 #include "cfgwrite/ConfigText.h"
 #include "circular/CircularTable.h"
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace vantrel {
 
@@ -16,10 +14,5 @@ namespace vantrel {
 // as it stands instead of dropping it.
 bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_view savekeyname,
                        std::string_view savekeybind);
-
-// A binds list as the chain holds it, bind 1 first, at most seven: every entry without the spaces
-// at its end (and, after the first, at its start); an empty entry takes no place, and the seventh
-// place ends the list whether or not an entry fills it.
-std::vector<std::string_view> chainBinds(const std::vector<std::string>& binds);
 
 } // namespace vantrel
