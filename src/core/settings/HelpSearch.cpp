@@ -47,7 +47,7 @@ void HelpSearch::Command3_Click(Editor& editor) {
         sst = text;
     const std::size_t passed = std::min({SelStart + SelLength, maxBlanked, sst.size()});
     // Blanks written by earlier clicks stay, so the search goes on after the furthest point passed.
-    std::fill_n(sst.begin(), passed, ' ');
+    std::fill_n(sst.begin(), passed, passedFiller);
     for (;;) {
         const std::size_t found = findIgnoringCase(sst, ssearchtext);
         if (found != std::string::npos) {

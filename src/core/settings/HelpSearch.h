@@ -23,16 +23,18 @@ inline constexpr std::array<HelpSection, 4> helpSections = {{
     {&Editor::showhelp4, "Bind Order:"},
 }};
 
-inline constexpr const char* helpTitle = "Vantrel Help";
 inline constexpr const char* stringNotFound = "String not found.";
 // Find next never blanks more of its working copy than this in one click.
 inline constexpr std::size_t maxBlanked = 100000;
+// What Find next writes over the part of its working copy already passed: a character no search
+// text typed into the box holds, so a search text that begins with spaces cannot match there.
+inline constexpr char passedFiller = '\0';
 
 class HelpSearch {
   public:
     // Kept for the whole run: the last Search's text and Find next's working copy.
     std::string ssearchtext;
-    std::string sst;
+    std::string sst; // the document text, its passed part blanked with passedFiller
 
     // The controls of one showing: rtb1's plain text and selection, and the search box.
     std::string text;

@@ -147,6 +147,35 @@ TEST_F(HelpWindowSearch, BlankingStopsAtTheEndOfTheWorkingCopy) {
     EXPECT_EQ(selected(), "Split the bind.");
 }
 
+TEST_F(HelpWindowSearch, FindNextNeverMatchesInsideThePassedPart) {
+    // A search text that begins with a space must not join the passed part to the text after it.
+    form3.Form_Load("a thethe");
+    search(" the");
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.SelStart, 1u) << "the only occurrence, not \"ethe\" after it";
+
+    form3.Form_Load("a b c");
+    search(" ");
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.SelStart, 3u);
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.SelStart, 1u) << "wraps to the first space";
+    expectNotFoundShown(0);
+}
+
+TEST_F(HelpWindowSearch, OneClickBlanksAtMostAHundredThousandCharacters) {
+    std::string big(150000, '.');
+    big.replace(110000, 4, "mark");
+    big.replace(130000, 4, "mark");
+    form3.Form_Load(big);
+    search("mark");
+    form3.SelStart = 120000; // the caret after the first mark
+    form3.SelLength = 0;
+    form3.Command3_Click(editor);
+    EXPECT_EQ(form3.SelStart, 110000u) << "the part past the cap is searched again";
+    EXPECT_EQ(form3.sst.size(), big.size());
+}
+
 class HelpWindowJump : public HelpWindowSearch, public ::testing::WithParamInterface<std::size_t> {};
 
 TEST_P(HelpWindowJump, SelectsItsHeadingAndClearsEveryFlag) {
