@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace vantrel::ui {
@@ -36,8 +37,13 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
         button->setAutoDefault(false);
         return button;
     }
-    case ControlKind::TextBox:
-        return new QLineEdit(caption, parent);
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(caption, parent);
+        // No length limit of its own: a line edit would cut a longer text read from a file, and
+        // an edit would then store the cut text.
+        box->setMaxLength(std::numeric_limits<int>::max());
+        return box;
+    }
     case ControlKind::DropDownList:
         return new QComboBox(parent);
     case ControlKind::DropDownCombo: {

@@ -98,6 +98,18 @@ TEST_F(SettingsWindows, Slot10SavesTheFactorAndTheCleanedString) {
     EXPECT_EQ(editor.slot10s, "  slot10;wait;;");
 }
 
+TEST_F(SettingsWindows, Slot10EditsALongStringWhole) {
+    editor.slot10s = std::string(40000, 'w');
+    whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
+        auto* box = child<QLineEdit>(w, "slot10box");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        click(w, "savebutton");
+    });
+    EXPECT_EQ(editor.slot10s.size(), 39999u) << "the box must not cut the text it shows";
+}
+
 TEST_F(SettingsWindows, Slot10CloseAndEscStoreNothing) {
     editor.slot10 = "slot10s;";
     whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
