@@ -18,11 +18,12 @@ constexpr ControlSpec controls[] = {
      615, 1},
     {"Label3", ControlKind::Label, "Preset:", 360, 1080, 975, 255, 21},
     {"Combo1", ControlKind::DropDownList, "", 360, 1320, 2535, 315, 0},
+    // Taller than the 855 twips the label had in MS Sans Serif: in the narrow faces we have, its
+    // text takes five lines; the space below it is free down to the Help button.
     {"Label2", ControlKind::Label,
-     "This new order will only take effect for keys bound or edited from now on. Previous keys will keep "
-     "their "
-     "old order until they are altered.",
-     360, 1920, 2535, 855, 19},
+     "This new order will only take effect for keys bound or edited from now on. Previous keys will "
+     "keep their old order until they are altered.",
+     360, 1920, 2535, 975, 19},
     {"Command3", ControlKind::Button, "Help", 1920, 3120, 975, 495, 20},
     {"Command2", ControlKind::Button, "Close", 720, 4800, 975, 495, 18},
     {"Command1", ControlKind::Button, "Save and Close", 1920, 4800, 975, 495, 17},

@@ -20,6 +20,12 @@ namespace vantrel::ui {
 
 namespace {
 
+// The caption sits on the top edge, as the layouts expect; the style would otherwise draw the
+// edge under a caption line, where a control placed just below the caption covers it.
+constexpr const char* frameStyle =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }";
+
 QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
     const QString caption = QString::fromLatin1(spec.caption);
     switch (spec.kind) {
@@ -55,8 +61,11 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
         combo->setEditText(caption);
         return combo;
     }
-    case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(caption, parent);
+        frame->setStyleSheet(QString::fromLatin1(frameStyle));
+        return frame;
+    }
     case ControlKind::RichText:
         return new QTextBrowser(parent);
     case ControlKind::CheckBox: {

@@ -181,6 +181,33 @@ TEST_F(SettingsWindows, BindOrderShowsThePickAndSavesIt) {
     EXPECT_EQ(editor.BindOrder, "Grenades");
 }
 
+// The layouts were sized for a narrower face than the fonts at hand: no text may be cut.
+TEST_F(SettingsWindows, LabelsShowTheirWholeText) {
+    for (const char* item :
+         {"menu_settings_slot10", "menu_settings_bindorder", "menu_settings_slot10_rcon", "menu_help_about"})
+        whenModal(menu(item), [&](QWidget* w) {
+            for (QLabel* label : w->findChildren<QLabel*>())
+                EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                    << item << ' ' << label->objectName().toStdString();
+            w->close();
+        });
+}
+
+TEST_F(SettingsWindows, BindOrderFrameEdgeRunsAboveTheFirstPosition) {
+    whenModal(menu("menu_settings_bindorder"), [&](QWidget* w) {
+        auto* frame = child<QWidget>(w, "Frame1");
+        auto* o1 = child<QWidget>(w, "o1");
+        const QImage image = frame->grab().toImage();
+        const int x = o1->x() + o1->width() - 4; // clear of the caption
+        const QColor face = w->palette().color(QPalette::Window);
+        bool edge = false;
+        for (int y = 0; y < o1->y(); ++y)
+            edge = edge || image.pixelColor(x, y).lightness() < face.lightness() - 40;
+        EXPECT_TRUE(edge) << "the frame's top edge is hidden under o1";
+        w->close();
+    });
+}
+
 TEST_F(SettingsWindows, BindOrderHelpOpensTheBindOrderSection) {
     whenModal(menu("menu_settings_bindorder"), [&](QWidget* w) {
         auto* combo = child<QComboBox>(w, "Combo1");
