@@ -2,6 +2,9 @@
 #include "MainWindowFixture.h"
 #include "TempDir.h"
 #include "cfgwrite/ConfigWriter.h"
+#include "ui/QtPrompter.h"
+
+#include <QFileDialog>
 
 namespace vantrel::testing {
 namespace {
@@ -30,6 +33,22 @@ TEST_F(FileCommandsTest, CtrlNEmptiesTheStoreAndRepaintsTheKeys) {
     EXPECT_EQ(editor.bind(*keyById("keyA", Case::Exact)), "");
     EXPECT_EQ(shownColour("keyA"), buttonFace("keyA"));
     EXPECT_EQ(shownColour("keyB"), buttonFace("keyB")) << "the selected key shows unbound too";
+}
+
+// Our overwrite question is the only one: the dialog must not ask its own.
+TEST_F(FileCommandsTest, SaveDialogOffersTheTwoFiltersAndAsksNoQuestionOfItsOwn) {
+    ui::QtPrompter qtPrompter(window.get());
+    std::optional<std::string> chosen = "not asked";
+    whenModal([&] { chosen = qtPrompter.saveFileName(configFileFilter); },
+              [](QWidget* modal) {
+                  auto* dialog = qobject_cast<QFileDialog*>(modal);
+                  ASSERT_NE(dialog, nullptr);
+                  EXPECT_EQ(dialog->nameFilters(), QStringList({"Config Files (*.cfg)", "All Files (*)"}));
+                  EXPECT_EQ(dialog->selectedNameFilter(), "Config Files (*.cfg)");
+                  EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+                  dialog->reject();
+              });
+    EXPECT_EQ(chosen, std::nullopt) << "Cancel is no choice";
 }
 
 } // namespace
