@@ -12,7 +12,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::string_view circularPattern = "aCB*";
 // Room for a typical key block, so that a full store is built without regrowing the text.
 constexpr size_t kBytesPerKey = 160;
 
@@ -64,7 +63,7 @@ void writeKey(ConfigText& out, const Editor& editor, const KeyRow& row, const st
         return;
     }
     // A bind that only looks like a marker is still the key's bind: written plain, not dropped.
-    if (like(bind, circularPattern) && writeCircularKey(out, editor, name, bind, written))
+    if (writeCircularKey(out, editor, name, bind, written))
         return;
     out.line("bind ", name, " ", quoted(bind));
     out.emptyLine();
