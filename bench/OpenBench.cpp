@@ -1,0 +1,160 @@
+// Time per File Open: a full saved file, and three files at Open's size limit made to be hard for
+// the reader; each beside a plain read of the same file split into lines, the least any reader does.
+#include "app/Editor.h"
+#include "cfgread/OpenConfig.h"
+#include "cfgwrite/ConfigWriter.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+class QuietPrompter : public Prompter {
+  public:
+    Answer message(const Message&) override { return Answer::Ok; }
+    std::optional<std::string> openFileName(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> saveFileName(const std::string&) override { return std::nullopt; }
+    void setBusy(bool) override {}
+    void showHelp() override {}
+};
+
+constexpr int keptLineCount = 40;
+
+// Every key bound: ten two-way slots of seven binds on twenty keys, the others taking turns at a
+// hold alias pair and a plain bind; kept lines and both rcon lines.
+std::string fullSavedFile() {
+    QuietPrompter prompter;
+    Editor editor{prompter};
+    Form_Load(editor);
+    editor.srconport = "rcon_port 27015";
+    editor.srconpass = "rcon_password benchmark";
+    editor.slot10 = "slot10s;slot10s;slot10s";
+    for (int i = 0; i < keptLineCount; ++i)
+        editor.ssettings.push_back("echo kept line " + std::to_string(i));
+    const auto& order = fileOrder();
+    size_t next = 0;
+    for (int n = 1; n <= kSlotCount; ++n) {
+        CircularSlot& slot = editor.form6.slot(n);
+        for (size_t b = 1; b <= kMaxCircularBinds; ++b)
+            slot.binds.push_back("slot" + std::to_string(b) + ";weapon_knife");
+        slot.k = std::string(keyTable[order[next]].id);
+        slot.r = std::string(keyTable[order[next + 1]].id);
+        slot.o = n % 2 ? "3" : "14";
+        editor.bind(order[next++]) = "aCB" + std::to_string(n);
+        editor.bind(order[next++]) = "aCB" + std::to_string(n) + "r";
+    }
+    for (size_t i = 0; next < order.size(); ++next, ++i)
+        editor.bind(order[next]) = i % 2 ? "buy;menuselect 4;menuselect 6;buyammo1;buyammo1;vesthelm;"
+                                         : "+attack;wait;-attack // burst";
+    return writeConfig(editor);
+}
+
+// Lines made by `line(i)` for i = 0, 1, ... while the file stays within Open's limit.
+template <class Line> std::string fillToLimit(Line line) {
+    std::string out;
+    for (int i = 0;; ++i) {
+        const std::string next = line(i) + "\r\n";
+        if (out.size() + next.size() > kMaxConfigBytes)
+            return out;
+        out += next;
+    }
+}
+
+// Thousands of distinct foreign hold alias pairs: every one a kept line, none taken apart.
+std::string foreignAliases() {
+    return fillToLimit([](int i) {
+        const std::string name = "jd" + std::to_string(i / 2);
+        return i % 2 ? "alias -" + name + " \"-jump;-duck\"" : "alias +" + name + " \"+jump;+duck;wait\"";
+    });
+}
+
+// Thousands of bind lines of F1 in the four plus shapes, own and foreign hold names, with press
+// alias lines of its own hold alias among them.
+std::string plusBindsOfOneKey() {
+    return fillToLimit([](int i) -> std::string {
+        switch (i % 5) {
+        case 0:
+            return "bind f1 +af1";
+        case 1:
+            return "bind \"f1\" +jd" + std::to_string(i);
+        case 2:
+            return "bind f1 \"+af1\"";
+        case 3:
+            return "bind \"F1\" \"+attack;wait\" // " + std::to_string(i);
+        default:
+            return "alias +af1 \"buy;menuselect 1;menuselect " + std::to_string(i % 7) + "\"";
+        }
+    });
+}
+
+// One line of Open's whole size, the slowest of the long lines tried: a bind full of marker
+// look-alikes, which the circular reader searches for each slot's reverse marker.
+std::string singleLongLine() {
+    std::string line = "bind f1 \"";
+    while (line.size() + 5 < kMaxConfigBytes)
+        line += "aCB1";
+    return line + "\"";
+}
+
+std::string writeScratchFile(const std::string& name, const std::string& bytes) {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("vantrel-bench-" + std::to_string(::getpid()) + "-" + name + ".cfg");
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+}
+
+void Open(benchmark::State& state, std::string (*make)(), const char* name) {
+    const std::string bytes = make();
+    const std::string path = writeScratchFile(name, bytes);
+    QuietPrompter prompter;
+    Editor editor{prompter};
+    Form_Load(editor);
+    for (auto _ : state) {
+        loadconfig(editor, path);
+        benchmark::DoNotOptimize(editor.store.data());
+    }
+    state.counters["file_bytes"] = static_cast<double>(bytes.size());
+    std::filesystem::remove(path);
+}
+
+// The same file read whole and cut into lines at every line feed.
+void ReadAndSplit(benchmark::State& state, std::string (*make)(), const char* name) {
+    const std::string bytes = make();
+    const std::string path = writeScratchFile(name, bytes);
+    size_t lines = 0;
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        const std::string read((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<std::string_view> split;
+        size_t start = 0;
+        for (size_t end = read.find('\n'); end != std::string::npos; end = read.find('\n', start)) {
+            split.emplace_back(read.data() + start, end - start);
+            start = end + 1;
+        }
+        split.emplace_back(read.data() + start, read.size() - start);
+        lines = split.size();
+        benchmark::DoNotOptimize(split.data());
+    }
+    state.counters["file_bytes"] = static_cast<double>(bytes.size());
+    state.counters["lines"] = static_cast<double>(lines);
+    std::filesystem::remove(path);
+}
+
+BENCHMARK_CAPTURE(Open, FullSavedFile, fullSavedFile, "full")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadAndSplit, FullSavedFile, fullSavedFile, "full")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Open, ForeignAliases, foreignAliases, "aliases")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadAndSplit, ForeignAliases, foreignAliases, "aliases")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Open, PlusBindsOfOneKey, plusBindsOfOneKey, "plus")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadAndSplit, PlusBindsOfOneKey, plusBindsOfOneKey, "plus")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Open, SingleLongLine, singleLongLine, "line")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadAndSplit, SingleLongLine, singleLongLine, "line")->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace vantrel
