@@ -47,7 +47,8 @@ TEST_F(CircularBinds, SaveAndCloseTiesTheForwardAndReverseKeys) {
     EXPECT_EQ(bindOf("keyH"), "aCB1");
     EXPECT_EQ(bindOf("keyJ"), "aCB1r");
     const CircularSlot& slot = editor.form6.slot(1);
-    EXPECT_EQ(slot.binds.size(), 7u);
+    ASSERT_EQ(slot.binds.size(), 7u);
+    EXPECT_EQ(slot.binds[1], "volume 0.2;developer 1; echo VOLUME 0.2;developer 0");
     EXPECT_EQ(slot.o, "13");
     EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text(), "aCB1");
     EXPECT_EQ(shownColour("keyJ"), QColor(255, 50, 35));

@@ -111,19 +111,29 @@ TEST_F(CircularWindowTest, ReverseKeyCheckWantsTheListedSpelling) {
     EXPECT_EQ(bindOf("button1"), "aCB1r");
 }
 
-TEST_F(CircularWindowTest, TabFollowsTheWindowsOrder) {
+TEST_F(CircularWindowTest, TabFollowsTheWindowsOrderAndSkipsDisabledControls) {
+    // The forward view of a two-way slot: both drop-down boxes take part, with texts that pass.
+    editor.form6.slot(1) = {{"a"}, "keyH", "keyJ", "3"};
+    bindOf("keyH") = "aCB1";
+    bindOf("keyJ") = "aCB1r";
     open("keyH");
-    get<QLineEdit>("Text1")->setFocus();
-    QStringList order{focusName()};
-    for (int i = 0; i < 14; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order << focusName();
-    }
-    EXPECT_EQ(order,
-              (QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command1",
-                           "Combo1", "Command2", "Check1", "Check2", "Command3", "Command4", "Text1"}));
+    const auto tabThrough = [this](int presses) {
+        QStringList order{focusName()};
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << focusName();
+        }
+        return order;
+    };
+    EXPECT_EQ(tabThrough(16), (QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
+                                           "Command1", "Combo1", "Command2", "Combo2", "Check1", "Check2",
+                                           "Command3", "Combo3", "Command4", "Text1"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(focusName(), "Command4");
+
+    click(get<QCheckBox>("Check1")); // one-way: both drop-down boxes are disabled
+    EXPECT_EQ(tabThrough(4), (QStringList{"Check1", "Check2", "Command3", "Command4", "Text1"}));
+    EXPECT_TRUE(prompter.messages().empty());
     click(get<QPushButton>("Command1"));
 }
 

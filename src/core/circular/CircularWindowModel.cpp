@@ -38,10 +38,8 @@ void CircularWindowModel::Form_Load() {
     closed_ = false;
     c_.Check2 = kGreyed;
     c_.combo2Enabled = false;
-    c_.Combo2.clear();
     c_.combo3Enabled = false;
     c_.Combo3 = "1";
-    c_.reverselabelVisible = false;
 
     CircularTable& table = editor_.form6;
     const auto marker = findMarker(editor_.cbind, Case::Exact);
@@ -52,9 +50,9 @@ void CircularWindowModel::Form_Load() {
         const CircularSlot& slot = table.slot(marker->slot);
         binds = slot.binds;
         table.lookup = marker->reverse ? slot.k : slot.r;
-        lookupkeyname(table);
-        // A one-way slot has no reverse key to show, whatever an earlier lookup left behind.
-        c_.Combo2 = (!marker->reverse && slot.r.empty()) ? std::string() : table.lookedup;
+        // The box names the key looked up, never one an earlier lookup left behind: a one-way
+        // slot has no reverse key, and a slot read from a file does not know its forward key.
+        c_.Combo2 = lookupkeyname(table) ? table.lookedup : std::string();
         if (!slot.r.empty())
             setCheck1(kTicked);
         options = slot.o;
@@ -68,17 +66,13 @@ void CircularWindowModel::Form_Load() {
     if (view_ == CircularView::Reverse)
         mirrorBoxes(c_.Text);
 
-    if (optionsValue(options).value_or(0) > 0) {
+    if (view_ == CircularView::Reverse) {
+        c_.Check2 = kGreyed;
+        c_.Combo3 = reverseStart(options, bindsShown(c_.Text));
+    } else {
         const Options decoded = decodeOptions(options);
         c_.Check2 = static_cast<int>(decoded.state);
         c_.Combo3 = std::to_string(decoded.start);
-        if (view_ == CircularView::Reverse) {
-            c_.Combo3 = reverseStart(options, bindsShown(c_.Text));
-            c_.Check2 = kGreyed;
-        }
-    } else {
-        c_.Check2 = kGreyed;
-        c_.Combo3 = "1";
     }
     if (c_.Check1 == kClear)
         twoWayRule();

@@ -6,13 +6,14 @@
 
 namespace vantrel {
 
-void lookupkeyname(CircularTable& table) {
+bool lookupkeyname(CircularTable& table) {
     for (KeyIndex key : displayOrder()) {
         if (equalsIgnoreCase(table.lookup, keyTable[key].id)) {
             table.lookedup = std::string(keyTable[key].display);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 const std::vector<std::string>& reverseKeyNames() {

@@ -9,8 +9,8 @@
 namespace vantrel {
 
 // Writes the display name of the live key that `lookup` names (letter case ignored) into
-// `lookedup`; leaves `lookedup` as it was when no live key is named.
-void lookupkeyname(CircularTable& table);
+// `lookedup` and returns true; leaves `lookedup` as it was when no live key is named.
+bool lookupkeyname(CircularTable& table);
 
 // The 99 display names in the order the reverse-key list shows them (alphabetical, case ignored).
 const std::vector<std::string>& reverseKeyNames();

@@ -84,6 +84,13 @@ TEST_F(CircularWindow, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft) {
     }
 }
 
+TEST_F(CircularWindow, ReverseViewOfASlotReadFromAFileNamesNoForwardKey) {
+    makeSlot(1, {"a", "b"}, "", "keyJ", "3"); // the reader leaves the forward key unknown
+    editor.form6.lookedup = "J";              // and its last reverse key in lookedup
+    openOn("aCB1r");
+    EXPECT_EQ(c().Combo2, "");
+}
+
 TEST_F(CircularWindow, ReverseViewIsMirroredAndLocked) {
     makeSlot(3, {"a", "b", "c"}, "keyP", "keyR", "11");
     openOn("aCB3r");
