@@ -54,12 +54,26 @@ void CircularWindowModel::saveSlot(int n, const std::vector<std::string>& binds)
     slot.r = table.selectkeyr;
     slot.o = encodeOptions(optionsValue(c_.Combo3).value_or(1), static_cast<EndMode>(c_.Check2));
 
-    if (const auto key = keyById(slot.k, Case::Exact))
+    if (const auto key = keyById(slot.k, Case::Exact)) {
+        leaveOtherReverseEnd(n, *key);
         editor_.bind(*key) = forwardMarker(n);
+    }
     detachReverseKey(n);
     if (const auto key = keyById(table.selectkeyr, Case::Exact))
         editor_.bind(*key) = reverseMarker(n);
     refreshMainWindow();
+}
+
+// The forward key may still hold the reverse marker of another circular bind (its bind was changed
+// in the main window before the window opened, so the blank editor opened). That bind becomes
+// one-way: left naming the key, it would later clear the key's new marker with its own.
+void CircularWindowModel::leaveOtherReverseEnd(int n, KeyIndex key) {
+    const auto old = findMarker(editor_.bind(key), Case::Exact);
+    if (!old || !old->reverse || old->slot == n)
+        return;
+    CircularSlot& other = editor_.form6.slot(old->slot);
+    if (equalsIgnoreCase(other.r, keyTable[key].id))
+        other.r.clear();
 }
 
 // The slot's previous reverse key (in lookup since the opening) loses its marker when the reverse

@@ -1,4 +1,5 @@
 #include "CircularFixture.h"
+#include "app/ClearKey.h"
 #include "circular/CircularWindowModel.h"
 
 namespace vantrel {
@@ -154,6 +155,34 @@ TEST_F(SaveAndClose, OneWaySlotMadeTwoWayDeletesTheSlotItsNewReverseKeyStarted) 
     EXPECT_EQ(bindOf("keyW"), "aCB1r");
     EXPECT_EQ(bindOf("keyF"), "aCB1");
     EXPECT_TRUE(slot(1).inUse());
+}
+
+TEST_F(SaveAndClose, ForwardKeyThatWasAnotherSlotsReverseKeyLeavesThatSlot) {
+    makeSlot(5, {"b"}, "keyW", "keyH", "3");
+    open("keyH", {"a"});
+    ASSERT_EQ(window.view(), CircularView::Reverse);
+    editor.cbind = "buy ak47;"; // composed since the key was selected: the blank editor opens
+    window.Form_Load();
+    window.setText(1, "a");
+    save();
+    EXPECT_EQ(bindOf("keyH"), "aCB1");
+    EXPECT_EQ(slot(5), (CircularSlot{{"b"}, "keyW", "", "3"}));
+    // Clearing the old slot's forward key no longer reaches the new circular bind's key.
+    select("keyW");
+    clearkey_Click(editor);
+    EXPECT_EQ(bindOf("keyH"), "aCB1");
+
+    // Taking the old slot's forward key as the reverse key deletes that slot, not this key's bind.
+    makeSlot(5, {"b"}, "keyW", "keyJ", "3");
+    open("keyJ");
+    editor.cbind = "";
+    window.Form_Load();
+    window.setText(1, "c");
+    twoWay("W", "1");
+    save();
+    EXPECT_FALSE(slot(5).inUse());
+    EXPECT_EQ(bindOf("keyJ"), "aCB2");
+    EXPECT_EQ(bindOf("keyW"), "aCB2r");
 }
 
 TEST_F(SaveAndClose, CopyOfTheSlotsOwnMarkerOnTheNewReverseKeyDoesNotDeleteIt) {
