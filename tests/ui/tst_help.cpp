@@ -1,15 +1,10 @@
 // The help window: its document, the section jumps, Search and Find next on real widgets.
 #include "ui/HelpWindow.h"
 
-#include "UiTestSupport.h"
-#include "ui/QtPrompter.h"
+#include "DialogsFixture.h"
 
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -19,19 +14,8 @@ namespace vantrel {
 namespace {
 
 using testing::child;
+using testing::click;
 using testing::whenModal;
-
-// Lets events run until `done` holds; false when it never does.
-bool waitUntil(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 constexpr const char* headings[] = {
     "Introduction:",
@@ -124,81 +108,71 @@ TEST_F(HelpDocument, ConsoleExamplesAreRedAndIndented) {
     EXPECT_GE(examples, 4) << "the exec line and the alias lines of the long-bind steps";
 }
 
-class HelpWindowUi : public ::testing::Test {
-  protected:
-    QMainWindow main;
-    ui::QtPrompter prompter{&main};
-    Editor editor{prompter};
-    HelpSearch search;
+using HelpWindowUi = testing::DialogsFixture;
 
-    void SetUp() override {
-        Form_Load(editor);
-        main.resize(600, 400);
-        main.show();
-        ui::connectHelpWindow(prompter, editor, search, main);
-    }
-    void TearDown() override { testing::expectNoWindowsLeft({&main}); }
-
-    static QString selectedText(QWidget* help) {
-        return child<QTextBrowser>(help, "rtb1")->textCursor().selectedText();
-    }
-};
-
-TEST_F(HelpWindowUi, OpenedFromTheMenuSelectsNothing) {
-    editor.showhelp2 = 3;
-    whenModal([&] { prompter.showHelp(); },
-              [&](QWidget* help) {
-                  EXPECT_EQ(help->focusWidget(), child<QPushButton>(help, "Command1"));
-                  EXPECT_TRUE(waitUntil([&] { return editor.showhelp2 == 0; }));
-                  EXPECT_TRUE(selectedText(help).isEmpty());
-                  EXPECT_TRUE(child<QLineEdit>(help, "searchtextbox")->text().isEmpty());
-                  QTest::keyClick(help, Qt::Key_Escape);
-                  EXPECT_TRUE(help->isVisible()) << "Esc closes nothing";
-                  help->close();
-              });
+TEST_F(HelpWindowUi, F1OpensTheDocumentAtItsStart) {
+    editor.showhelp2 = 3; // set, but not to 1
+    whenModal(shortcut(Qt::Key_F1), [&](QWidget* help) {
+        EXPECT_EQ(help->windowTitle(), "Help");
+        EXPECT_TRUE(centredOnMain(help));
+        EXPECT_EQ(help->focusWidget(), child<QPushButton>(help, "Command1"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return editor.showhelp2 == 0; }));
+        EXPECT_FALSE(child<QTextBrowser>(help, "rtb1")->textCursor().hasSelection());
+        EXPECT_TRUE(child<QLineEdit>(help, "searchtextbox")->text().isEmpty());
+        QTest::keyClick(help, Qt::Key_Escape);
+        EXPECT_TRUE(help->isVisible()) << "Esc closes nothing";
+        click(help, "Command1");
+    });
 }
 
-TEST_F(HelpWindowUi, SearchAndFindNextSelectInTheView) {
-    whenModal([&] { prompter.showHelp(); },
-              [&](QWidget* help) {
-                  auto* box = child<QLineEdit>(help, "searchtextbox");
-                  auto* view = child<QTextBrowser>(help, "rtb1");
-                  QTest::keyClicks(box, "SLOT10:");
-                  QTest::mouseClick(child<QPushButton>(help, "Command2"), Qt::LeftButton);
-                  EXPECT_EQ(selectedText(help), "Slot10:");
-                  const int heading = view->textCursor().selectionStart();
-                  QTest::mouseClick(child<QPushButton>(help, "Command3"), Qt::LeftButton);
-                  EXPECT_EQ(view->textCursor().selectionStart(), heading)
-                      << "a single occurrence is reselected";
+TEST_F(HelpWindowUi, SearchAndFindNextSelectInTheViewAndOutliveTheShowing) {
+    int second = 0;
+    whenModal(menu("menu_help_help"), [&](QWidget* help) {
+        auto* box = child<QLineEdit>(help, "searchtextbox");
+        auto* view = child<QTextBrowser>(help, "rtb1");
+        QTest::keyClicks(box, "SLOT10:");
+        click(help, "Command2");
+        EXPECT_EQ(view->textCursor().selectedText(), "Slot10:");
+        const int heading = view->textCursor().selectionStart();
+        click(help, "Command3");
+        EXPECT_EQ(view->textCursor().selectionStart(), heading) << "a single occurrence is reselected";
 
-                  box->clear();
-                  QTest::keyClicks(box, "slot10");
-                  QTest::mouseClick(child<QPushButton>(help, "Command2"), Qt::LeftButton);
-                  const int first = view->textCursor().selectionStart();
-                  QTest::mouseClick(child<QPushButton>(help, "Command3"), Qt::LeftButton);
-                  EXPECT_GT(view->textCursor().selectionStart(), first);
-                  EXPECT_EQ(selectedText(help).toLower(), "slot10");
-                  help->close();
-              });
-    EXPECT_EQ(search.ssearchtext, "slot10") << "the search text outlives the showing";
+        box->clear();
+        QTest::keyClicks(box, "slot10");
+        click(help, "Command2");
+        const int first = view->textCursor().selectionStart();
+        click(help, "Command3");
+        second = view->textCursor().selectionStart();
+        EXPECT_GT(second, first);
+        EXPECT_EQ(view->textCursor().selectedText().toLower(), "slot10");
+        click(help, "Command1");
+    });
+    // Opened again: Find next goes on with the last Search's text and the working copy that
+    // holds what was passed, so it finds the occurrence selected at closing, not the first.
+    whenModal(menu("menu_help_help"), [&](QWidget* help) {
+        auto* view = child<QTextBrowser>(help, "rtb1");
+        click(help, "Command3");
+        EXPECT_EQ(view->textCursor().selectionStart(), second);
+        EXPECT_EQ(view->textCursor().selectedText().toLower(), "slot10");
+        click(help, "Command1");
+    });
 }
 
 TEST_F(HelpWindowUi, TextNotFoundIsSaidInAPlainMessageBox) {
-    whenModal([&] { prompter.showHelp(); },
-              [&](QWidget* help) {
-                  QTest::keyClicks(child<QLineEdit>(help, "searchtextbox"), "no such words");
-                  whenModal([&] { QTest::mouseClick(child<QPushButton>(help, "Command2"), Qt::LeftButton); },
-                            [&](QWidget* modal) {
-                                auto* box = qobject_cast<QMessageBox*>(modal);
-                                ASSERT_NE(box, nullptr);
-                                EXPECT_EQ(box->text(), "String not found.");
-                                EXPECT_EQ(box->windowTitle(), "Vantrel");
-                                EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-                                EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-                                box->button(QMessageBox::Ok)->click();
-                            });
-                  help->close();
-              });
+    whenModal(menu("menu_help_help"), [&](QWidget* help) {
+        QTest::keyClicks(child<QLineEdit>(help, "searchtextbox"), "no such words");
+        whenModal([&] { click(help, "Command2"); },
+                  [&](QWidget* modal) {
+                      auto* box = qobject_cast<QMessageBox*>(modal);
+                      ASSERT_NE(box, nullptr);
+                      EXPECT_EQ(box->text(), "String not found.");
+                      EXPECT_EQ(box->windowTitle(), "Vantrel");
+                      EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+                      EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+                      box->button(QMessageBox::Ok)->click();
+                  });
+        click(help, "Command1");
+    });
 }
 
 } // namespace

@@ -1,20 +1,14 @@
-// The Slot10 Settings, Rcon Settings, Bind Order, About and help windows, opened from the main
-// window's menus and shortcuts and driven on real widgets.
+// The Slot10 Settings, Rcon Settings, Bind Order and About windows, opened from the main window's
+// menus and shortcuts and driven on real widgets, and the help window opened from their Help
+// buttons and from the other windows' ways into help.
 #include "settings/Slot10Settings.h"
-#include "ui/MainWindow.h"
-#include "ui/QtPrompter.h"
 
-#include "UiTestSupport.h"
-
-#include <QAction>
+#include "DialogsFixture.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -22,22 +16,8 @@ namespace vantrel {
 namespace {
 
 using testing::child;
+using testing::click;
 using testing::whenModal;
-
-bool waitUntil(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
-void click(QWidget* window, const char* button) {
-    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
-}
 
 void retype(QLineEdit* box, const char* text) {
     box->setFocus();
@@ -46,35 +26,7 @@ void retype(QLineEdit* box, const char* text) {
     QTest::keyClicks(box, text);
 }
 
-class SettingsWindows : public ::testing::Test {
-  protected:
-    ui::QtPrompter prompter;
-    Editor editor{prompter};
-    std::unique_ptr<ui::MainWindow> main;
-
-    void SetUp() override {
-        Form_Load(editor);
-        main = std::make_unique<ui::MainWindow>(editor);
-        prompter.setParent(main.get());
-        main->show();
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    }
-    void TearDown() override {
-        testing::expectNoWindowsLeft({main.get()});
-        main.reset();
-    }
-
-    std::function<void()> menu(const char* item) {
-        return [this, item] { child<QAction>(main.get(), item)->trigger(); };
-    }
-    std::function<void()> shortcut(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        return [this, key, modifiers] { QTest::keyClick(main.get(), key, modifiers); };
-    }
-    bool centredOnMain(QWidget* window) const {
-        return (window->frameGeometry().center() - main->frameGeometry().center()).manhattanLength() <= 4;
-    }
-};
+using SettingsWindows = testing::DialogsFixture;
 
 TEST_F(SettingsWindows, Slot10SavesTheFactorAndTheCleanedString) {
     whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
@@ -130,7 +82,7 @@ TEST_F(SettingsWindows, Slot10HelpOpensTheSlot10SectionAndKeepsTheEdits) {
         whenModal([&] { click(w, "Command1"); },
                   [&](QWidget* h) {
                       auto* view = child<QTextBrowser>(h, "rtb1");
-                      EXPECT_TRUE(waitUntil([&] { return view->textCursor().hasSelection(); }));
+                      EXPECT_TRUE(QTest::qWaitFor([&] { return view->textCursor().hasSelection(); }));
                       EXPECT_EQ(view->textCursor().selectedText(), "Slot10:");
                       EXPECT_TRUE(centredOnMain(h));
                       click(h, "Command1");
@@ -216,7 +168,7 @@ TEST_F(SettingsWindows, BindOrderHelpOpensTheBindOrderSection) {
                   [&](QWidget* h) {
                       EXPECT_EQ(editor.showhelp4, 1);
                       auto* box = child<QLineEdit>(h, "searchtextbox");
-                      EXPECT_TRUE(waitUntil([&] { return editor.showhelp4 == 0; }));
+                      EXPECT_TRUE(QTest::qWaitFor([&] { return editor.showhelp4 == 0; }));
                       EXPECT_EQ(box->text(), "Bind Order:");
                       const QTextCursor cursor = child<QTextBrowser>(h, "rtb1")->textCursor();
                       EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), 11);
@@ -247,16 +199,6 @@ TEST_F(SettingsWindows, AboutShowsNameAndVersion) {
         });
 }
 
-TEST_F(SettingsWindows, F1OpensTheHelpWindowAtItsStart) {
-    whenModal(shortcut(Qt::Key_F1), [&](QWidget* h) {
-        EXPECT_EQ(h->windowTitle(), "Help");
-        EXPECT_TRUE(centredOnMain(h));
-        EXPECT_TRUE(waitUntil([&] { return editor.showhelp1 == 0; }));
-        EXPECT_FALSE(child<QTextBrowser>(h, "rtb1")->textCursor().hasSelection());
-        click(h, "Command1");
-    });
-}
-
 // The other windows' ways into help: Save to key's too-long question and the circular-bind window.
 TEST_F(SettingsWindows, SaveToKeysLongBindQuestionOpensTheLongBindSection) {
     click(main.get(), "keyA");
@@ -273,7 +215,7 @@ TEST_F(SettingsWindows, SaveToKeysLongBindQuestionOpensTheLongBindSection) {
             return;
         helpSeen = true;
         auto* view = child<QTextBrowser>(h, "rtb1");
-        EXPECT_TRUE(waitUntil([&] { return view->textCursor().hasSelection(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return view->textCursor().hasSelection(); }));
         EXPECT_EQ(view->textCursor().selectedText(), "Bind too long error:");
         click(h, "Command1");
     });
@@ -293,7 +235,7 @@ TEST_F(SettingsWindows, CircularBindHelpOpensTheCircularBindsSection) {
                   whenModal([&] { click(form6, "Command4"); },
                             [&](QWidget* h) {
                                 auto* box = child<QLineEdit>(h, "searchtextbox");
-                                EXPECT_TRUE(waitUntil([&] { return !box->text().isEmpty(); }));
+                                EXPECT_TRUE(QTest::qWaitFor([&] { return !box->text().isEmpty(); }));
                                 EXPECT_EQ(box->text(), "Circular Binds:");
                                 EXPECT_EQ(child<QTextBrowser>(h, "rtb1")->textCursor().selectedText(),
                                           "Circular Binds:");

@@ -140,13 +140,6 @@ TEST_F(HelpWindowSearch, FindNextBeforeAnySearchWorksOnAFreshCopy) {
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, BlankingStopsAtTheEndOfTheWorkingCopy) {
-    search("split the bind.");
-    form3.Command3_Click(editor); // ends at the document's last character but one
-    EXPECT_EQ(form3.sst.size(), document.size());
-    EXPECT_EQ(selected(), "Split the bind.");
-}
-
 TEST_F(HelpWindowSearch, FindNextNeverMatchesInsideThePassedPart) {
     // A search text that begins with a space must not join the passed part to the text after it.
     form3.Form_Load("a thethe");
