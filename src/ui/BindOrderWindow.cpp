@@ -53,7 +53,7 @@ BindOrderWindow::BindOrderWindow(Editor& editor, QWidget* parent)
     for (const BindOrderPreset& preset : bindOrderPresets)
         combo1_->addItem(toQt(preset.name));
     combo1_->setCurrentIndex(-1);
-    for (std::size_t n = 0; n < kOrderPositions; ++n)
+    for (std::size_t n = 0; n < kBindPartCount; ++n)
         labels_[n] = findChild<QLabel*>(QStringLiteral("o%1").arg(n + 1));
 
     connect(combo1_, &QComboBox::currentTextChanged, this, [this](const QString& item) {
@@ -79,7 +79,7 @@ void BindOrderWindow::refresh() {
         const QSignalBlocker block(combo1_);
         combo1_->setCurrentIndex(combo1_->findText(selected));
     }
-    for (std::size_t n = 0; n < kOrderPositions; ++n)
+    for (std::size_t n = 0; n < kBindPartCount; ++n)
         labels_[n]->setText(toQt(model_.o[n]));
 }
 
