@@ -17,9 +17,9 @@ size_t indexOf(std::string_view button) {
 
 } // namespace
 
-const std::array<std::string_view, 113>& ButtonColours::buttons() {
+const std::array<std::string_view, kColouredButtonCount>& ButtonColours::buttons() {
     static const auto all = [] {
-        std::array<std::string_view, 113> out{};
+        std::array<std::string_view, kColouredButtonCount> out{};
         size_t n = 0;
         for (const KeyRow& row : keyTable) {
             if (!row.live())
@@ -42,9 +42,13 @@ ButtonColours::ButtonColours() {
         colours_[indexOf(b)] = Colour::Unbindable;
 }
 
-Colour ButtonColours::of(std::string_view button) const { return colours_[indexOf(button)]; }
+Colour ButtonColours::of(std::string_view button) const {
+    return colours_[indexOf(button)];
+}
 
-void ButtonColours::paint(std::string_view button, Colour colour) { colours_[indexOf(button)] = colour; }
+void ButtonColours::paint(std::string_view button, Colour colour) {
+    colours_[indexOf(button)] = colour;
+}
 
 void ButtonColours::paintKey(KeyIndex key, Colour colour) {
     const KeyRow& row = keyTable[key];

@@ -16,12 +16,15 @@ inline constexpr std::array<std::string_view, 10> unbindableButtons = {
 
 inline constexpr std::string_view circularBindButton = "circularbind";
 
+// The 102 key buttons, the ten unbindable buttons and "Circular Bind".
+inline constexpr size_t kColouredButtonCount = kLiveKeyCount + kPairedKeyCount + unbindableButtons.size() + 1;
+
 enum class Colour : std::uint8_t { Unbound, Selection, Bound, Unbindable };
 
 // The background colour of every coloured button: 102 key buttons, the ten unbindable
 // buttons and "Circular Bind". Colours are state: some operations paint single buttons.
 class ButtonColours {
-public:
+  public:
     ButtonColours();
 
     Colour of(std::string_view button) const;
@@ -29,10 +32,10 @@ public:
     // Paints the key's button, or both buttons of Alt, Control and Shift.
     void paintKey(KeyIndex key, Colour colour);
 
-    static const std::array<std::string_view, 113>& buttons();
+    static const std::array<std::string_view, kColouredButtonCount>& buttons();
 
-private:
-    std::array<Colour, 113> colours_;
+  private:
+    std::array<Colour, kColouredButtonCount> colours_;
 };
 
 } // namespace vantrel

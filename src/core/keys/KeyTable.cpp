@@ -5,7 +5,7 @@
 namespace vantrel {
 
 // clang-format off
-const std::array<KeyRow, kKeyCount> keyTable = {{
+constexpr std::array<KeyRow, kKeyCount> keyTable = {{
     {"button1", "sBUTTON1", "button1", {}, "Button 1", "Mouse 1", "mouse1", "mouse1", 13},
     {"button2", "sBUTTON2", "button2", {}, "Button 2", "Mouse 2", "mouse2", "mouse2", 14},
     {"button3", "sBUTTON3", "button3", {}, "Button 3", "Mouse 3", "mouse3", "mouse3", 15},
@@ -114,6 +114,17 @@ const std::array<KeyRow, kKeyCount> keyTable = {{
 
 namespace {
 
+constexpr size_t countRows(auto&& wanted) {
+    size_t n = 0;
+    for (const KeyRow& row : keyTable)
+        n += wanted(row) ? 1 : 0;
+    return n;
+}
+
+// The orders below are fixed-size arrays filled from the table: the counts must agree.
+static_assert(countRows([](const KeyRow& r) { return r.live(); }) == kLiveKeyCount);
+static_assert(countRows([](const KeyRow& r) { return !r.button2.empty(); }) == kPairedKeyCount);
+
 template <size_t N> std::array<KeyIndex, N> collect(auto&& wanted) {
     std::array<KeyIndex, N> out{};
     size_t n = 0;
@@ -123,7 +134,9 @@ template <size_t N> std::array<KeyIndex, N> collect(auto&& wanted) {
     return out;
 }
 
-bool isFunctionKey(const KeyRow& row) { return row.id.size() >= 2 && row.id[0] == 'f'; }
+bool isFunctionKey(const KeyRow& row) {
+    return row.id.size() >= 2 && row.id[0] == 'f';
+}
 
 template <size_t N>
 std::optional<KeyIndex> find(const std::array<KeyIndex, N>& order, std::string_view KeyRow::*column,

@@ -25,6 +25,7 @@ struct KeyRow {
 
 inline constexpr size_t kKeyCount = 103;
 inline constexpr size_t kLiveKeyCount = 99;
+inline constexpr size_t kPairedKeyCount = 3; // Alt, Control and Shift have a right-hand button too
 
 using KeyIndex = size_t; // position in declaration order
 
