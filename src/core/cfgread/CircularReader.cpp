@@ -19,13 +19,6 @@ constexpr std::string_view bindPrefix = "bind ";
 constexpr std::string_view lineWord = "line";
 constexpr size_t linkSeparatorLength = 2; // the "; " in front of a chain line's next link
 
-size_t findIgnoreCase(std::string_view text, std::string_view needle, size_t from = 0) {
-    for (size_t i = from; i + needle.size() <= text.size(); ++i)
-        if (equalsIgnoreCase(text.substr(i, needle.size()), needle))
-            return i;
-    return std::string_view::npos;
-}
-
 std::string marker(int slot) {
     return "aCB" + std::to_string(slot);
 }

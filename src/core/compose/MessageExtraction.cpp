@@ -17,9 +17,8 @@ constexpr std::string_view rconSayWord = "rcon say";
 
 // Position of the first occurrence ignoring case, counted from 1; 0 when there is none.
 size_t position(std::string_view text, std::string_view word) {
-    const auto found = std::search(text.begin(), text.end(), word.begin(), word.end(),
-                                   [](char a, char b) { return foldAscii(a) == foldAscii(b); });
-    return found == text.end() ? 0 : static_cast<size_t>(found - text.begin()) + 1;
+    const size_t found = findIgnoreCase(text, word);
+    return found == std::string_view::npos ? 0 : found + 1;
 }
 
 // Overwrites count characters from the 0-based position with spaces, never past the end.

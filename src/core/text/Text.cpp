@@ -4,7 +4,9 @@
 
 namespace vantrel {
 
-char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char foldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string lowerAscii(std::string_view text) {
     std::string out(text);
@@ -28,6 +30,13 @@ bool equals(std::string_view a, std::string_view b, Case how) {
 
 bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+size_t findIgnoreCase(std::string_view text, std::string_view needle, size_t from) {
+    for (size_t i = from; i + needle.size() <= text.size(); ++i)
+        if (equalsIgnoreCase(text.substr(i, needle.size()), needle))
+            return i;
+    return std::string_view::npos;
 }
 
 namespace {
@@ -84,11 +93,16 @@ bool compile(std::string_view pattern, std::vector<Element>& out) {
 
 bool matchOne(const Element& e, char c) {
     switch (e.kind) {
-    case Element::Literal: return foldAscii(e.literal) == foldAscii(c);
-    case Element::AnyOne: return true;
-    case Element::Digit: return c >= '0' && c <= '9';
-    case Element::Set: return inSet(e, c);
-    case Element::AnyRun: break;
+    case Element::Literal:
+        return foldAscii(e.literal) == foldAscii(c);
+    case Element::AnyOne:
+        return true;
+    case Element::Digit:
+        return c >= '0' && c <= '9';
+    case Element::Set:
+        return inSet(e, c);
+    case Element::AnyRun:
+        break;
     }
     return false;
 }
@@ -133,6 +147,8 @@ std::string_view trimRight(std::string_view text) {
     return text;
 }
 
-std::string_view trim(std::string_view text) { return trimRight(trimLeft(text)); }
+std::string_view trim(std::string_view text) {
+    return trimRight(trimLeft(text));
+}
 
 } // namespace vantrel

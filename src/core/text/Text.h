@@ -13,6 +13,8 @@ std::string lowerAscii(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 bool equals(std::string_view a, std::string_view b, Case how);
 bool startsWithIgnoreCase(std::string_view text, std::string_view prefix);
+// The position of the first `needle` at or after `from`, ignoring ASCII case; npos when there is none.
+size_t findIgnoreCase(std::string_view text, std::string_view needle, size_t from = 0);
 
 // Whole-text wildcard match ignoring ASCII case: `*` any run, `?` one character, `#` one digit,
 // `[abc]`, `[a-z]` one of a set, `[!abc]` one not in it. A pattern with an unclosed `[` matches nothing.

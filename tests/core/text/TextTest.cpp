@@ -11,6 +11,9 @@ TEST(CaseFolding, FoldsAsciiLettersOnly) {
     EXPECT_TRUE(equalsIgnoreCase("KEYa", "keyA"));
     EXPECT_FALSE(equalsIgnoreCase("\xC4", "\xE4"));
     EXPECT_FALSE(equalsIgnoreCase("key", "keyA"));
+    EXPECT_EQ(findIgnoreCase("echo SAY say", "say"), 5u);
+    EXPECT_EQ(findIgnoreCase("echo SAY say", "say", 6), 9u);
+    EXPECT_EQ(findIgnoreCase("sa", "say"), std::string_view::npos);
 }
 
 struct LikeCase {
@@ -26,21 +29,19 @@ TEST_P(Like, MatchesWholeTextIgnoringCase) {
     EXPECT_EQ(like(c.text, c.pattern), c.matches) << '"' << c.text << "\" like \"" << c.pattern << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Patterns, Like,
-                         ::testing::Values(LikeCase{"aCB3", "aCB*", true}, LikeCase{"ACB", "aCB*", true},
-                                           LikeCase{" aCB3", "aCB*", false}, LikeCase{"", "*", true},
-                                           LikeCase{"", "", true}, LikeCase{"a", "", false},
-                                           LikeCase{"abc", "a?c", true}, LikeCase{"ac", "a?c", false},
-                                           LikeCase{"a7", "a#", true}, LikeCase{"ax", "a#", false},
-                                           LikeCase{"b", "[abc]", true}, LikeCase{"B", "[abc]", true},
-                                           LikeCase{"d", "[abc]", false}, LikeCase{"m", "[a-z]", true},
-                                           LikeCase{"M", "[a-z]", true}, LikeCase{"5", "[a-z]", false},
-                                           LikeCase{"d", "[!abc]", true}, LikeCase{"a", "[!abc]", false},
-                                           LikeCase{"[", "[[]", true}, LikeCase{"*", "[*]", true},
-                                           LikeCase{"x", "[*]", false}, LikeCase{"a[b", "a[b", false},
-                                           LikeCase{"bind f1 +af1", "bind f1 +*", true},
-                                           LikeCase{"abcabd", "*abd", true}, LikeCase{"abcab", "*abd", false},
-                                           LikeCase{"alias +af1 x", "alias +af1 *", true}));
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, Like,
+    ::testing::Values(LikeCase{"aCB3", "aCB*", true}, LikeCase{"ACB", "aCB*", true},
+                      LikeCase{" aCB3", "aCB*", false}, LikeCase{"", "*", true}, LikeCase{"", "", true},
+                      LikeCase{"a", "", false}, LikeCase{"abc", "a?c", true}, LikeCase{"ac", "a?c", false},
+                      LikeCase{"a7", "a#", true}, LikeCase{"ax", "a#", false}, LikeCase{"b", "[abc]", true},
+                      LikeCase{"B", "[abc]", true}, LikeCase{"d", "[abc]", false},
+                      LikeCase{"m", "[a-z]", true}, LikeCase{"M", "[a-z]", true},
+                      LikeCase{"5", "[a-z]", false}, LikeCase{"d", "[!abc]", true},
+                      LikeCase{"a", "[!abc]", false}, LikeCase{"[", "[[]", true}, LikeCase{"*", "[*]", true},
+                      LikeCase{"x", "[*]", false}, LikeCase{"a[b", "a[b", false},
+                      LikeCase{"bind f1 +af1", "bind f1 +*", true}, LikeCase{"abcabd", "*abd", true},
+                      LikeCase{"abcab", "*abd", false}, LikeCase{"alias +af1 x", "alias +af1 *", true}));
 
 TEST(Like, LongTextsWithManyStarsStayFast) {
     const std::string text(60000, 'a');
