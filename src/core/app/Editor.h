@@ -27,7 +27,7 @@ struct Editor {
     std::array<std::string, kKeyCount> store; // one bind per key, declaration order; "" = unbound
     BindParts parts;
     ComposerControls controls;
-    std::string cbind; // the current-bind box
+    std::string cbind;                    // the current-bind box
     std::optional<std::string> selectkey; // no value until the first key click
     std::string ckeybox = noKeyCaption;
     std::string BindOrder;

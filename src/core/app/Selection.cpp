@@ -22,7 +22,8 @@ void colourkeys(Editor& editor) {
                                                          : Colour::Bound;
         editor.colours.paintKey(key, colour);
     }
-    editor.colours.paint(circularBindButton, like(editor.cbind, "aCB*") ? Colour::Selection : Colour::Unbound);
+    editor.colours.paint(circularBindButton,
+                         like(editor.cbind, "aCB*") ? Colour::Selection : Colour::Unbound);
 }
 
 } // namespace vantrel
