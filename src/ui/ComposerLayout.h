@@ -142,7 +142,6 @@ inline constexpr std::array<CheckBox, 7> composerCheckBoxes = {{
 }};
 
 enum class ListItems { Ammunition, Radio };
-inline constexpr std::array<std::string_view, 6> ammunitionItems = {"0", "1", "2", "3", "4", "5"};
 
 // Pick-only drop-down lists, placed on the main window.
 struct DropDownList {

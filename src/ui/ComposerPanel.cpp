@@ -43,7 +43,7 @@ class OptionCaption : public QLabel {
 QStringList itemsOf(ListItems items) {
     QStringList out;
     if (items == ListItems::Ammunition) {
-        for (std::string_view item : ammunitionItems)
+        for (std::string_view item : ammoItems)
             out << toQt(item);
     } else {
         for (const RadioCommand& row : radioCommandTable)

@@ -150,17 +150,14 @@ void MainWindow::menu_file_exit_Click() {
         close();
 }
 
-// The Slot10 Settings window, shown modally.
 void MainWindow::menu_settings_slot10_Click() {
     showSlot10Window(editor_, this);
 }
 
-// The Bind Order window, shown modally.
 void MainWindow::menu_settings_bindorder_Click() {
     showBindOrderWindow(editor_, this);
 }
 
-// The Rcon Settings window, shown modally.
 void MainWindow::menu_settings_slot10_rcon_Click() {
     showRconWindow(editor_, this);
 }
@@ -174,12 +171,10 @@ void MainWindow::menu_key_paste_Click() {
     refresh();
 }
 
-// The help window, shown modally.
 void MainWindow::menu_help_help_Click() {
     showHelpWindow(editor_, help_, this, *this);
 }
 
-// The About window, shown modally.
 void MainWindow::menu_help_about_Click() {
     showAboutWindow(this);
 }
