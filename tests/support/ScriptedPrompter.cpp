@@ -28,7 +28,8 @@ ScriptedPrompter& ScriptedPrompter::answerSave(std::optional<std::string> path) 
 Answer ScriptedPrompter::message(const vantrel::Message& message) {
     calls_.push_back({Call::Message, message, {}, false});
     if (messageAnswers_.empty()) {
-        ADD_FAILURE() << "unexpected message box: \"" << message.text << "\" titled \"" << message.title << "\"";
+        ADD_FAILURE() << "unexpected message box: \"" << message.text << "\" titled \"" << message.title
+                      << "\"";
         return message.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
     const Answer answer = messageAnswers_.front();

@@ -13,7 +13,7 @@
 namespace vantrel::testing {
 
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     struct Call {
         enum Kind { Message, OpenFile, SaveFile, Busy, Help } kind;
         vantrel::Message message; // for Message
@@ -43,7 +43,7 @@ public:
     // True when every busy pointer shown was taken away again and at least one was shown.
     bool busyBalanced() const;
 
-private:
+  private:
     std::vector<Call> calls_;
     std::deque<Answer> messageAnswers_;
     std::deque<std::optional<std::string>> openAnswers_;

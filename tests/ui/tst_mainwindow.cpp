@@ -4,6 +4,7 @@
 #include "compose/RadioCommands.h"
 #include "keys/Buttons.h"
 #include "ui/KeyboardLayout.h"
+#include "ui/Text.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,10 +23,6 @@ using MainWindowTest = MainWindowFixture;
 const QColor selection(192, 192, 255);
 const QColor bound(255, 50, 35);
 const QColor unbindable(224, 224, 224);
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 TEST_F(MainWindowTest, FrameIsFixedWithTheClientAreaBelowTheMenuBar) {
     EXPECT_EQ(window->windowTitle(), "Vantrel");
@@ -65,7 +62,7 @@ TEST_F(MainWindowTest, EveryLiveKeyHasItsButtonsCaptionedFromTheKeyTable) {
                 continue;
             auto* b = child<QPushButton>(window.get(), std::string(name).c_str());
             ASSERT_TRUE(b) << name;
-            EXPECT_EQ(b->text(), q(row.caption)) << name;
+            EXPECT_EQ(b->text(), ui::toQt(row.caption)) << name;
             ++buttons;
         }
     }
@@ -126,9 +123,7 @@ TEST_F(MainWindowTest, KeyClickShowsTheDisplayNameAndPaintsTheSelection) {
     EXPECT_EQ(child<QLabel>(window.get(), "ckeybox")->text(), "keypad5");
     EXPECT_EQ(shownColour("keypad5"), selection);
     EXPECT_EQ(shownColour("keyf5"), buttonFace("keyf5"));
-}
 
-TEST_F(MainWindowTest, RightShiftSelectsShiftAndPaintsBothButtons) {
     click("keyRSHIFT");
     EXPECT_EQ(child<QLabel>(window.get(), "ckeybox")->text(), "Shift");
     EXPECT_EQ(editor.selectkey, "keyLSHIFT");

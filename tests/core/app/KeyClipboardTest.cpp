@@ -2,21 +2,14 @@
 
 #include "app/Selection.h"
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-class KeyClipboard : public ::testing::Test {
-  protected:
-    testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
-
-    void SetUp() override { Form_Load(editor); }
-    std::string& bindOf(std::string_view id) { return editor.bind(*keyById(id, Case::Exact)); }
-};
+using KeyClipboard = testing::EditorTest;
 
 TEST_F(KeyClipboard, CopyWithoutASelectedKeyKeepsTheClipboard) {
     editor.skeycopy = "kept;";

@@ -1,21 +1,13 @@
 #include "app/Selection.h"
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-class Selection : public ::testing::Test {
-protected:
-    testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
-
-    void SetUp() override { Form_Load(editor); }
-    std::string& bindOf(std::string_view id) { return editor.bind(*keyById(id, Case::Exact)); }
-    Colour colour(std::string_view button) const { return editor.colours.of(button); }
-};
+using Selection = testing::EditorTest;
 
 TEST_F(Selection, StartsWithNothingSelectedAndEveryKeyUnbound) {
     EXPECT_FALSE(editor.selectkey.has_value());
@@ -25,7 +17,8 @@ TEST_F(Selection, StartsWithNothingSelectedAndEveryKeyUnbound) {
     EXPECT_EQ(editor.slot10s, "slot10;wait;wait;slot10;wait;wait;slot10;wait;wait");
     EXPECT_EQ(editor.slot10, "slot10s;slot10s;slot10s;slot10s;slot10s");
     for (std::string_view b : ButtonColours::buttons()) {
-        const bool grey = std::find(unbindableButtons.begin(), unbindableButtons.end(), b) != unbindableButtons.end();
+        const bool grey =
+            std::find(unbindableButtons.begin(), unbindableButtons.end(), b) != unbindableButtons.end();
         EXPECT_EQ(colour(b), grey ? Colour::Unbindable : Colour::Unbound) << b;
     }
 }

@@ -1,10 +1,10 @@
 #include "compose/BindParsePatterns.h"
+#include "EditorFixture.h"
 #include "compose/RadioCommands.h"
 #include "text/Text.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <vector>
 
 namespace vantrel {
@@ -51,10 +51,7 @@ std::vector<std::string> corpusFor(std::string_view sequence) {
     for (const std::string& spelled : spacings(sequence)) {
         out.push_back(spelled);
         out.push_back("wait; " + lowerAscii(spelled) + ";echo");
-        std::string upper = spelled;
-        for (char& c : upper)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        out.push_back(upper);
+        out.push_back(testing::upperAscii(spelled));
         out.push_back(spelled.substr(0, spelled.size() - 1));
         for (size_t i = 0; i + 1 < spelled.size(); ++i) {
             if (spelled[i] != ';')

@@ -1,20 +1,15 @@
 #include "compose/BindOrder.h"
 #include "compose/Composer.h"
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-class ComposeBind : public ::testing::Test {
+class ComposeBind : public testing::EditorTest {
   protected:
-    testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
-
-    void SetUp() override { Form_Load(editor); }
-
     // The worked example: USP, pistol ammunition 2, Kevlar, HE, radio "Go", say "hi".
     void composeWorkedExample() {
         selectPistol(editor, Pistol::Usp);

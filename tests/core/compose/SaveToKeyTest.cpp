@@ -3,28 +3,21 @@
 #include "app/Selection.h"
 #include "compose/Composer.h"
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-class SaveToKey : public ::testing::Test {
-  protected:
-    testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
+using SaveToKey = testing::EditorTest;
 
-    void SetUp() override { Form_Load(editor); }
-    std::string& bindOf(std::string_view id) { return editor.bind(*keyById(id, Case::Exact)); }
-    Colour colour(std::string_view button) const { return editor.colours.of(button); }
-    static std::string repeat(std::string_view unit, size_t n) {
-        std::string out;
-        while (n-- > 0)
-            out += unit;
-        return out;
-    }
-};
+std::string repeat(std::string_view unit, size_t n) {
+    std::string out;
+    while (n-- > 0)
+        out += unit;
+    return out;
+}
 
 const Message longBindQuestion{
     "The current bind is too long and so might not work properly. Do you want to see the help file?", "Error",

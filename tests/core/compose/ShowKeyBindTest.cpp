@@ -3,7 +3,7 @@
 #include "compose/Composer.h"
 #include "compose/RadioCommands.h"
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -64,13 +64,8 @@ void PrintTo(const ShowCase& c, std::ostream* os) {
     *os << '"' << c.stored << '"';
 }
 
-class ShowKeyBind : public ::testing::Test {
+class ShowKeyBind : public testing::EditorTest {
   protected:
-    testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
-
-    void SetUp() override { Form_Load(editor); }
-
     // Leaves the composer far from its defaults, so every test also proves the reset.
     void dirtyComposer() {
         selectPistol(editor, Pistol::Glock);
@@ -89,7 +84,7 @@ class ShowKeyBind : public ::testing::Test {
     void show(const std::string& stored) {
         dirtyComposer();
         editor.selectkey = "keyA";
-        editor.bind(*keyById("keyA", Case::Exact)) = stored;
+        bindOf("keyA") = stored;
         showkeybind(editor);
     }
 
@@ -99,7 +94,7 @@ class ShowKeyBind : public ::testing::Test {
         EXPECT_EQ(editor.controls, want.controls) << "showing \"" << stored << "\"";
         EXPECT_EQ(editor.parts, want.parts) << "showing \"" << stored << "\"";
         EXPECT_EQ(editor.cbind, stored) << "cbind ends holding the stored text";
-        EXPECT_EQ(editor.bind(*keyById("keyA", Case::Exact)), stored);
+        EXPECT_EQ(bindOf("keyA"), stored);
     }
 
     // The same as the user sees it after typing, for the rows' spelling variants.
@@ -185,12 +180,6 @@ std::string withSpaceAfterFirstSemicolon(const std::string& text, std::string_vi
     return i == std::string::npos ? text : text.substr(0, i + 1) + std::string(space) + text.substr(i + 1);
 }
 
-std::string upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 class ShowKeyBindRow : public ShowKeyBind, public ::testing::WithParamInterface<ShowCase> {};
 
 // Each row is recognised in every accepted spelling, in any letter case, amid other commands;
@@ -200,8 +189,8 @@ TEST_P(ShowKeyBindRow, IsRecognisedInEverySpelling) {
     expectShown(c.stored, c.shown);
     const ComposerControls want = editor.controls;
     for (const std::string& spelled :
-         {withSpaceAfterEachSemicolon(c.stored), withSpaceAfterFirstSemicolon(c.stored, " "), upper(c.stored),
-          "echo hello;" + c.stored + "wait;"})
+         {withSpaceAfterEachSemicolon(c.stored), withSpaceAfterFirstSemicolon(c.stored, " "),
+          testing::upperAscii(c.stored), "echo hello;" + c.stored + "wait;"})
         EXPECT_EQ(controlsAfter(spelled), want) << spelled;
     if (c.stored.find(';') + 1 == c.stored.size())
         return; // one command: no inner separator to break
@@ -221,7 +210,7 @@ TEST_F(ShowKeyBind, EveryRadioRowSetsItsItem) {
         const std::string stored(row.command);
         expectShown(stored, {.radio = std::string(row.name)});
         EXPECT_EQ(controlsAfter(withSpaceAfterEachSemicolon(stored)).radio, row.name);
-        EXPECT_EQ(controlsAfter(upper(stored)).radio, row.name);
+        EXPECT_EQ(controlsAfter(testing::upperAscii(stored)).radio, row.name);
         EXPECT_EQ(controlsAfter(withSpaceAfterFirstSemicolon(stored, "  ")).radio, "None");
     }
 }
@@ -331,7 +320,7 @@ TEST_F(ShowKeyBind, EveryComposedOptionIsRecognisedAgain) {
 }
 
 TEST_F(ShowKeyBind, FetchesTheSelectedKeyIgnoringCase) {
-    editor.bind(*keyById("keyA", Case::Exact)) = "buyammo1;";
+    bindOf("keyA") = "buyammo1;";
     editor.selectkey = "KEYA";
     showkeybind(editor);
     EXPECT_EQ(editor.cbind, "buyammo1;");
@@ -354,7 +343,7 @@ TEST_F(ShowKeyBind, TheFirstComposerChangeDropsUnrecognisedCommands) {
     expectShown("buy;menuselect 1;menuselect 3;wait;", {.pistol = Pistol::Deagle});
     setEquipment(editor, Equipment::HeGren, true);
     EXPECT_EQ(editor.cbind, "buy;menuselect 1;menuselect 3;buyequip;menuselect 4;");
-    EXPECT_EQ(editor.bind(*keyById("keyA", Case::Exact)), "buy;menuselect 1;menuselect 3;wait;");
+    EXPECT_EQ(bindOf("keyA"), "buy;menuselect 1;menuselect 3;wait;");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-#include "keys/Buttons.h"
 #include "keys/KeyTable.h"
+#include "EditorFixture.h"
+#include "keys/Buttons.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -8,20 +9,13 @@
 namespace vantrel {
 namespace {
 
-std::string upper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
-
 TEST(KeyTable, StoreFieldsFollowFromIdentifiers) {
     for (const KeyRow& row : keyTable) {
         std::string expected;
         if (row.id.starts_with("key"))
-            expected = "skey" + upper(row.id.substr(3));
+            expected = "skey" + testing::upperAscii(row.id.substr(3));
         else if (row.id.starts_with("button"))
-            expected = "sBUTTON" + upper(row.id.substr(6));
+            expected = "sBUTTON" + testing::upperAscii(row.id.substr(6));
         else
             expected = "s" + std::string(row.id);
         EXPECT_EQ(row.field, expected) << row.id;
