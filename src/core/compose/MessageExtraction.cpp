@@ -14,6 +14,8 @@ constexpr size_t kMaxBlankRun = 100000;
 constexpr std::string_view sayWord = "say";
 constexpr std::string_view teamSayWord = "say_team";
 constexpr std::string_view rconSayWord = "rcon say";
+// How far into "rcon say" its "say" stands.
+constexpr size_t sayInRconSay = rconSayWord.size() - sayWord.size();
 
 // Position of the first occurrence ignoring case, counted from 1; 0 when there is none.
 size_t position(std::string_view text, std::string_view word) {
@@ -56,7 +58,7 @@ std::optional<std::string> extractSayMessage(std::string_view shown) {
             const size_t r = position(message, rconSayWord);
             if (p == 0)
                 return std::nullopt;
-            if (r == 0 || p < r || p != r + 5)
+            if (r == 0 || p < r || p != r + sayInRconSay)
                 break;
             blank(message, 0, p + sayWord.size());
         }

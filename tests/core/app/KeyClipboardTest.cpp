@@ -53,13 +53,6 @@ TEST_F(KeyClipboard, PasteWithoutASelectedKeyStoresNothingButShows) {
     EXPECT_EQ(editor.controls.pacombo, "0");
 }
 
-TEST_F(KeyClipboard, RightHandModifierCopiesTheLeftKey) {
-    bindOf("keyLSHIFT") = "say shift;";
-    keyClick(editor, "keyRSHIFT");
-    menu_key_copy_Click(editor);
-    EXPECT_EQ(editor.skeycopy, "say shift;");
-}
-
 TEST_F(KeyClipboard, IdentifierIsComparedExactly) {
     bindOf("keyA") = "say a;";
     editor.selectkey = "KEYA";
