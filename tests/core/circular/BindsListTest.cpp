@@ -38,16 +38,6 @@ TEST(BoxesFromBindsList, StopsOnceTheSeventhBoxIsReached) {
               (BindBoxes{"1", "2", "3", "4", "5", "6"}));
 }
 
-TEST(MirrorBoxes, ReversesTheBindsShown) {
-    BindBoxes boxes{"a", "b", "c"};
-    mirrorBoxes(boxes);
-    EXPECT_EQ(boxes, (BindBoxes{"c", "b", "a"}));
-    BindBoxes one{"a"};
-    mirrorBoxes(one);
-    EXPECT_EQ(one, BindBoxes{"a"});
-    EXPECT_EQ(bindsShown(BindBoxes{"1", "2", "3", "4", "5", "6", "7"}), 7);
-}
-
 TEST(ReverseStart, MirrorsTheForwardStartOverTheBindsShown) {
     EXPECT_EQ(reverseStart("13", 7), "5");
     EXPECT_EQ(reverseStart("3", 3), "1");

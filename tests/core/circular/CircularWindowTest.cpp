@@ -179,17 +179,6 @@ TEST_F(CircularWindow, HelpOpensAtTheCircularBindsSection) {
     EXPECT_FALSE(window.closed());
 }
 
-TEST_F(CircularWindow, CloseStoresNothing) {
-    select("keyH");
-    openOn("");
-    window.Combo1_Click("Volume two-way");
-    const Editor before = editor;
-    window.Command1_Click();
-    EXPECT_TRUE(window.closed());
-    EXPECT_EQ(editor.form6, before.form6);
-    EXPECT_EQ(editor.store, before.store);
-}
-
 class CircularBindButton : public testing::CircularFixture {};
 
 TEST_F(CircularBindButton, RefusesWithoutASelectedKey) {

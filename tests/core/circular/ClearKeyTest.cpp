@@ -59,26 +59,21 @@ TEST_F(ClearKey, MarkerInOtherCaseOrWithABlankIsNoMarker) {
 }
 
 TEST_F(ClearKey, MarkerTypedByHandFreesItsSlotButLeavesItsForwardKey) {
-    makeSlot(3, {"a"}, "keyP", "keyR", "3");
-    select("keyQ");
-    bindOf("keyQ") = "x";
-    editor.cbind = "aCB3";
-    clearkey_Click(editor);
-    EXPECT_FALSE(slot(3).inUse());
-    EXPECT_EQ(bindOf("keyR"), "");
-    EXPECT_EQ(bindOf("keyP"), "aCB3");
-    EXPECT_EQ(bindOf("keyQ"), "");
-}
-
-TEST_F(ClearKey, NoKeySelectedStillUntiesTheSlot) {
-    makeSlot(3, {"a"}, "keyP", "keyR", "3");
-    editor.cbind = "aCB3";
-    clearkey_Click(editor);
-    EXPECT_FALSE(editor.selectkey.has_value());
-    EXPECT_FALSE(slot(3).inUse());
-    EXPECT_EQ(bindOf("keyR"), "");
-    EXPECT_EQ(bindOf("keyP"), "aCB3");
-    EXPECT_EQ(editor.cbind, "");
+    // Typed while another key is selected, or before any key is.
+    for (const std::optional<std::string>& selected :
+         {std::optional<std::string>("keyQ"), std::optional<std::string>()}) {
+        makeSlot(3, {"a"}, "keyP", "keyR", "3");
+        bindOf("keyQ") = "x";
+        editor.selectkey = selected;
+        editor.cbind = "aCB3";
+        clearkey_Click(editor);
+        EXPECT_EQ(editor.selectkey, selected);
+        EXPECT_FALSE(slot(3).inUse());
+        EXPECT_EQ(bindOf("keyR"), "");
+        EXPECT_EQ(bindOf("keyP"), "aCB3");
+        EXPECT_EQ(bindOf("keyQ"), selected ? "" : "x");
+        EXPECT_EQ(editor.cbind, "");
+    }
 }
 
 TEST_F(ClearKey, ClearKeyBindIgnoresCaseAndPaintsOnlyMouseKeys) {
