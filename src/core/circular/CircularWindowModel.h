@@ -64,7 +64,7 @@ class CircularWindowModel {
     void lockReverseView();
     void saveSlot(int slot, const std::vector<std::string>& binds);
     void deleteSlot(int slot);
-    void leaveOtherReverseEnd(int slot, KeyIndex forwardKey);
+    void leaveOtherReverseEnds(int slot, const std::string& forwardKey);
     void detachReverseKey(int slot);
     void refreshMainWindow();
 

@@ -55,7 +55,7 @@ void CircularWindowModel::saveSlot(int n, const std::vector<std::string>& binds)
     slot.o = encodeOptions(optionsValue(c_.Combo3).value_or(1), static_cast<EndMode>(c_.Check2));
 
     if (const auto key = keyById(slot.k, Case::Exact)) {
-        leaveOtherReverseEnd(n, *key);
+        leaveOtherReverseEnds(n, slot.k);
         editor_.bind(*key) = forwardMarker(n);
     }
     detachReverseKey(n);
@@ -64,16 +64,13 @@ void CircularWindowModel::saveSlot(int n, const std::vector<std::string>& binds)
     refreshMainWindow();
 }
 
-// The forward key may still hold the reverse marker of another circular bind (its bind was changed
-// in the main window before the window opened, so the blank editor opened). That bind becomes
-// one-way: left naming the key, it would later clear the key's new marker with its own.
-void CircularWindowModel::leaveOtherReverseEnd(int n, KeyIndex key) {
-    const auto old = findMarker(editor_.bind(key), Case::Exact);
-    if (!old || !old->reverse || old->slot == n)
-        return;
-    CircularSlot& other = editor_.form6.slot(old->slot);
-    if (equalsIgnoreCase(other.r, keyTable[key].id))
-        other.r.clear();
+// The forward key may still be named as another circular bind's reverse key (its reverse marker
+// was replaced in the main window since). That bind becomes one-way, as Clear Key on its reverse
+// key makes it: left naming the key, deleting it later would clear the key's new marker.
+void CircularWindowModel::leaveOtherReverseEnds(int n, const std::string& forwardKey) {
+    for (int m = 1; m <= kSlotCount; ++m)
+        if (m != n && equalsIgnoreCase(editor_.form6.slot(m).r, forwardKey))
+            editor_.form6.slot(m).r.clear();
 }
 
 // The slot's previous reverse key (in lookup since the opening) loses its marker when the reverse

@@ -159,9 +159,8 @@ TEST_F(SaveAndClose, OneWaySlotMadeTwoWayDeletesTheSlotItsNewReverseKeyStarted) 
 
 TEST_F(SaveAndClose, ForwardKeyThatWasAnotherSlotsReverseKeyLeavesThatSlot) {
     makeSlot(5, {"b"}, "keyW", "keyH", "3");
-    open("keyH", {"a"});
-    ASSERT_EQ(window.view(), CircularView::Reverse);
-    editor.cbind = "buy ak47;"; // composed since the key was selected: the blank editor opens
+    select("keyH");
+    editor.cbind = "buy ak47;"; // composed since H was selected: the blank editor opens
     window.Form_Load();
     window.setText(1, "a");
     save();
@@ -172,12 +171,11 @@ TEST_F(SaveAndClose, ForwardKeyThatWasAnotherSlotsReverseKeyLeavesThatSlot) {
     clearkey_Click(editor);
     EXPECT_EQ(bindOf("keyH"), "aCB1");
 
-    // Taking the old slot's forward key as the reverse key deletes that slot, not this key's bind.
+    // Its reverse marker replaced by Save to key; taking the old slot's forward key as the reverse
+    // key then deletes that slot, not this key's new marker.
     makeSlot(5, {"b"}, "keyW", "keyJ", "3");
-    open("keyJ");
-    editor.cbind = "";
-    window.Form_Load();
-    window.setText(1, "c");
+    bindOf("keyJ") = "jump";
+    open("keyJ", {"c"});
     twoWay("W", "1");
     save();
     EXPECT_FALSE(slot(5).inUse());
