@@ -15,10 +15,6 @@ constexpr std::string_view bindWord = "bind ";
 // Longer than every game key name and own alias name: a longer token is none of them.
 constexpr size_t maxNameLength = 24;
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 std::string_view skipBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
@@ -67,7 +63,7 @@ const NameMap& ownAliasNames() {
 // Where a "//" that begins a word starts a comment; npos when none does.
 size_t commentStart(std::string_view text) {
     for (size_t i = 0; i + 1 < text.size(); ++i)
-        if (text[i] == '/' && text[i + 1] == '/' && (i == 0 || isBlank(text[i - 1])))
+        if (commentAt(text, i))
             return i;
     return std::string_view::npos;
 }

@@ -9,10 +9,6 @@ namespace {
 constexpr char cr = '\r';
 constexpr char lf = '\n';
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // `bind ; ...`: the semicolon key named bare, as files of earlier versions name it.
 bool semicolonKeyAt(std::string_view line, size_t i) {
     constexpr std::string_view bindWord = "bind ";
@@ -38,6 +34,14 @@ std::vector<std::string_view> textLines(std::string_view bytes) {
     return out;
 }
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool commentAt(std::string_view text, size_t i) {
+    return i + 1 < text.size() && text[i] == '/' && text[i + 1] == '/' && (i == 0 || isBlank(text[i - 1]));
+}
+
 bool isCommand(std::string_view line, std::string_view word) {
     return line.size() > word.size() && startsWithIgnoreCase(line, word) && isBlank(line[word.size()]);
 }
@@ -53,8 +57,7 @@ size_t commandCut(std::string_view line) {
         } else if (c == ';') {
             if (!semicolonKeyAt(line, i))
                 return i;
-        } else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/' &&
-                   (i == 0 || isBlank(line[i - 1]))) {
+        } else if (commentAt(line, i)) {
             return std::string_view::npos;
         }
     }

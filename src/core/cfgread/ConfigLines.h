@@ -34,6 +34,11 @@ class ConfigLines {
     std::vector<std::string_view> lines_;
 };
 
+// Spaces and tabs separate the words of a command.
+bool isBlank(char c);
+// True when a "//" that begins a word, and so a comment, starts at position i.
+bool commentAt(std::string_view text, size_t i);
+
 // True when the line is a command of the given word: the word, ignoring case, then a space or
 // a tab.
 bool isCommand(std::string_view line, std::string_view word);

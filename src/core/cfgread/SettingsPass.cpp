@@ -13,12 +13,7 @@ constexpr int maxFactor = 7;
 constexpr std::string_view factorCopy = "slot10s";
 
 bool containsIgnoreCase(std::string_view text, std::string_view needle) {
-    if (needle.size() > text.size())
-        return false;
-    for (size_t i = 0; i + needle.size() <= text.size(); ++i)
-        if (equalsIgnoreCase(text.substr(i, needle.size()), needle))
-            return true;
-    return false;
+    return findIgnoreCase(text, needle) != std::string_view::npos;
 }
 
 std::string copies(int n) {
