@@ -1,19 +1,13 @@
 #include "settings/BindOrderSettings.h"
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-class BindOrderWindow : public ::testing::Test {
-  protected:
-    testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
-
-    void SetUp() override { Form_Load(editor); }
-};
+using BindOrderWindow = testing::EditorTest;
 
 TEST_F(BindOrderWindow, LoadSelectsTheStoredPresetAndShowsItsOrder) {
     BindOrderSettings form7{editor};

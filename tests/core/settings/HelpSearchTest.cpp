@@ -1,6 +1,6 @@
 #include "settings/HelpSearch.h"
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +19,14 @@ constexpr std::string_view document = "Vantrel Help\n"
                                       "Bind too long error:\n"
                                       "Split the bind.\n";
 
-class HelpWindowSearch : public ::testing::Test {
+class HelpWindowSearch : public testing::EditorTest {
   protected:
-    testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
     HelpSearch form3;
 
-    void SetUp() override { form3.Form_Load(std::string(document)); }
+    void SetUp() override {
+        EditorTest::SetUp();
+        form3.Form_Load(std::string(document));
+    }
 
     void search(const char* text) {
         form3.searchtextbox = text;

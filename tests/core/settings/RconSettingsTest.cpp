@@ -1,16 +1,14 @@
 #include "settings/RconSettings.h"
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-class RconWindow : public ::testing::Test {
+class RconWindow : public testing::EditorTest {
   protected:
-    testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
     RconSettings form5{editor};
 
     void load(const char* port, const char* pass) {

@@ -1,19 +1,15 @@
 #include "settings/Slot10Settings.h"
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-class Slot10Window : public ::testing::Test {
+class Slot10Window : public testing::EditorTest {
   protected:
-    testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
     Slot10Settings form4{editor};
-
-    void SetUp() override { Form_Load(editor); }
 };
 
 TEST_F(Slot10Window, LoadsTheStoredStringAndFactor) {
