@@ -83,7 +83,7 @@ bool takesFocus(ControlKind kind) {
     return kind != ControlKind::Label && kind != ControlKind::CentredLabel && kind != ControlKind::Frame;
 }
 
-QWidget* buildControls(QWidget* window, std::span<const ControlSpec> table) {
+void buildControls(QWidget* window, std::span<const ControlSpec> table) {
     std::vector<std::pair<int, QWidget*>> focusOrder;
     for (const ControlSpec& spec : table) {
         QWidget* parent =
@@ -98,10 +98,8 @@ QWidget* buildControls(QWidget* window, std::span<const ControlSpec> table) {
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
-    if (focusOrder.empty())
-        return nullptr;
-    focusOrder.front().second->setFocus();
-    return focusOrder.front().second;
+    if (!focusOrder.empty())
+        focusOrder.front().second->setFocus();
 }
 
 FixedDialog::FixedDialog(QWidget* parent, const char* name, const char* caption, int widthTwips,

@@ -33,8 +33,8 @@ struct ControlSpec {
 bool takesFocus(ControlKind kind);
 
 // Builds the table's controls on `window`: objectName set, no push button a default button, tab
-// order as given. Returns the control that takes the focus first.
-QWidget* buildControls(QWidget* window, std::span<const ControlSpec> table);
+// order as given, the focus on the first control in it.
+void buildControls(QWidget* window, std::span<const ControlSpec> table);
 
 // A modal window of fixed size (given in twips) with a close box and no minimise or maximise
 // button. It has no default or cancel button: Enter presses only a focused button, Esc nothing.
