@@ -6,6 +6,9 @@ namespace vantrel::ui {
 
 namespace {
 
+constexpr int formWidth = 3900; // client area, twips
+constexpr int formHeight = 2355;
+
 // The author and hosting credits are left empty; the labels keep their places.
 constexpr ControlSpec controls[] = {
     {"Label1", ControlKind::Label, "Vantrel Program", 240, 120, 1455, 315, 1},
@@ -19,7 +22,7 @@ constexpr ControlSpec controls[] = {
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget* parent) : FixedDialog(parent, "Form2", "About", 3900, 2355) {
+AboutWindow::AboutWindow(QWidget* parent) : FixedDialog(parent, "Form2", "About", formWidth, formHeight) {
     buildControls(this, controls);
     connect(findChild<QPushButton*>(QStringLiteral("closebutton")), &QPushButton::clicked, this,
             &QDialog::accept);

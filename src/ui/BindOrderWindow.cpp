@@ -11,6 +11,9 @@ namespace vantrel::ui {
 
 namespace {
 
+constexpr int formWidth = 5130; // client area, twips
+constexpr int formHeight = 5610;
+
 // o1 to o14 sit inside the frame and show the picked preset's order, position by position.
 constexpr ControlSpec controls[] = {
     {"Label1", ControlKind::Label,
@@ -47,7 +50,7 @@ constexpr ControlSpec controls[] = {
 } // namespace
 
 BindOrderWindow::BindOrderWindow(Editor& editor, QWidget* parent)
-    : FixedDialog(parent, "Form7", "Bind Order", 5130, 5610), model_(editor) {
+    : FixedDialog(parent, "Form7", "Bind Order", formWidth, formHeight), model_(editor) {
     buildControls(this, controls);
     combo1_ = findChild<QComboBox*>(QStringLiteral("Combo1"));
     for (const BindOrderPreset& preset : bindOrderPresets)

@@ -22,6 +22,9 @@ namespace {
 
 constexpr int timer1Interval = 100; // ms
 
+constexpr int formWidth = 7575; // client area, twips
+constexpr int formHeight = 5925;
+
 constexpr ControlSpec controls[] = {
     {"rtb1", ControlKind::RichText, "", 120, 120, 7335, 5055, 1},
     {"searchtextbox", ControlKind::TextBox, "", 120, 5400, 3135, 285, 3},
@@ -41,7 +44,7 @@ QString helpDocument() {
 }
 
 HelpWindow::HelpWindow(Editor& editor, HelpSearch& model, QWidget* parent)
-    : FixedDialog(parent, "Form3", "Help", 7575, 5925), editor_(editor), model_(model) {
+    : FixedDialog(parent, "Form3", "Help", formWidth, formHeight), editor_(editor), model_(model) {
     buildControls(this, controls);
     rtb1_ = findChild<QTextBrowser*>(QStringLiteral("rtb1"));
     searchtextbox_ = findChild<QLineEdit*>(QStringLiteral("searchtextbox"));

@@ -9,6 +9,9 @@ namespace vantrel::ui {
 
 namespace {
 
+constexpr int formWidth = 2775; // client area, twips
+constexpr int formHeight = 1950;
+
 constexpr ControlSpec controls[] = {
     {"Label1", ControlKind::Label, "Port number:", 240, 360, 975, 255, 1},
     {"port", ControlKind::TextBox, "", 1440, 360, 1215, 285, 0},
@@ -21,7 +24,7 @@ constexpr ControlSpec controls[] = {
 } // namespace
 
 RconWindow::RconWindow(Editor& editor, QWidget* parent)
-    : FixedDialog(parent, "Form5", "Rcon Settings", 2775, 1950), model_(editor) {
+    : FixedDialog(parent, "Form5", "Rcon Settings", formWidth, formHeight), model_(editor) {
     buildControls(this, controls);
     auto* port = findChild<QLineEdit*>(QStringLiteral("port"));
     auto* pass = findChild<QLineEdit*>(QStringLiteral("pass"));

@@ -11,6 +11,9 @@ namespace vantrel::ui {
 
 namespace {
 
+constexpr int formWidth = 5925; // client area, twips
+constexpr int formHeight = 2820;
+
 constexpr ControlSpec controls[] = {
     {"Label1", ControlKind::Label, "Slot10s string:", 120, 480, 1575, 255, 7},
     {"slot10box", ControlKind::TextBox, "", 120, 840, 5655, 315, 2},
@@ -26,7 +29,7 @@ constexpr ControlSpec controls[] = {
 } // namespace
 
 Slot10Window::Slot10Window(Editor& editor, QWidget* parent)
-    : FixedDialog(parent, "form4", "Slot10 Settings", 5925, 2820), model_(editor) {
+    : FixedDialog(parent, "form4", "Slot10 Settings", formWidth, formHeight), model_(editor) {
     buildControls(this, controls);
     slot10box_ = findChild<QLineEdit*>(QStringLiteral("slot10box"));
     waitno_ = findChild<QComboBox*>(QStringLiteral("waitno"));
