@@ -61,14 +61,12 @@ TEST_F(SettingsWindows, Slot10EditsALongStringWhole) {
     EXPECT_EQ(editor.slot10s.size(), 39999u) << "the box must not cut the text it shows";
 }
 
-TEST_F(SettingsWindows, Slot10CloseAndEscStoreNothing) {
+TEST_F(SettingsWindows, Slot10CloseStoresNothing) {
     editor.slot10 = "slot10s;";
     whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
         EXPECT_EQ(child<QComboBox>(w, "waitno")->currentText(), "waitno");
         click(w, "defaultbutton");
         EXPECT_EQ(child<QComboBox>(w, "waitno")->currentText(), "5");
-        QTest::keyClick(w, Qt::Key_Escape);
-        EXPECT_TRUE(w->isVisible()) << "Esc closes nothing";
         click(w, "closebutton");
     });
     EXPECT_EQ(editor.slot10, "slot10s;");
@@ -124,7 +122,6 @@ TEST_F(SettingsWindows, BindOrderShowsThePickAndSavesIt) {
         EXPECT_EQ(editor.BindOrder, "Default");
         combo->setCurrentText("Grenades");
         EXPECT_EQ(child<QLabel>(w, "o1")->text(), "HE gren.");
-        EXPECT_EQ(child<QLabel>(w, "o9")->text(), "Pistol");
         click(w, "Command1");
     });
     EXPECT_EQ(editor.BindOrder, "Grenades");
