@@ -1,6 +1,6 @@
 // The circular-bind window on real widgets: the input checks before a focus change, the tab order
 // and the keys that must do nothing.
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 #include "UiTestSupport.h"
 #include "app/Selection.h"
 #include "ui/CircularWindow.h"
@@ -17,19 +17,14 @@ namespace {
 
 using vantrel::testing::child;
 
-class CircularWindowTest : public ::testing::Test {
+class CircularWindowTest : public vantrel::testing::EditorTest {
   protected:
-    vantrel::testing::ScriptedPrompter prompter;
-    Editor editor{prompter};
     std::unique_ptr<CircularWindow> window;
 
-    void SetUp() override { Form_Load(editor); }
     void TearDown() override {
         window.reset();
         vantrel::testing::expectNoWindowsLeft();
     }
-
-    std::string& bindOf(std::string_view id) { return editor.bind(*keyById(id, Case::Exact)); }
 
     void open(std::string_view button) {
         keyClick(editor, button);

@@ -1,22 +1,13 @@
-// An editor with a scripted prompter, and short ways to reach keys and slots in the tests.
+// The shared editor fixture with short ways to reach slots, select keys and tie keys to slots.
 #pragma once
 
-#include "ScriptedPrompter.h"
-#include "app/Editor.h"
+#include "EditorFixture.h"
 #include "app/Selection.h"
-
-#include <gtest/gtest.h>
 
 namespace vantrel::testing {
 
-class CircularFixture : public ::testing::Test {
+class CircularFixture : public EditorTest {
   protected:
-    ScriptedPrompter prompter;
-    Editor editor{prompter};
-
-    void SetUp() override { Form_Load(editor); }
-
-    std::string& bindOf(std::string_view id) { return editor.bind(*keyById(id, Case::Exact)); }
     CircularSlot& slot(int n) { return editor.form6.slot(n); }
     void select(std::string_view button) { keyClick(editor, button); }
     // A slot in use with the given keys and their markers on them.

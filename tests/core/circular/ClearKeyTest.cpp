@@ -22,8 +22,8 @@ TEST_F(ClearKey, ForwardMarkerFreesTheSlotAndUnbindsItsReverseKey) {
     EXPECT_EQ(editor.selectkey, "keyP");
     EXPECT_EQ(editor.cbind, "");
     // colourkeys ran while cbind still held the marker.
-    EXPECT_EQ(editor.colours.of("circularbind"), Colour::Selection);
-    EXPECT_EQ(editor.colours.of("keyP"), Colour::Selection);
+    EXPECT_EQ(colour("circularbind"), Colour::Selection);
+    EXPECT_EQ(colour("keyP"), Colour::Selection);
 }
 
 TEST_F(ClearKey, ReverseMarkerOnlyMakesTheSlotOneWay) {
@@ -81,12 +81,12 @@ TEST_F(ClearKey, ClearKeyBindIgnoresCaseAndPaintsOnlyMouseKeys) {
     editor.selectkey = "KEYA";
     clearkeybind(editor);
     EXPECT_EQ(bindOf("keyA"), "");
-    EXPECT_EQ(editor.colours.of("keyA"), Colour::Unbound);
+    EXPECT_EQ(colour("keyA"), Colour::Unbound);
     bindOf("button2") = "x";
     editor.selectkey = "button2";
     clearkeybind(editor);
     EXPECT_EQ(bindOf("button2"), "");
-    EXPECT_EQ(editor.colours.of("button2"), Colour::Selection);
+    EXPECT_EQ(colour("button2"), Colour::Selection);
     bindOf("button1") = "x";
     for (std::optional<std::string> none : {std::optional<std::string>(), std::optional<std::string>(""),
                                             std::optional<std::string>("Mouse 1")}) {

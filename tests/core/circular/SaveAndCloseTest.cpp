@@ -39,9 +39,9 @@ TEST_F(SaveAndClose, TwoWayBindTiesBothKeysAndRefreshesTheMainWindow) {
     EXPECT_EQ(bindOf("keyconsole"), "aCB1r");
     EXPECT_EQ(editor.selectkey, "keyH");
     EXPECT_EQ(editor.cbind, "aCB1");
-    EXPECT_EQ(editor.colours.of("keyH"), Colour::Selection);
-    EXPECT_EQ(editor.colours.of("keyconsole"), Colour::Bound);
-    EXPECT_EQ(editor.colours.of("circularbind"), Colour::Selection);
+    EXPECT_EQ(colour("keyH"), Colour::Selection);
+    EXPECT_EQ(colour("keyconsole"), Colour::Bound);
+    EXPECT_EQ(colour("circularbind"), Colour::Selection);
 }
 
 TEST_F(SaveAndClose, OneWayGetsTheGreyedStateInItsOptions) {
@@ -208,8 +208,8 @@ TEST_F(SaveAndClose, EmptyFirstBoxDeletesTheOpenedCircularBind) {
     EXPECT_EQ(bindOf("keyQ"), "");
     EXPECT_EQ(bindOf("keyZ"), "");
     EXPECT_EQ(editor.cbind, "");
-    EXPECT_EQ(editor.colours.of("keyF"), Colour::Selection);
-    EXPECT_EQ(editor.colours.of("keyQ"), Colour::Unbound);
+    EXPECT_EQ(colour("keyF"), Colour::Selection);
+    EXPECT_EQ(colour("keyQ"), Colour::Unbound);
 }
 
 TEST_F(SaveAndClose, EmptyFirstBoxInTheBlankEditorStoresNothing) {
