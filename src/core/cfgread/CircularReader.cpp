@@ -1,5 +1,6 @@
 #include "cfgread/CircularReader.h"
 
+#include "circular/Markers.h"
 #include "text/Text.h"
 
 #include <array>
@@ -19,10 +20,6 @@ constexpr std::string_view bindPrefix = "bind ";
 constexpr std::string_view lineWord = "line";
 constexpr size_t linkSeparatorLength = 2; // the "; " in front of a chain line's next link
 
-std::string marker(int slot) {
-    return "aCB" + std::to_string(slot);
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -38,8 +35,8 @@ std::array<SlotLines, kSlotCount> sortLines(const ConfigLines& lines) {
     std::array<SlotLines, kSlotCount> out;
     std::array<std::string, kSlotCount> forward, reverse;
     for (int n = 1; n <= kSlotCount; ++n) {
-        forward[static_cast<size_t>(n - 1)] = "alias " + marker(n);
-        reverse[static_cast<size_t>(n - 1)] = marker(n) + "r";
+        forward[static_cast<size_t>(n - 1)] = "alias " + forwardMarker(n);
+        reverse[static_cast<size_t>(n - 1)] = reverseMarker(n);
     }
     for (std::string_view line : lines.lines()) {
         const bool chain = startsWithIgnoreCase(line, chainPrefix);
@@ -85,7 +82,7 @@ std::string chainBind(std::string_view line, int slot) {
     const size_t quote = line.find('"');
     if (quote != std::string_view::npos)
         line = trimLeft(line.substr(quote + 1));
-    const size_t link = findIgnoreCase(line, "alias " + marker(slot), linkSeparatorLength);
+    const size_t link = findIgnoreCase(line, "alias " + forwardMarker(slot), linkSeparatorLength);
     if (link != std::string_view::npos)
         line = line.substr(0, link - linkSeparatorLength);
     return std::string(trimRight(line));
@@ -131,7 +128,7 @@ void restoreForwardKeys(Editor& editor) {
         if (!slot.inUse())
             continue;
         for (KeyIndex key : identifierOrder()) {
-            if (equalsIgnoreCase(editor.bind(key), marker(n))) {
+            if (equalsIgnoreCase(editor.bind(key), forwardMarker(n))) {
                 slot.k = keyTable[key].id;
                 break;
             }
