@@ -21,7 +21,7 @@ class ReaderTest : public ::testing::Test {
 
     ReaderTest() { Form_Load(editor); }
 
-    // Opens the lines joined with CR LF, as the writer ends them.
+    // Opens a file of these bytes.
     void open(std::string_view text) { readConfigBytes(editor, text); }
 
     KeyIndex key(std::string_view game) const {
