@@ -1,30 +1,19 @@
 #include "cfgread/SettingsPass.h"
 
+#include "settings/Slot10Settings.h"
 #include "text/Text.h"
-
-#include <array>
 
 namespace vantrel {
 
 namespace {
 
 constexpr size_t slot10sAliasPrefixLength = 15; // `alias slot10s "`
-constexpr int maxFactor = 7;
-constexpr std::string_view factorCopy = "slot10s";
 
 bool containsIgnoreCase(std::string_view text, std::string_view needle) {
     return findIgnoreCase(text, needle) != std::string_view::npos;
 }
 
-std::string copies(int n) {
-    std::string out(factorCopy);
-    for (int i = 1; i < n; ++i)
-        out.append(";").append(factorCopy);
-    return out;
-}
-
-} // namespace
-
+// The body of a `slot10s` alias line, cut by position from the line as the writer forms it.
 std::string slot10Text(std::string_view line) {
     line = trimRight(line);
     line =
@@ -35,19 +24,17 @@ std::string slot10Text(std::string_view line) {
     return std::string(trimRight(line));
 }
 
-std::string slot10Factor(std::string_view line) {
-    static const std::array<std::string, maxFactor + 1> runs = [] {
-        std::array<std::string, maxFactor + 1> out;
-        for (int n = 1; n <= maxFactor; ++n)
-            out[static_cast<size_t>(n)] = copies(n);
-        return out;
-    }();
-    int factor = 1;
-    for (int n = 2; n <= maxFactor; ++n)
-        if (containsIgnoreCase(line, runs[static_cast<size_t>(n)]))
-            factor = n;
-    return runs[static_cast<size_t>(factor)];
+// The factor a line sets: the longest run of copies of "slot10s" joined by ";" that it holds, at
+// most seven, stored in lower case. A line holding a run holds every shorter one.
+std::string_view lineFactor(std::string_view line) {
+    std::string_view factor = slot10Factors.front();
+    for (std::string_view run : slot10Factors)
+        if (containsIgnoreCase(line, run))
+            factor = run;
+    return factor;
 }
+
+} // namespace
 
 void settingspass(Editor& editor, const ConfigIndex& file) {
     const ConfigLines& lines = file.lines();
@@ -67,8 +54,8 @@ void settingspass(Editor& editor, const ConfigIndex& file) {
                 editor.slot10s = slot10Text(line);
                 continue;
             }
-            if (containsIgnoreCase(line, factorCopy))
-                editor.slot10 = slot10Factor(line);
+            if (containsIgnoreCase(line, slot10Factors.front()))
+                editor.slot10 = lineFactor(line);
             const std::optional<KeyIndex> own = file.ownAliasKey(i);
             if (!own || !file.pairTaken[*own])
                 editor.ssettings.emplace_back(line);
