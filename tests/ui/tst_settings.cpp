@@ -136,6 +136,9 @@ class TabOrder : public testing::DialogsFixture, public ::testing::WithParamInte
 
 TEST_P(TabOrder, TabVisitsTheControlsInTheLayoutsOrder) {
     whenModal(menu(GetParam().menuItem), [&](QWidget* w) {
+        // Keys reach only the active window; on a busy machine activation can lag the showing.
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
         std::vector<std::string> visited;
         for (std::size_t i = 0; i < GetParam().order.size() + 1; ++i) {
             QWidget* focus = w->focusWidget();
@@ -143,7 +146,7 @@ TEST_P(TabOrder, TabVisitsTheControlsInTheLayoutsOrder) {
             if (focus && focus->objectName().isEmpty())
                 focus = focus->parentWidget();
             visited.push_back(focus ? focus->objectName().toStdString() : "");
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
         }
         std::vector<std::string> expected = GetParam().order;
         expected.push_back(expected.front()); // and round to the first again
