@@ -180,8 +180,6 @@ inline constexpr std::array<ComposerButton, 2> composerButtons = {{
     {"deleterconsay", "Delete", {7680, 7115, 735, 255}, deleterconsay_Click},
 }};
 
-inline constexpr Twips comlabelRect{6240, 5430, 2175, 255};
-inline constexpr std::string_view comlabelCaption = "Radio / Messages / Rcon say";
 inline constexpr Twips cbindRect{240, 3275, 5535, 285};
 
 } // namespace vantrel::ui

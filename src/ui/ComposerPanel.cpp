@@ -93,11 +93,6 @@ ComposerPanel::ComposerPanel(Editor& editor, QWidget& surface) : QObject(&surfac
     buildLists(surface);
     buildTextBoxes(surface);
     buildButtons(surface);
-
-    auto* comlabel = new QLabel(toQt(comlabelCaption), &surface);
-    comlabel->setObjectName(QStringLiteral("comlabel"));
-    comlabel->setStyleSheet(lightLabelStyle());
-    comlabel->setGeometry(toPixels(comlabelRect));
     refresh();
 }
 

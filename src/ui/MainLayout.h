@@ -37,18 +37,20 @@ inline constexpr std::string_view keyboardGroup = "keyboard";
 inline constexpr Twips bannerRect{2640, 0, 3345, 465};
 
 // Labels in the light text colour.
+enum class Align { Left, Centre, Right };
 struct TextLabel {
     std::string_view name; // empty for the credit labels, which no code refers to
     std::string_view caption;
     Twips rect;
     bool bold;
-    bool rightAligned;
+    Align align;
 };
-inline constexpr std::array<TextLabel, 4> windowLabels = {{
-    {"ckeylabel", "Current Key:", {6960, 390, 1455, 255}, true, false},
-    {"ckeybox", "none", {6960, 630, 1455, 255}, true, false},
-    {"", "", {6960, 0, 1455, 255}, false, false},
-    {"", "", {6600, 7560, 1920, 255}, false, true},
+inline constexpr std::array<TextLabel, 5> windowLabels = {{
+    {"ckeylabel", "Current Key:", {6960, 390, 1455, 255}, true, Align::Centre},
+    {"ckeybox", "none", {6960, 630, 1455, 255}, true, Align::Centre},
+    {"comlabel", "Radio / Messages / Rcon say", {6240, 5430, 2175, 255}, false, Align::Left},
+    {"", "", {6960, 0, 1455, 255}, false, Align::Centre},
+    {"", "", {6600, 7560, 1920, 255}, false, Align::Right},
 }};
 
 struct WindowButton {

@@ -33,6 +33,18 @@ namespace {
 constexpr const char* exitQuestion = "Are you sure you want to quit? (Any unsaved changes will be lost)";
 constexpr const char* exitTitle = "Quit";
 
+Qt::Alignment alignmentOf(Align align) {
+    switch (align) {
+    case Align::Left:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Centre:
+        break;
+    }
+    return Qt::AlignCenter;
+}
+
 QFont boldFont() {
     QFont font = windowFont();
     font.setBold(true);
@@ -71,7 +83,7 @@ void MainWindow::buildLabels(QWidget& surface) {
         label->setObjectName(toQt(spec.name));
         label->setGeometry(toPixels(spec.rect));
         label->setStyleSheet(lightLabelStyle());
-        label->setAlignment(spec.rightAligned ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+        label->setAlignment(alignmentOf(spec.align));
         if (spec.bold)
             label->setFont(boldFont());
     }
