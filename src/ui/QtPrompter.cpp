@@ -25,8 +25,16 @@ QString qtFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QWidget* QtPrompter::owner() const {
+    // A message asked from inside a modal window (a refused input, "String not found.") belongs
+    // over that window, not behind it over the main window.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return parent_;
+}
+
 Answer QtPrompter::message(const Message& message) {
-    QMessageBox box(parent_);
+    QMessageBox box(owner());
     box.setWindowTitle(toQt(message.title));
     box.setText(toQt(message.text));
     switch (message.icon) {

@@ -30,6 +30,8 @@ class QtPrompter : public Prompter {
     void showHelp() override;
 
   private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };
 
