@@ -8,11 +8,6 @@ namespace vantrel {
 
 namespace {
 
-// Where `what` first occurs in `in`, ignoring letter case; an empty text is found at the start.
-std::size_t findIgnoringCase(std::string_view in, std::string_view what) {
-    return lowerAscii(in).find(lowerAscii(what));
-}
-
 void notFound(Editor& editor) {
     editor.prompter->message({stringNotFound, programTitle, Buttons::Ok, Answer::Ok, Icon::None});
 }
@@ -33,7 +28,7 @@ void HelpSearch::select(std::size_t start, std::size_t length) {
 
 void HelpSearch::Command2_Click(Editor& editor) {
     ssearchtext = searchtextbox;
-    const std::size_t found = findIgnoringCase(text, ssearchtext);
+    const std::size_t found = findIgnoreCase(text, ssearchtext);
     if (found != std::string::npos)
         select(found, ssearchtext.size());
     else
@@ -49,7 +44,7 @@ void HelpSearch::Command3_Click(Editor& editor) {
     // Blanks written by earlier clicks stay, so the search goes on after the furthest point passed.
     std::fill_n(sst.begin(), passed, passedFiller);
     for (;;) {
-        const std::size_t found = findIgnoringCase(sst, ssearchtext);
+        const std::size_t found = findIgnoreCase(sst, ssearchtext);
         if (found != std::string::npos) {
             select(found, ssearchtext.size());
             return;
@@ -67,7 +62,7 @@ void HelpSearch::Timer1_Timer(Editor& editor) {
         if (editor.*section.flag != 1)
             continue;
         searchtextbox = section.heading;
-        const std::size_t found = findIgnoringCase(text, section.heading);
+        const std::size_t found = findIgnoreCase(text, section.heading);
         if (found != std::string::npos)
             select(found, section.heading.size());
     }

@@ -2,7 +2,7 @@
 // names, fill circular-bind slots and read golden files.
 #pragma once
 
-#include "ScriptedPrompter.h"
+#include "EditorFixture.h"
 #include "TempDir.h"
 #include "app/Editor.h"
 #include "cfgwrite/ConfigWriter.h"
@@ -18,13 +18,8 @@ inline std::string golden(const std::string& name) {
     return readBytes(std::string(VANTREL_TEST_DATA_DIR) + "/writer/" + name);
 }
 
-class WriterTest : public ::testing::Test {
+class WriterTest : public EditorTest {
   protected:
-    ScriptedPrompter prompter;
-    Editor editor{prompter};
-
-    void SetUp() override { Form_Load(editor); }
-
     void bind(std::string_view game, std::string text) {
         const auto key = keyByGame(game, Case::Exact);
         ASSERT_TRUE(key.has_value()) << game;
