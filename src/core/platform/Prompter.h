@@ -28,7 +28,7 @@ inline constexpr const char* programTitle = "Vantrel";
 inline constexpr const char* configFileFilter = "Config Files (*.cfg)|*.cfg|All Files (*.*)|*.*";
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
 
     virtual Answer message(const Message& message) = 0;
