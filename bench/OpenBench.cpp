@@ -1,5 +1,7 @@
 // Time per File Open: a full saved file, and three files at Open's size limit made to be hard for
 // the reader; each beside a plain read of the same file split into lines, the least any reader does.
+#include "FullStore.h"
+#include "SilentPrompter.h"
 #include "app/Editor.h"
 #include "cfgread/OpenConfig.h"
 #include "cfgwrite/ConfigWriter.h"
@@ -16,43 +18,13 @@
 namespace vantrel {
 namespace {
 
-class QuietPrompter : public Prompter {
-  public:
-    Answer message(const Message&) override { return Answer::Ok; }
-    std::optional<std::string> openFileName(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> saveFileName(const std::string&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    void showHelp() override {}
-};
+using testing::SilentPrompter;
 
-constexpr int keptLineCount = 40;
-
-// Every key bound: ten two-way slots of seven binds on twenty keys, the others taking turns at a
-// hold alias pair and a plain bind; kept lines and both rcon lines.
+// The full store as the writer saves it.
 std::string fullSavedFile() {
-    QuietPrompter prompter;
+    SilentPrompter prompter;
     Editor editor{prompter};
-    Form_Load(editor);
-    editor.srconport = "rcon_port 27015";
-    editor.srconpass = "rcon_password benchmark";
-    editor.slot10 = "slot10s;slot10s;slot10s";
-    for (int i = 0; i < keptLineCount; ++i)
-        editor.ssettings.push_back("echo kept line " + std::to_string(i));
-    const auto& order = fileOrder();
-    size_t next = 0;
-    for (int n = 1; n <= kSlotCount; ++n) {
-        CircularSlot& slot = editor.form6.slot(n);
-        for (size_t b = 1; b <= kMaxCircularBinds; ++b)
-            slot.binds.push_back("slot" + std::to_string(b) + ";weapon_knife");
-        slot.k = std::string(keyTable[order[next]].id);
-        slot.r = std::string(keyTable[order[next + 1]].id);
-        slot.o = n % 2 ? "3" : "14";
-        editor.bind(order[next++]) = "aCB" + std::to_string(n);
-        editor.bind(order[next++]) = "aCB" + std::to_string(n) + "r";
-    }
-    for (size_t i = 0; next < order.size(); ++next, ++i)
-        editor.bind(order[next]) = i % 2 ? "buy;menuselect 4;menuselect 6;buyammo1;buyammo1;vesthelm;"
-                                         : "+attack;wait;-attack // burst";
+    fillFullStore(editor);
     return writeConfig(editor);
 }
 
@@ -113,7 +85,7 @@ std::string writeScratchFile(const std::string& name, const std::string& bytes) 
 void Open(benchmark::State& state, std::string (*make)(), const char* name) {
     const std::string bytes = make();
     const std::string path = writeScratchFile(name, bytes);
-    QuietPrompter prompter;
+    SilentPrompter prompter;
     Editor editor{prompter};
     Form_Load(editor);
     for (auto _ : state) {

@@ -1,5 +1,7 @@
 #include "RoundTrip.h"
 
+#include "SilentPrompter.h"
+
 #include "cfgread/OpenConfig.h"
 #include "cfgwrite/ConfigWriter.h"
 
@@ -8,16 +10,6 @@
 namespace vantrel::testing {
 
 namespace {
-
-// Opening bytes in memory asks nothing; any prompt gets the plainest answer.
-class SilentPrompter : public Prompter {
-  public:
-    Answer message(const Message&) override { return Answer::Ok; }
-    std::optional<std::string> openFileName(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> saveFileName(const std::string&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    void showHelp() override {}
-};
 
 constexpr size_t contextBytes = 60;
 
