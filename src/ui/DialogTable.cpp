@@ -89,6 +89,9 @@ void buildControls(QWidget* window, std::span<const ControlSpec> table) {
         QWidget* parent =
             spec.parent ? window->findChild<QWidget*>(QString::fromLatin1(spec.parent)) : window;
         QWidget* control = makeControl(spec, parent ? parent : window);
+        // A frame's style sheet stops the window's font reaching the controls made inside it.
+        if (parent)
+            control->setFont(parent->font());
         control->setObjectName(QString::fromLatin1(spec.name));
         control->setGeometry(toPixels(Twips{spec.left, spec.top, spec.width, spec.height}));
         if (takesFocus(spec.kind))

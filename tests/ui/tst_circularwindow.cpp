@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -164,6 +166,10 @@ TEST_F(CircularWindowTest, LaidOutInPixelsFromTwips) {
     EXPECT_EQ(get<QWidget>("Label9")->parentWidget()->objectName(), "Frame1");
     EXPECT_EQ(get<QComboBox>("Combo2")->count(), 99);
     EXPECT_EQ(get<QComboBox>("Combo3")->count(), 7);
+    // "Start at bind:" and "Reverse key:" only fit their places in the window's font.
+    for (const char* name : {"Label10", "Label9"})
+        EXPECT_EQ(QFontInfo(get<QLabel>(name)->font()).pixelSize(), QFontInfo(window->font()).pixelSize())
+            << name;
     for (QPushButton* b : window->findChildren<QPushButton*>())
         EXPECT_FALSE(b->autoDefault() || b->isDefault()) << b->objectName().toStdString();
     click(get<QPushButton>("Command1"));

@@ -6,6 +6,7 @@
 #include "DialogsFixture.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -170,9 +171,13 @@ TEST_F(SettingsWindows, LabelsShowTheirWholeText) {
     for (const char* item :
          {"menu_settings_slot10", "menu_settings_bindorder", "menu_settings_slot10_rcon", "menu_help_about"})
         whenModal(menu(item), [&](QWidget* w) {
-            for (QLabel* label : w->findChildren<QLabel*>())
+            for (QLabel* label : w->findChildren<QLabel*>()) {
                 EXPECT_LE(label->heightForWidth(label->width()), label->height())
                     << item << ' ' << label->objectName().toStdString();
+                // The sizes were measured in the window's font, inside a frame too.
+                EXPECT_EQ(QFontInfo(label->font()).pixelSize(), QFontInfo(w->font()).pixelSize())
+                    << item << ' ' << label->objectName().toStdString();
+            }
             w->close();
         });
 }
