@@ -32,6 +32,9 @@ void paintButton(QPushButton& button, Colour colour) {
     if (now.isValid() && now.toInt() == static_cast<int>(colour))
         return;
     button.setProperty(colourProperty, static_cast<int>(colour));
+    // A style sheet set again drops the font the button inherits; made its own, the font stays.
+    if (!now.isValid())
+        button.setFont(button.font());
     button.setStyleSheet(pictureButtonStyle(backgroundOf(colour, button)));
 }
 

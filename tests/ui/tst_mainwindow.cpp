@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -143,6 +144,15 @@ TEST_F(MainWindowTest, BoundKeysAreRedUntilSelectedAndShowTheirBind) {
     EXPECT_EQ(shownColour("keyW"), selection);
     EXPECT_EQ(child<QLineEdit>(window.get(), "cbind")->text(), "+forward");
     EXPECT_EQ(shownColour("keyA"), buttonFace("keyA"));
+}
+
+TEST_F(MainWindowTest, CaptionsKeepTheirFontHoweverOftenAKeyChangesColour) {
+    editor.bind(*keyById("keyH", Case::Exact)) = "jump";
+    const int size = QFontInfo(child<QPushButton>(window.get(), "keyA")->font()).pixelSize();
+    for (const char* name : {"keyH", "keyJ", "keyH", "keyJ"})
+        click(name);
+    for (const char* name : {"keyH", "keyJ", "keyA"})
+        EXPECT_EQ(QFontInfo(child<QPushButton>(window.get(), name)->font()).pixelSize(), size) << name;
 }
 
 TEST_F(MainWindowTest, CircularBindButtonLightsForABindMarker) {
