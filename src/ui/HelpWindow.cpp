@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBrowser>
 
@@ -92,8 +93,17 @@ void HelpWindow::refresh() {
     // The view's positions count the same characters as its plain text.
     QTextCursor cursor = rtb1_->textCursor();
     cursor.setPosition(static_cast<int>(model_.SelStart));
+    QTextCursor start = cursor;
     cursor.setPosition(static_cast<int>(model_.SelStart + model_.SelLength), QTextCursor::KeepAnchor);
+    // A find out of sight is brought to the top of the view, so that what follows it (a section
+    // under its heading) can be read; a find already in sight leaves the view where it is.
+    const QRect view = rtb1_->viewport()->rect();
+    const bool inSight = view.contains(rtb1_->cursorRect(start)) && view.contains(rtb1_->cursorRect(cursor));
     rtb1_->setTextCursor(cursor);
+    if (!inSight) {
+        QScrollBar* bar = rtb1_->verticalScrollBar();
+        bar->setValue(bar->value() + rtb1_->cursorRect(start).top());
+    }
     rtb1_->ensureCursorVisible();
 }
 

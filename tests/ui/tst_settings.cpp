@@ -82,6 +82,8 @@ TEST_F(SettingsWindows, Slot10HelpOpensTheSlot10SectionAndKeepsTheEdits) {
                       auto* view = child<QTextBrowser>(h, "rtb1");
                       EXPECT_TRUE(QTest::qWaitFor([&] { return view->textCursor().hasSelection(); }));
                       EXPECT_EQ(view->textCursor().selectedText(), "Slot10:");
+                      // The heading stands at the top of the view, with its section below it.
+                      EXPECT_LT(view->cursorRect().top(), view->viewport()->height() / 4);
                       EXPECT_TRUE(centredOnMain(h));
                       click(h, "Command1");
                   });
