@@ -23,9 +23,8 @@ constexpr ControlSpec controls[] = {
 } // namespace
 
 AboutWindow::AboutWindow(QWidget* parent) : FixedDialog(parent, "Form2", "About", formWidth, formHeight) {
-    buildControls(this, controls);
-    connect(findChild<QPushButton*>(QStringLiteral("closebutton")), &QPushButton::clicked, this,
-            &QDialog::accept);
+    const ControlMap byName = buildControls(this, controls);
+    connect(&byName.at<QPushButton>("closebutton"), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void showAboutWindow(QWidget* mainWindow) {

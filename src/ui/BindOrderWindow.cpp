@@ -1,11 +1,12 @@
 #include "ui/BindOrderWindow.h"
 
+#include "ui/ShowValue.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
+#include <string>
 
 namespace vantrel::ui {
 
@@ -51,25 +52,24 @@ constexpr ControlSpec controls[] = {
 
 BindOrderWindow::BindOrderWindow(Editor& editor, QWidget* parent)
     : FixedDialog(parent, "Form7", "Bind Order", formWidth, formHeight), model_(editor) {
-    buildControls(this, controls);
-    combo1_ = findChild<QComboBox*>(QStringLiteral("Combo1"));
+    const ControlMap byName = buildControls(this, controls);
+    combo1_ = &byName.at<QComboBox>("Combo1");
     for (const BindOrderPreset& preset : bindOrderPresets)
         combo1_->addItem(toQt(preset.name));
     combo1_->setCurrentIndex(-1);
     for (std::size_t n = 0; n < kBindPartCount; ++n)
-        labels_[n] = findChild<QLabel*>(QStringLiteral("o%1").arg(n + 1));
+        labels_[n] = &byName.at<QLabel>("o" + std::to_string(n + 1));
 
-    connect(combo1_, &QComboBox::currentTextChanged, this, [this](const QString& item) {
+    connect(combo1_, &QComboBox::textActivated, this, [this](const QString& item) {
         model_.Combo1_Click(fromQt(item));
         refresh();
     });
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, [this] {
+    connect(&byName.at<QPushButton>("Command1"), &QPushButton::clicked, this, [this] {
         model_.Command1_Click();
         accept();
     });
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            &QDialog::reject);
-    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this,
+    connect(&byName.at<QPushButton>("Command2"), &QPushButton::clicked, this, &QDialog::reject);
+    connect(&byName.at<QPushButton>("Command3"), &QPushButton::clicked, this,
             [this] { model_.Command3_Click(); });
 
     model_.Form_Load();
@@ -77,11 +77,7 @@ BindOrderWindow::BindOrderWindow(Editor& editor, QWidget* parent)
 }
 
 void BindOrderWindow::refresh() {
-    const QString selected = toQt(model_.Combo1);
-    if (combo1_->currentText() != selected) {
-        const QSignalBlocker block(combo1_);
-        combo1_->setCurrentIndex(combo1_->findText(selected));
-    }
+    showItem(*combo1_, model_.Combo1);
     for (std::size_t n = 0; n < kBindPartCount; ++n)
         labels_[n]->setText(toQt(model_.o[n]));
 }

@@ -4,6 +4,7 @@
 #include "circular/Templates.h"
 #include "ui/CircularWindowLayout.h"
 #include "ui/Look.h"
+#include "ui/ShowValue.h"
 #include "ui/Text.h"
 #include "ui/ValueCheckBox.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <map>
+#include <string>
 
 namespace vantrel::ui {
 
@@ -23,11 +25,6 @@ template <typename T> void setIfDifferent(T* widget, bool enabled, bool visible 
         widget->setEnabled(enabled);
     if (widget->isVisibleTo(widget->parentWidget()) != visible)
         widget->setVisible(visible);
-}
-
-void showText(QComboBox* combo, const std::string& text) {
-    if (fromQt(combo->currentText()) != text)
-        combo->setEditText(toQt(text));
 }
 
 } // namespace
@@ -49,11 +46,11 @@ CircularWindow::CircularWindow(Editor& editor, QWidget* parent)
 }
 
 void CircularWindow::buildControls() {
-    ui::buildControls(this, circularWindowControls);
+    const ControlMap byName = ui::buildControls(this, circularWindowControls);
     std::map<int, QWidget*> byTab;
     for (const ControlSpec& spec : circularWindowControls)
         if (takesFocus(spec.kind))
-            byTab[spec.tab] = findChild<QWidget*>(QString::fromLatin1(spec.name));
+            byTab[spec.tab] = &byName.at<QWidget>(spec.name);
     for (const auto& [tab, control] : byTab) {
         // Focus moves only where the input checks have been asked first (see eventFilter).
         control->setFocusPolicy(Qt::TabFocus);
@@ -67,17 +64,17 @@ void CircularWindow::buildControls() {
     }
 
     for (size_t k = 0; k < text_.size(); ++k)
-        text_[k] = findChild<QLineEdit*>(QStringLiteral("Text%1").arg(k + 1));
-    check1_ = findChild<ValueCheckBox*>(QStringLiteral("Check1"));
-    check2_ = findChild<ValueCheckBox*>(QStringLiteral("Check2"));
-    combo1_ = findChild<QComboBox*>(QStringLiteral("Combo1"));
-    combo2_ = findChild<QComboBox*>(QStringLiteral("Combo2"));
-    combo3_ = findChild<QComboBox*>(QStringLiteral("Combo3"));
-    help_ = findChild<QPushButton*>(QStringLiteral("Command4"));
-    clearAll_ = findChild<QPushButton*>(QStringLiteral("Command2"));
-    close_ = findChild<QPushButton*>(QStringLiteral("Command1"));
-    save_ = findChild<QPushButton*>(QStringLiteral("Command3"));
-    reverselabel_ = findChild<QLabel*>(QStringLiteral("reverselabel"));
+        text_[k] = &byName.at<QLineEdit>("Text" + std::to_string(k + 1));
+    check1_ = &byName.at<ValueCheckBox>("Check1");
+    check2_ = &byName.at<ValueCheckBox>("Check2");
+    combo1_ = &byName.at<QComboBox>("Combo1");
+    combo2_ = &byName.at<QComboBox>("Combo2");
+    combo3_ = &byName.at<QComboBox>("Combo3");
+    help_ = &byName.at<QPushButton>("Command4");
+    clearAll_ = &byName.at<QPushButton>("Command2");
+    close_ = &byName.at<QPushButton>("Command1");
+    save_ = &byName.at<QPushButton>("Command3");
+    reverselabel_ = &byName.at<QLabel>("reverselabel");
     QFont bold = reverselabel_->font();
     bold.setBold(true);
     reverselabel_->setFont(bold);
@@ -98,10 +95,8 @@ void CircularWindow::connectControls() {
     for (size_t k = 0; k < text_.size(); ++k)
         connect(text_[k], &QLineEdit::textEdited, this,
                 [this, k](const QString& text) { model_.setText(static_cast<int>(k + 1), fromQt(text)); });
-    connect(combo2_, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { model_.setCombo2(fromQt(text)); });
-    connect(combo3_, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { model_.setCombo3(fromQt(text)); });
+    onUserText(*combo2_, *this, [this](const QString& text) { model_.setCombo2(fromQt(text)); });
+    onUserText(*combo3_, *this, [this](const QString& text) { model_.setCombo3(fromQt(text)); });
     connect(check1_, &QCheckBox::clicked, this, [this] {
         model_.setCheck1(check1_->value());
         refresh();
@@ -134,24 +129,15 @@ void CircularWindow::connectControls() {
 
 void CircularWindow::refresh() {
     const Form6Controls& c = model_.controls();
-    const QSignalBlocker blockers[] = {QSignalBlocker(check1_), QSignalBlocker(check2_),
-                                       QSignalBlocker(combo1_), QSignalBlocker(combo2_),
-                                       QSignalBlocker(combo3_)};
     for (size_t k = 0; k < text_.size(); ++k) {
-        const QSignalBlocker blocker(text_[k]);
-        if (fromQt(text_[k]->text()) != c.Text[k]) {
-            text_[k]->setText(toQt(c.Text[k]));
-            text_[k]->setCursorPosition(0); // a text given by the program is shown from its start
-        }
+        showText(*text_[k], c.Text[k]);
         setIfDifferent(text_[k], c.textEnabled);
     }
-    check1_->setValue(c.Check1);
-    check2_->setValue(c.Check2);
-    const int chosen = combo1_->findText(toQt(c.Combo1));
-    if (combo1_->currentIndex() != chosen)
-        combo1_->setCurrentIndex(chosen);
-    showText(combo2_, c.Combo2);
-    showText(combo3_, c.Combo3);
+    showValue(*check1_, c.Check1);
+    showValue(*check2_, c.Check2);
+    showItem(*combo1_, c.Combo1);
+    showEditText(*combo2_, c.Combo2);
+    showEditText(*combo3_, c.Combo3);
     setIfDifferent(combo1_, c.combo1Enabled);
     setIfDifferent(combo2_, c.combo2Enabled);
     setIfDifferent(combo3_, c.combo3Enabled);

@@ -2,6 +2,7 @@
 
 #include "compose/RadioCommands.h"
 #include "ui/Look.h"
+#include "ui/ShowValue.h"
 #include "ui/Text.h"
 
 #include <QButtonGroup>
@@ -12,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <limits>
 
@@ -60,15 +60,6 @@ QLineEdit* textBox(QWidget& surface) {
     return box;
 }
 
-void showText(QLineEdit& box, const std::string& value) {
-    const QString text = toQt(value);
-    if (box.text() == text)
-        return;
-    const QSignalBlocker blocker(box);
-    box.setText(text);
-    box.setCursorPosition(0); // a text given by the program is shown from its start
-}
-
 } // namespace
 
 ComposerPanel::ComposerPanel(Editor& editor, QWidget& surface) : QObject(&surface), editor_(editor) {
@@ -79,7 +70,7 @@ ComposerPanel::ComposerPanel(Editor& editor, QWidget& surface) : QObject(&surfac
         box->setAttribute(Qt::WA_StyledBackground);
         box->setStyleSheet(greyControlStyle());
         box->setGeometry(toPixels(spec.rect));
-        containers_.emplace(spec.name, box);
+        containers_.add(spec.name, *box);
     }
     for (const Filler& spec : composerFillers) {
         auto* filler = new QLabel(&container(spec.container));
@@ -97,7 +88,7 @@ ComposerPanel::ComposerPanel(Editor& editor, QWidget& surface) : QObject(&surfac
 }
 
 QWidget& ComposerPanel::container(std::string_view name) {
-    return *containers_.at(name);
+    return containers_.at<QWidget>(name);
 }
 
 void ComposerPanel::change(const std::function<void(Editor&)>& handler) {
@@ -131,22 +122,16 @@ template <typename E> void ComposerPanel::buildOptionGroup(const OptionGroup<E>&
         }
         buttons->addButton(option);
         const E value = spec.value;
-        connect(option, &QRadioButton::toggled, this, [this, value, select = group.select](bool checked) {
-            if (checked)
-                change([&](Editor& editor) { select(editor, value); });
+        // Clicking the option already chosen changes nothing, so it runs no handler.
+        connect(option, &QRadioButton::clicked, this, [this, value, group] {
+            if (editor_.controls.*group.value != value)
+                change([&](Editor& editor) { group.select(editor, value); });
         });
         options.emplace_back(option, value);
     }
     refreshers_.push_back([this, options, field = group.value] {
-        const E current = editor_.controls.*field;
-        for (const auto& [option, value] : options) {
-            if (value != current || option->isChecked())
-                continue;
-            std::vector<std::unique_ptr<QSignalBlocker>> blockers;
-            for (const auto& other : options)
-                blockers.push_back(std::make_unique<QSignalBlocker>(other.first));
-            option->setChecked(true);
-        }
+        for (const auto& [option, value] : options)
+            showChecked(*option, value == editor_.controls.*field);
     });
 }
 
@@ -155,16 +140,11 @@ void ComposerPanel::buildCheckBoxes() {
         auto* box = new QCheckBox(toQt(spec.caption), &container(spec.container));
         box->setObjectName(toQt(spec.name));
         box->setGeometry(toPixels(spec.rect));
-        connect(box, &QCheckBox::toggled, this, [this, set = spec.set](bool ticked) {
+        connect(box, &QCheckBox::clicked, this, [this, set = spec.set](bool ticked) {
             change([&](Editor& editor) { set(editor, ticked); });
         });
-        refreshers_.push_back([this, box, field = spec.value] {
-            const bool ticked = editor_.controls.*field;
-            if (box->isChecked() == ticked)
-                return;
-            const QSignalBlocker blocker(box);
-            box->setChecked(ticked);
-        });
+        refreshers_.push_back(
+            [this, box, field = spec.value] { showChecked(*box, editor_.controls.*field); });
     }
 }
 
@@ -174,18 +154,14 @@ void ComposerPanel::buildLists(QWidget& surface) {
         list->setObjectName(toQt(spec.name));
         list->addItems(itemsOf(spec.items));
         list->setGeometry(toPixels(spec.rect));
-        connect(list, &QComboBox::currentIndexChanged, this, [this, list, choose = spec.choose] {
-            const std::string item = fromQt(list->currentText());
-            change([&](Editor& editor) { choose(editor, item); });
-        });
-        refreshers_.push_back([this, list, field = spec.value] {
-            const int index =
-                list->findText(toQt(editor_.controls.*field), Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (list->currentIndex() == index)
-                return;
-            const QSignalBlocker blocker(list);
-            list->setCurrentIndex(index);
-        });
+        // Picking the item already shown changes nothing, so it runs no handler.
+        connect(list, &QComboBox::textActivated, this,
+                [this, field = spec.value, choose = spec.choose](const QString& picked) {
+                    const std::string item = fromQt(picked);
+                    if (item != editor_.controls.*field)
+                        change([&](Editor& editor) { choose(editor, item); });
+                });
+        refreshers_.push_back([this, list, field = spec.value] { showItem(*list, editor_.controls.*field); });
     }
 }
 
@@ -194,7 +170,7 @@ void ComposerPanel::buildTextBoxes(QWidget& surface) {
         auto* box = textBox(surface);
         box->setObjectName(toQt(spec.name));
         box->setGeometry(toPixels(spec.rect));
-        connect(box, &QLineEdit::textChanged, this, [this, handler = spec.change](const QString& text) {
+        connect(box, &QLineEdit::textEdited, this, [this, handler = spec.change](const QString& text) {
             const std::string typed = fromQt(text);
             change([&](Editor& editor) { handler(editor, typed); });
         });
@@ -217,7 +193,7 @@ void ComposerPanel::buildCurrentBind(QWidget& surface) {
     cbind->setObjectName(QStringLiteral("cbind"));
     cbind->setGeometry(toPixels(cbindRect));
     // Typing here changes only the text: no handler runs.
-    connect(cbind, &QLineEdit::textChanged, this,
+    connect(cbind, &QLineEdit::textEdited, this,
             [this](const QString& text) { editor_.cbind = fromQt(text); });
     refreshers_.push_back([this, cbind] { showText(*cbind, editor_.cbind); });
 }

@@ -4,10 +4,10 @@
 
 #include "app/Editor.h"
 #include "ui/ComposerLayout.h"
+#include "ui/ControlMap.h"
 
 #include <QObject>
 #include <functional>
-#include <map>
 #include <vector>
 
 class QWidget;
@@ -20,8 +20,8 @@ class ComposerPanel : public QObject {
     // Builds the widgets on `surface`, the main window's client area.
     ComposerPanel(Editor& editor, QWidget& surface);
 
-    // Shows the core's composer values and cbind, with signals blocked; a widget that already
-    // shows its value is left alone.
+    // Shows the core's composer values and cbind; a widget that already shows its value is left
+    // alone, and no handler runs.
     void refresh();
 
   private:
@@ -36,7 +36,7 @@ class ComposerPanel : public QObject {
     void change(const std::function<void(Editor&)>& handler);
 
     Editor& editor_;
-    std::map<std::string_view, QWidget*> containers_;
+    ControlMap containers_;
     std::vector<std::function<void()>> refreshers_;
 };
 

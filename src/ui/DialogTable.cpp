@@ -83,15 +83,15 @@ bool takesFocus(ControlKind kind) {
     return kind != ControlKind::Label && kind != ControlKind::CentredLabel && kind != ControlKind::Frame;
 }
 
-void buildControls(QWidget* window, std::span<const ControlSpec> table) {
+ControlMap buildControls(QWidget* window, std::span<const ControlSpec> table) {
+    ControlMap controls;
     std::vector<std::pair<int, QWidget*>> focusOrder;
     for (const ControlSpec& spec : table) {
-        QWidget* parent =
-            spec.parent ? window->findChild<QWidget*>(QString::fromLatin1(spec.parent)) : window;
-        QWidget* control = makeControl(spec, parent ? parent : window);
+        QWidget& parent = spec.parent ? controls.at<QWidget>(spec.parent) : *window;
+        QWidget* control = makeControl(spec, &parent);
+        controls.add(spec.name, *control);
         // A frame's style sheet stops the window's font reaching the controls made inside it.
-        if (parent)
-            control->setFont(parent->font());
+        control->setFont(parent.font());
         control->setObjectName(QString::fromLatin1(spec.name));
         control->setGeometry(toPixels(Twips{spec.left, spec.top, spec.width, spec.height}));
         if (takesFocus(spec.kind))
@@ -103,6 +103,7 @@ void buildControls(QWidget* window, std::span<const ControlSpec> table) {
         QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
     if (!focusOrder.empty())
         focusOrder.front().second->setFocus();
+    return controls;
 }
 
 FixedDialog::FixedDialog(QWidget* parent, const char* name, const char* caption, int widthTwips,

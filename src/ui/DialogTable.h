@@ -2,6 +2,8 @@
 // rectangles in twips and tab places, and a fixed-size dialog that Esc does not close.
 #pragma once
 
+#include "ui/ControlMap.h"
+
 #include <QDialog>
 #include <span>
 
@@ -33,8 +35,9 @@ struct ControlSpec {
 bool takesFocus(ControlKind kind);
 
 // Builds the table's controls on `window`: objectName set, no push button a default button, tab
-// order as given, the focus on the first control in it.
-void buildControls(QWidget* window, std::span<const ControlSpec> table);
+// order as given, the focus on the first control in it. Returns them by name; a row whose
+// `parent` names no earlier row throws std::logic_error.
+[[nodiscard]] ControlMap buildControls(QWidget* window, std::span<const ControlSpec> table);
 
 // A modal window of fixed size (given in twips) with a close box and no minimise or maximise
 // button. It has no default or cancel button: Enter presses only a focused button, Esc nothing.

@@ -1,6 +1,7 @@
 #include "ui/HelpWindow.h"
 
 #include "ui/QtPrompter.h"
+#include "ui/ShowValue.h"
 #include "ui/Text.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTextBrowser>
 
 // The resource lives in a static library, so it is registered by hand before its first use.
@@ -46,23 +46,22 @@ QString helpDocument() {
 
 HelpWindow::HelpWindow(Editor& editor, HelpSearch& model, QWidget* parent)
     : FixedDialog(parent, "Form3", "Help", formWidth, formHeight), editor_(editor), model_(model) {
-    buildControls(this, controls);
-    rtb1_ = findChild<QTextBrowser*>(QStringLiteral("rtb1"));
-    searchtextbox_ = findChild<QLineEdit*>(QStringLiteral("searchtextbox"));
+    const ControlMap byName = buildControls(this, controls);
+    rtb1_ = &byName.at<QTextBrowser>("rtb1");
+    searchtextbox_ = &byName.at<QLineEdit>("searchtextbox");
     rtb1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     rtb1_->setHtml(helpDocument());
     model_.Form_Load(fromQt(rtb1_->toPlainText()));
 
     connect(searchtextbox_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_.searchtextbox = fromQt(text); });
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &QDialog::accept);
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this, [this] {
+    connect(&byName.at<QPushButton>("Command1"), &QPushButton::clicked, this, &QDialog::accept);
+    connect(&byName.at<QPushButton>("Command2"), &QPushButton::clicked, this, [this] {
         readView();
         model_.Command2_Click(editor_);
         refresh();
     });
-    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this, [this] {
+    connect(&byName.at<QPushButton>("Command3"), &QPushButton::clicked, this, [this] {
         readView();
         model_.Command3_Click(editor_);
         refresh();
@@ -86,10 +85,7 @@ void HelpWindow::readView() {
 }
 
 void HelpWindow::refresh() {
-    if (fromQt(searchtextbox_->text()) != model_.searchtextbox) {
-        const QSignalBlocker block(searchtextbox_);
-        searchtextbox_->setText(toQt(model_.searchtextbox));
-    }
+    showText(*searchtextbox_, model_.searchtextbox);
     // The view's positions count the same characters as its plain text.
     QTextCursor cursor = rtb1_->textCursor();
     cursor.setPosition(static_cast<int>(model_.SelStart));

@@ -13,6 +13,7 @@
 #include "ui/CaptionButton.h"
 #include "ui/CircularWindow.h"
 #include "ui/ComposerPanel.h"
+#include "ui/ControlMap.h"
 #include "ui/HelpWindow.h"
 #include "ui/KeyboardPicture.h"
 #include "ui/Look.h"
@@ -67,8 +68,11 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent) : QMainWindow(parent), e
     keyboard_ = new KeyboardPicture(*surface);
     connect(keyboard_, &KeyboardPicture::buttonClicked, this, &MainWindow::pictureButton_Click);
     composer_ = new ComposerPanel(editor_, *surface);
-    buildLabels(*surface);
-    buildButtons(*surface);
+    ControlMap byName;
+    buildLabels(*surface, byName);
+    buildButtons(*surface, byName);
+    ckeybox_ = &byName.at<QLabel>("ckeybox");
+    circularbind_ = &byName.at<QPushButton>(circularBindButton);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Help buttons and questions of other windows reach the help window through the prompter.
@@ -77,7 +81,7 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent) : QMainWindow(parent), e
     refresh();
 }
 
-void MainWindow::buildLabels(QWidget& surface) {
+void MainWindow::buildLabels(QWidget& surface, ControlMap& byName) {
     for (const TextLabel& spec : windowLabels) {
         auto* label = new QLabel(toQt(spec.caption), &surface);
         label->setObjectName(toQt(spec.name));
@@ -86,11 +90,12 @@ void MainWindow::buildLabels(QWidget& surface) {
         label->setAlignment(alignmentOf(spec.align));
         if (spec.bold)
             label->setFont(boldFont());
+        if (!spec.name.empty())
+            byName.add(spec.name, *label);
     }
-    ckeybox_ = surface.findChild<QLabel*>(QStringLiteral("ckeybox"));
 }
 
-void MainWindow::buildButtons(QWidget& surface) {
+void MainWindow::buildButtons(QWidget& surface, ControlMap& byName) {
     using Handler = void (MainWindow::*)();
     static constexpr std::array<Handler, buyButtons.size()> handlers = {
         &MainWindow::savetokey_Click, &MainWindow::clearkey_Click, &MainWindow::circularbind_Click};
@@ -100,8 +105,8 @@ void MainWindow::buildButtons(QWidget& surface) {
         button->setFont(boldFont());
         button->setGeometry(toPixels(buyButtons[i].rect));
         connect(button, &QPushButton::clicked, this, handlers[i]);
+        byName.add(buyButtons[i].name, *button);
     }
-    circularbind_ = surface.findChild<QPushButton*>(toQt(circularBindButton));
 }
 
 void MainWindow::refresh() {

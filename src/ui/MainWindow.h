@@ -13,6 +13,7 @@ class QPushButton;
 namespace vantrel::ui {
 
 class ComposerPanel;
+class ControlMap;
 class KeyboardPicture;
 
 class MainWindow : public QMainWindow {
@@ -46,8 +47,8 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildMenus();
-    void buildLabels(QWidget& surface);
-    void buildButtons(QWidget& surface);
+    void buildLabels(QWidget& surface, ControlMap& byName);
+    void buildButtons(QWidget& surface, ControlMap& byName);
 
     Editor& editor_;
     KeyboardPicture* keyboard_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/RconWindow.h"
 
+#include "ui/ShowValue.h"
 #include "ui/Text.h"
 
 #include <QLineEdit>
@@ -25,17 +26,16 @@ constexpr ControlSpec controls[] = {
 
 RconWindow::RconWindow(Editor& editor, QWidget* parent)
     : FixedDialog(parent, "Form5", "Rcon Settings", formWidth, formHeight), model_(editor) {
-    buildControls(this, controls);
-    auto* port = findChild<QLineEdit*>(QStringLiteral("port"));
-    auto* pass = findChild<QLineEdit*>(QStringLiteral("pass"));
+    const ControlMap byName = buildControls(this, controls);
+    auto& port = byName.at<QLineEdit>("port");
+    auto& pass = byName.at<QLineEdit>("pass");
     model_.Form_Load();
-    port->setText(toQt(model_.port));
-    pass->setText(toQt(model_.pass));
-    connect(port, &QLineEdit::textEdited, this, [this](const QString& text) { model_.port = fromQt(text); });
-    connect(pass, &QLineEdit::textEdited, this, [this](const QString& text) { model_.pass = fromQt(text); });
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &QDialog::reject);
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this, [this] {
+    showText(port, model_.port);
+    showText(pass, model_.pass);
+    connect(&port, &QLineEdit::textEdited, this, [this](const QString& text) { model_.port = fromQt(text); });
+    connect(&pass, &QLineEdit::textEdited, this, [this](const QString& text) { model_.pass = fromQt(text); });
+    connect(&byName.at<QPushButton>("Command1"), &QPushButton::clicked, this, &QDialog::reject);
+    connect(&byName.at<QPushButton>("Command2"), &QPushButton::clicked, this, [this] {
         model_.Command2_Click();
         accept();
     });

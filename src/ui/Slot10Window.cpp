@@ -1,11 +1,11 @@
 #include "ui/Slot10Window.h"
 
+#include "ui/ShowValue.h"
 #include "ui/Text.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 namespace vantrel::ui {
 
@@ -30,28 +30,26 @@ constexpr ControlSpec controls[] = {
 
 Slot10Window::Slot10Window(Editor& editor, QWidget* parent)
     : FixedDialog(parent, "form4", "Slot10 Settings", formWidth, formHeight), model_(editor) {
-    buildControls(this, controls);
-    slot10box_ = findChild<QLineEdit*>(QStringLiteral("slot10box"));
-    waitno_ = findChild<QComboBox*>(QStringLiteral("waitno"));
+    const ControlMap byName = buildControls(this, controls);
+    slot10box_ = &byName.at<QLineEdit>("slot10box");
+    waitno_ = &byName.at<QComboBox>("waitno");
     for (std::string_view item : waitnoItems)
         waitno_->addItem(toQt(item));
     waitno_->setEditText(toQt(waitnoInitial));
 
     connect(slot10box_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_.slot10box = fromQt(text); });
-    connect(waitno_, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { model_.waitno = fromQt(text); });
-    connect(findChild<QPushButton*>(QStringLiteral("defaultbutton")), &QPushButton::clicked, this, [this] {
+    onUserText(*waitno_, *this, [this](const QString& text) { model_.waitno = fromQt(text); });
+    connect(&byName.at<QPushButton>("defaultbutton"), &QPushButton::clicked, this, [this] {
         model_.defaultbutton_Click();
         refresh();
     });
-    connect(findChild<QPushButton*>(QStringLiteral("savebutton")), &QPushButton::clicked, this, [this] {
+    connect(&byName.at<QPushButton>("savebutton"), &QPushButton::clicked, this, [this] {
         model_.savebutton_Click();
         accept();
     });
-    connect(findChild<QPushButton*>(QStringLiteral("closebutton")), &QPushButton::clicked, this,
-            &QDialog::reject);
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+    connect(&byName.at<QPushButton>("closebutton"), &QPushButton::clicked, this, &QDialog::reject);
+    connect(&byName.at<QPushButton>("Command1"), &QPushButton::clicked, this,
             [this] { model_.Command1_Click(); });
 
     model_.Form_Load();
@@ -59,14 +57,8 @@ Slot10Window::Slot10Window(Editor& editor, QWidget* parent)
 }
 
 void Slot10Window::refresh() {
-    if (fromQt(slot10box_->text()) != model_.slot10box) {
-        const QSignalBlocker block(slot10box_);
-        slot10box_->setText(toQt(model_.slot10box));
-    }
-    if (fromQt(waitno_->currentText()) != model_.waitno) {
-        const QSignalBlocker block(waitno_);
-        waitno_->setEditText(toQt(model_.waitno));
-    }
+    showText(*slot10box_, model_.slot10box);
+    showEditText(*waitno_, model_.waitno);
 }
 
 void showSlot10Window(Editor& editor, QWidget* mainWindow) {

@@ -159,7 +159,8 @@ TEST_F(ComposerPanelTest, SaveToKeyStoresTheBindAfterTheLengthWarning) {
     click("keyRCONTROL");
     auto* cbind = child<QLineEdit>(window.get(), "cbind");
     const QString longBind(int(kLongBindLength), QLatin1Char('x'));
-    cbind->setText(longBind);
+    cbind->setFocus();
+    QTest::keyClicks(cbind, longBind);
     prompter.answerMessage(Answer::Yes);
     click("savetokey");
     ASSERT_EQ(prompter.messages().size(), 1u);
@@ -171,7 +172,8 @@ TEST_F(ComposerPanelTest, SaveToKeyStoresTheBindAfterTheLengthWarning) {
 
     // Saving an empty bind clears the key and resets the composer.
     tick(child<QRadioButton>(window.get(), "deagle"));
-    cbind->clear();
+    cbind->selectAll();
+    QTest::keyClick(cbind, Qt::Key_Delete);
     click("savetokey");
     EXPECT_EQ(editor.bind(*keyById("keyLCONTROL", Case::Exact)), "");
     EXPECT_TRUE(child<QRadioButton>(window.get(), "nopistol")->isChecked());

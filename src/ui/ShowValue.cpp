@@ -1,0 +1,48 @@
+#include "ui/ShowValue.h"
+
+#include "ui/Text.h"
+#include "ui/ValueCheckBox.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace vantrel::ui {
+
+// Texts are compared as shown: bytes that are not valid UTF-8 show the same each time, so their
+// box is not reset on every refresh.
+void showText(QLineEdit& box, std::string_view text) {
+    const QString shown = toQt(text);
+    if (box.text() == shown)
+        return;
+    box.setText(shown);
+    box.setCursorPosition(0);
+}
+
+void showChecked(QAbstractButton& button, bool checked) {
+    if (button.isChecked() != checked)
+        button.setChecked(checked);
+}
+
+void showValue(ValueCheckBox& box, int value) {
+    box.setValue(value);
+}
+
+void showItem(QComboBox& list, std::string_view item) {
+    const int index = list.findText(toQt(item), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (list.currentIndex() != index)
+        list.setCurrentIndex(index);
+}
+
+void showEditText(QComboBox& combo, std::string_view text) {
+    const QString shown = toQt(text);
+    if (combo.currentText() != shown)
+        combo.setEditText(shown);
+}
+
+void onUserText(QComboBox& combo, QObject& context, const std::function<void(const QString&)>& heard) {
+    QObject::connect(combo.lineEdit(), &QLineEdit::textEdited, &context, heard);
+    QObject::connect(&combo, &QComboBox::textActivated, &context, heard);
+}
+
+} // namespace vantrel::ui
