@@ -5,6 +5,7 @@
 #include "compose/RadioCommands.h"
 #include "compose/SaveToKey.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -95,6 +96,13 @@ TEST_F(ComposerPanelTest, TypingIntoTheCurrentBindRunsNoHandler) {
     EXPECT_EQ(editor.cbind, "echo typed");
     EXPECT_EQ(editor.parts, parts);
     EXPECT_TRUE(child<QRadioButton>(window.get(), "glock")->isChecked());
+
+    // Clicking the chosen option or picking the shown item again changes nothing: no handler runs.
+    tick(child<QRadioButton>(window.get(), "glock"));
+    auto* radio = child<QComboBox>(window.get(), "radio");
+    radio->showPopup();
+    QTest::keyClick(radio->view(), Qt::Key_Return);
+    EXPECT_EQ(editor.cbind, "echo typed");
 
     // The next composer change replaces the typed text by the composed bind.
     tick(child<QRadioButton>(window.get(), "awm"));
