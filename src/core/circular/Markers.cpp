@@ -30,10 +30,10 @@ std::optional<int> forwardMarkerSlot(std::string_view bind, Case how) {
     return std::nullopt;
 }
 
-std::optional<int> firstFreeSlot(const CircularTable& table) {
-    for (int n = 1; n <= kSlotCount; ++n)
-        if (!table.slot(n).inUse())
-            return n;
+std::optional<MarkerRef> markerInUse(const CircularTable& table, std::string_view bind) {
+    const std::optional<MarkerRef> marker = findMarker(bind, Case::Ignore);
+    if (marker && table.slot(marker->slot).inUse())
+        return marker;
     return std::nullopt;
 }
 

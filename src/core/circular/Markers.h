@@ -1,4 +1,4 @@
-// Bind markers that tie keys to circular-bind slots, and the free-slot search.
+// Bind markers that tie keys to circular-bind slots.
 #pragma once
 
 #include "circular/CircularTable.h"
@@ -26,7 +26,8 @@ std::optional<MarkerRef> findMarker(std::string_view bind, Case how);
 // Only the forward markers "aCB1" to "aCB10".
 std::optional<int> forwardMarkerSlot(std::string_view bind, Case how);
 
-// The lowest-numbered free slot; none when all ten are in use.
-std::optional<int> firstFreeSlot(const CircularTable& table);
+// The marker a bind is, letter case ignored, when it names a slot in use; a marker of a free slot
+// is plain text.
+std::optional<MarkerRef> markerInUse(const CircularTable& table, std::string_view bind);
 
 } // namespace vantrel
