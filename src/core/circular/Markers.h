@@ -21,7 +21,7 @@ struct MarkerRef {
     bool operator==(const MarkerRef&) const = default;
 };
 
-// The slot a whole bind names: the ten forward markers are tested first, then the ten reverse ones.
+// The slot and direction a whole bind names: "aCB1" to "aCB10", "aCB1r" to "aCB10r".
 std::optional<MarkerRef> findMarker(std::string_view bind, Case how);
 // Only the forward markers "aCB1" to "aCB10".
 std::optional<int> forwardMarkerSlot(std::string_view bind, Case how);
