@@ -1,5 +1,4 @@
 #include "CircularFixture.h"
-#include "app/ClearKey.h"
 #include "circular/CircularWindowModel.h"
 
 namespace vantrel {
@@ -135,16 +134,6 @@ TEST_F(SaveAndClose, SameReverseKeyKeepsItsMarker) {
     EXPECT_EQ(slot(2), (CircularSlot{{"b"}, "keyF", "keyQ", "3"}));
 }
 
-TEST_F(SaveAndClose, NewSlotDetachesAReverseKeyFromItsOtherSlot) {
-    makeSlot(1, {"a"}, "keyG", "keyW", "3");
-    open("keyF", {"b"});
-    twoWay("W", "1");
-    save();
-    EXPECT_EQ(slot(1), (CircularSlot{{"a"}, "keyG", "", "23"}));
-    EXPECT_EQ(slot(2).r, "keyW");
-    EXPECT_EQ(bindOf("keyW"), "aCB2r");
-}
-
 TEST_F(SaveAndClose, OneWaySlotMadeTwoWayDeletesTheSlotItsNewReverseKeyStarted) {
     makeSlot(1, {"a"}, "keyF", "", "21");
     makeSlot(3, {"b"}, "keyW", "keyV", "3");
@@ -156,32 +145,6 @@ TEST_F(SaveAndClose, OneWaySlotMadeTwoWayDeletesTheSlotItsNewReverseKeyStarted) 
     EXPECT_EQ(bindOf("keyW"), "aCB1r");
     EXPECT_EQ(bindOf("keyF"), "aCB1");
     EXPECT_TRUE(slot(1).inUse());
-}
-
-TEST_F(SaveAndClose, ForwardKeyThatWasAnotherSlotsReverseKeyLeavesThatSlot) {
-    makeSlot(5, {"b"}, "keyW", "keyH", "3");
-    select("keyH");
-    editor.cbind = "buy ak47;"; // composed since H was selected: the blank editor opens
-    window.Form_Load();
-    window.setText(1, "a");
-    save();
-    EXPECT_EQ(bindOf("keyH"), "aCB1");
-    EXPECT_EQ(slot(5), (CircularSlot{{"b"}, "keyW", "", "23"}));
-    // Clearing the old slot's forward key no longer reaches the new circular bind's key.
-    select("keyW");
-    clearkey_Click(editor);
-    EXPECT_EQ(bindOf("keyH"), "aCB1");
-
-    // Its reverse marker replaced by Save to key; taking the old slot's forward key as the reverse
-    // key then deletes that slot, not this key's new marker.
-    makeSlot(5, {"b"}, "keyW", "keyJ", "3");
-    bindOf("keyJ") = "jump";
-    open("keyJ", {"c"});
-    twoWay("W", "1");
-    save();
-    EXPECT_FALSE(slot(5).inUse());
-    EXPECT_EQ(bindOf("keyJ"), "aCB2");
-    EXPECT_EQ(bindOf("keyW"), "aCB2r");
 }
 
 TEST_F(SaveAndClose, CopyOfTheSlotsOwnMarkerOnTheNewReverseKeyDoesNotDeleteIt) {

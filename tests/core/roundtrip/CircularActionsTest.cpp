@@ -126,6 +126,7 @@ class CircularActions {
             if (!everyKeyActedOn_)
                 checkChangedKeys();
             checkTable();
+            checkColours();
         }
         if (failure_.empty())
             return {};
@@ -312,6 +313,17 @@ class CircularActions {
                                   windowSlot_ == marker->slot);
             if (!allowed)
                 fail(std::string(keyTable[key].id) + " changed from [" + was + "] to [" + now + "] unasked");
+        }
+    }
+
+    // No key shows bound while unbound or the other way round, the selected one aside.
+    void checkColours() {
+        for (KeyIndex key : fileOrder()) {
+            if (editor_.selectkey && equalsIgnoreCase(*editor_.selectkey, keyTable[key].id))
+                continue;
+            const Colour want = editor_.bind(key).empty() ? Colour::Unbound : Colour::Bound;
+            if (editor_.colours.of(keyTable[key].button) != want)
+                fail(std::string(keyTable[key].id) + " is painted wrongly for [" + editor_.bind(key) + "]");
         }
     }
 
