@@ -1,7 +1,7 @@
 #include "app/ClearKey.h"
 
 #include "app/Selection.h"
-#include "circular/Markers.h"
+#include "circular/CircularRules.h"
 #include "compose/Composer.h"
 
 namespace vantrel {
@@ -21,23 +21,9 @@ void clearkeybind(Editor& editor) {
         editor.colours.paintKey(*key, Colour::Selection);
 }
 
-void clearReverseKeyBind(Editor& editor, const CircularSlot& slot) {
-    const auto remembered = editor.selectkey;
-    editor.selectkey = slot.r;
-    clearkeybind(editor);
-    editor.selectkey = remembered;
-}
-
 void clearkey_Click(Editor& editor) {
-    if (const auto marker = findMarker(editor.cbind, Case::Exact)) {
-        CircularSlot& slot = editor.form6.slot(marker->slot);
-        if (!marker->reverse) {
-            slot.binds.clear();
-            clearReverseKeyBind(editor, slot);
-        }
-        slot.r.clear();
-    }
     clearkeybind(editor);
+    keepCircularRules(editor, {editor.selectedKey(Case::Ignore)});
     colourkeys(editor);
     composerReset(editor);
 }

@@ -1,4 +1,4 @@
-// Clear Key: empties the selected key's bind and unties the circular bind its marker names.
+// Clear Key: empties the selected key's bind; the circular-bind rules settle the slot it held.
 #pragma once
 
 #include "app/Editor.h"
@@ -9,12 +9,9 @@ namespace vantrel {
 // painted in the selection colour. Nothing happens when `selectkey` names no key.
 void clearkeybind(Editor& editor);
 
-// Empties the bind of the slot's reverse key, with `selectkey` switched to it for the moment.
-void clearReverseKeyBind(Editor& editor, const CircularSlot& slot);
-
-// The "Clear Key" button: a forward marker in cbind frees its slot and unbinds the reverse key, a
-// reverse marker makes the slot one-way; then the selected key is unbound, every key repainted and
-// the composer reset.
+// The "Clear Key" button: the selected key's stored bind is emptied and the circular-bind rules
+// settle the slot it held a marker of (text in cbind that was never saved frees nothing); then
+// every key is repainted and the composer reset.
 void clearkey_Click(Editor& editor);
 
 } // namespace vantrel

@@ -1,5 +1,6 @@
 #include "app/KeyClipboard.h"
 
+#include "circular/CircularRules.h"
 #include "compose/ShowKeyBind.h"
 
 namespace vantrel {
@@ -10,8 +11,10 @@ void menu_key_copy_Click(Editor& editor) {
 }
 
 void menu_key_paste_Click(Editor& editor) {
-    if (const auto key = editor.selectedKey(Case::Exact))
+    if (const auto key = editor.selectedKey(Case::Exact)) {
         editor.bind(*key) = editor.skeycopy;
+        keepCircularRules(editor, {key});
+    }
     showkeybind(editor);
 }
 

@@ -3,6 +3,7 @@
 #include "cfgread/ConfigIndex.h"
 #include "cfgread/KeyReader.h"
 #include "cfgwrite/StoreReset.h"
+#include "circular/CircularRules.h"
 
 #include <filesystem>
 #include <fstream>
@@ -64,6 +65,7 @@ void readConfigBytes(Editor& editor, std::string_view bytes) {
     resetallbinds(editor);
     ConfigIndex file{std::string(bytes)};
     readbinds1(editor, file);
+    keepCircularRulesAfterOpen(editor);
 }
 
 } // namespace vantrel

@@ -24,7 +24,8 @@ bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_
         return false;
     const CircularSlot& slot = form6.slot(chain->slot);
     const std::optional<long long> o = optionsValue(slot.o);
-    if (!o)
+    // A marker of a free slot is the key's plain bind.
+    if (!slot.inUse() || !o)
         return false;
 
     // The binds as the window shows them; line 1 is written even without a bind.

@@ -10,7 +10,7 @@ namespace vantrel {
 
 // Appends the circular block of the key named `savekeyname` (as bind lines name it) whose bind is
 // `savekeybind`, and returns true. Returns false and writes nothing when the bind is none of the
-// twenty bind markers or its slot's options number is no number, so the caller can write the bind
+// twenty bind markers, its slot is free or its options number is no number, so the caller can write the bind
 // as it stands instead of dropping it.
 bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_view savekeyname,
                        std::string_view savekeybind);

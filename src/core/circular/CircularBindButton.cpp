@@ -1,5 +1,6 @@
 #include "circular/CircularBindButton.h"
 
+#include "circular/CircularRules.h"
 #include "circular/Markers.h"
 
 namespace vantrel {
@@ -13,7 +14,8 @@ bool circularbind_Click(Editor& editor) {
         editor.prompter->message({"Select a key first, then press Circular Bind.", circularBindsTitle});
         return false;
     }
-    if (!findMarker(editor.cbind, Case::Exact) && !firstFreeSlot(editor.form6)) {
+    // The selected key's own bind holds no slot here: Save and Close replaces it.
+    if (!markerInUse(editor.form6, editor.cbind) && !firstFreeSlot(editor, editor.selectedKey(Case::Exact))) {
         editor.prompter->message(
             {"All ten circular binds are in use. Clear one with Clear Key first.", circularBindsTitle});
         return false;

@@ -6,7 +6,7 @@
 namespace vantrel {
 
 // True when the window is to be shown. It is not shown before a key is selected, nor as the blank
-// editor while all ten slots are in use; the user is told why.
+// editor while no slot can take a new circular bind; the user is told why.
 bool circularbind_Click(Editor& editor);
 
 } // namespace vantrel

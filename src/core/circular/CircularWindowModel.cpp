@@ -42,8 +42,10 @@ void CircularWindowModel::Form_Load() {
     c_.Combo3 = "1";
 
     CircularTable& table = editor_.form6;
-    const auto marker = findMarker(editor_.cbind, Case::Exact);
+    // A marker of a free slot is plain text: the blank editor opens for it.
+    const auto marker = markerInUse(table, editor_.cbind);
     view_ = !marker ? CircularView::Blank : marker->reverse ? CircularView::Reverse : CircularView::Forward;
+    opened_ = view_ == CircularView::Forward ? std::optional<int>(marker->slot) : std::nullopt;
     std::vector<std::string> binds;
     std::string options;
     if (marker) {

@@ -6,6 +6,7 @@
 #include "circular/BindsList.h"
 #include "circular/CheckValues.h"
 
+#include <optional>
 #include <string>
 
 namespace vantrel {
@@ -34,7 +35,8 @@ class CircularWindowModel {
   public:
     explicit CircularWindowModel(Editor& editor) : editor_(editor) {}
 
-    // Opening: the view follows the marker in cbind (exact), the controls the slot it names.
+    // Opening: the view follows the marker of a slot in use in cbind (any letter case), the
+    // controls the slot it names.
     void Form_Load();
 
     // The user's typing; nothing runs.
@@ -64,13 +66,13 @@ class CircularWindowModel {
     void lockReverseView();
     void saveSlot(int slot, const std::vector<std::string>& binds);
     void deleteSlot(int slot);
-    void leaveOtherReverseEnds(int slot, const std::string& forwardKey);
-    void detachReverseKey(int slot);
+    void unbindHolders(const std::string& marker);
     void refreshMainWindow();
 
     Editor& editor_;
     Form6Controls c_;
     CircularView view_ = CircularView::Blank;
+    std::optional<int> opened_; // the slot the forward view was opened on
     bool closed_ = false;
 };
 

@@ -4,6 +4,7 @@ namespace vantrel {
 
 namespace {
 constexpr std::string_view markerPrefix = "aCB";
+constexpr std::string_view reverseSuffix = "r";
 } // namespace
 
 std::string forwardMarker(int slot) {
@@ -14,26 +15,33 @@ std::string reverseMarker(int slot) {
     return forwardMarker(slot) + "r";
 }
 
+// Read rather than compared with the twenty markers in turn: the writer and the rules ask for
+// every key's bind, and building twenty texts for each question is most of their time.
 std::optional<MarkerRef> findMarker(std::string_view bind, Case how) {
-    if (const auto slot = forwardMarkerSlot(bind, how))
-        return MarkerRef{*slot, false};
-    for (int n = 1; n <= kSlotCount; ++n)
-        if (equals(bind, reverseMarker(n), how))
-            return MarkerRef{n, true};
+    if (bind.size() <= markerPrefix.size() || !equals(bind.substr(0, markerPrefix.size()), markerPrefix, how))
+        return std::nullopt;
+    std::string_view number = bind.substr(markerPrefix.size());
+    const bool reverse = equals(number.substr(number.size() - 1), reverseSuffix, how);
+    if (reverse)
+        number.remove_suffix(1);
+    if (number == "10")
+        return MarkerRef{kSlotCount, reverse};
+    if (number.size() == 1 && number[0] >= '1' && number[0] <= '9')
+        return MarkerRef{number[0] - '0', reverse};
     return std::nullopt;
 }
 
 std::optional<int> forwardMarkerSlot(std::string_view bind, Case how) {
-    for (int n = 1; n <= kSlotCount; ++n)
-        if (equals(bind, forwardMarker(n), how))
-            return n;
-    return std::nullopt;
+    const std::optional<MarkerRef> marker = findMarker(bind, how);
+    if (!marker || marker->reverse)
+        return std::nullopt;
+    return marker->slot;
 }
 
-std::optional<int> firstFreeSlot(const CircularTable& table) {
-    for (int n = 1; n <= kSlotCount; ++n)
-        if (!table.slot(n).inUse())
-            return n;
+std::optional<MarkerRef> markerInUse(const CircularTable& table, std::string_view bind) {
+    const std::optional<MarkerRef> marker = findMarker(bind, Case::Ignore);
+    if (marker && table.slot(marker->slot).inUse())
+        return marker;
     return std::nullopt;
 }
 

@@ -1,4 +1,4 @@
-// Bind markers that tie keys to circular-bind slots, and the free-slot search.
+// Bind markers that tie keys to circular-bind slots.
 #pragma once
 
 #include "circular/CircularTable.h"
@@ -21,12 +21,13 @@ struct MarkerRef {
     bool operator==(const MarkerRef&) const = default;
 };
 
-// The slot a whole bind names: the ten forward markers are tested first, then the ten reverse ones.
+// The slot and direction a whole bind names: "aCB1" to "aCB10", "aCB1r" to "aCB10r".
 std::optional<MarkerRef> findMarker(std::string_view bind, Case how);
 // Only the forward markers "aCB1" to "aCB10".
 std::optional<int> forwardMarkerSlot(std::string_view bind, Case how);
 
-// The lowest-numbered free slot; none when all ten are in use.
-std::optional<int> firstFreeSlot(const CircularTable& table);
+// The marker a bind is, letter case ignored, when it names a slot in use; a marker of a free slot
+// is plain text.
+std::optional<MarkerRef> markerInUse(const CircularTable& table, std::string_view bind);
 
 } // namespace vantrel

@@ -3,7 +3,7 @@
 #include "circular/CircularWindowModel.h"
 
 #include "app/Selection.h"
-#include "circular/ClearCircularBind.h"
+#include "circular/CircularRules.h"
 #include "circular/Markers.h"
 #include "compose/ShowKeyBind.h"
 
@@ -34,78 +34,55 @@ void CircularWindowModel::Command3_Click() {
     if (!isListedStart(c_.Combo3))
         c_.Combo3 = "1";
 
-    const auto opened = forwardMarkerSlot(editor_.cbind, Case::Exact);
     if (binds.empty()) {
         // Nothing to store: a circular bind opened for editing is deleted, none is made in the
-        // blank editor. No key is left holding the marker of a free slot.
-        if (opened)
-            deleteSlot(*opened);
-    } else if (const auto slot = opened ? opened : firstFreeSlot(table)) {
+        // blank editor.
+        if (opened_)
+            deleteSlot(*opened_);
+    } else if (const auto slot =
+                   opened_ ? opened_ : firstFreeSlot(editor_, editor_.selectedKey(Case::Exact))) {
         saveSlot(*slot, binds);
     }
     closed_ = true;
 }
 
+// The forward key and the reverse key take the slot's markers. A reverse key dropped or changed
+// in the window is the user's choice: every key holding the old reverse marker loses it. Whatever
+// the two keys held before is theirs no more, and the rules settle the slots it belonged to.
 void CircularWindowModel::saveSlot(int n, const std::vector<std::string>& binds) {
     CircularTable& table = editor_.form6;
     CircularSlot& slot = table.slot(n);
+    if (!slot.r.empty() && !equalsIgnoreCase(slot.r, table.selectkeyr))
+        unbindHolders(reverseMarker(n));
     slot.binds = binds;
     slot.k = forwardKeyOf(editor_);
     slot.r = table.selectkeyr;
     slot.o = encodeOptions(optionsValue(c_.Combo3).value_or(1), static_cast<EndMode>(c_.Check2));
 
-    if (const auto key = keyById(slot.k, Case::Exact)) {
-        leaveOtherReverseEnds(n, slot.k);
-        editor_.bind(*key) = forwardMarker(n);
-    }
-    detachReverseKey(n);
-    if (const auto key = keyById(table.selectkeyr, Case::Exact))
-        editor_.bind(*key) = reverseMarker(n);
+    const auto forwardKey = keyById(slot.k, Case::Exact);
+    const auto reverseKey = keyById(slot.r, Case::Exact);
+    if (forwardKey)
+        editor_.bind(*forwardKey) = forwardMarker(n);
+    if (reverseKey)
+        editor_.bind(*reverseKey) = reverseMarker(n);
+    keepCircularRules(editor_, {forwardKey, reverseKey});
     refreshMainWindow();
 }
 
-// The forward key may still be named as another circular bind's reverse key (its reverse marker
-// was replaced in the main window since). That bind becomes one-way, as Clear Key on its reverse
-// key makes it: left naming the key, deleting it later would clear the key's new marker.
-void CircularWindowModel::leaveOtherReverseEnds(int n, const std::string& forwardKey) {
-    for (int m = 1; m <= kSlotCount; ++m)
-        if (m != n && equalsIgnoreCase(editor_.form6.slot(m).r, forwardKey))
-            editor_.form6.slot(m).r.clear();
-}
-
-// The slot's previous reverse key (in lookup since the opening) loses its marker when the reverse
-// key changes, and a newly chosen reverse key that belonged to another circular bind is taken
-// from it: that bind becomes one-way (reverse marker) or is deleted (forward marker).
-void CircularWindowModel::detachReverseKey(int n) {
-    CircularTable& table = editor_.form6;
-    const std::string previous = table.lookup;
-    if (previous == forwardKeyOf(editor_) || table.selectkeyr == previous)
-        return;
-    std::string bind;
-    if (const auto key = keyById(table.selectkeyr, Case::Exact))
-        bind = editor_.bind(*key);
-    if (const auto other = findMarker(bind, Case::Exact); other && other->reverse && other->slot != n)
-        table.slot(other->slot).r.clear();
-    // A copy of this slot's own forward marker must not delete the circular bind just stored.
-    if (forwardMarkerSlot(bind, Case::Ignore) == n)
-        bind.clear();
-    const auto remembered = editor_.selectkey;
-    editor_.selectkey = previous;
-    clearcircularbind(editor_, bind);
-    editor_.selectkey = remembered;
-}
-
+// Deleting a circular bind in the window unbinds every key holding either of its markers.
 void CircularWindowModel::deleteSlot(int n) {
-    CircularSlot& slot = editor_.form6.slot(n);
-    slot.binds.clear();
-    const std::string forward = forwardMarker(n);
-    const std::string reverse = reverseMarker(n);
-    for (std::string& bind : editor_.store)
-        if (bind == forward || bind == reverse)
-            bind.clear();
-    slot.r.clear();
+    editor_.form6.slot(n).binds.clear();
+    unbindHolders(forwardMarker(n));
+    unbindHolders(reverseMarker(n));
+    keepCircularRules(editor_, {});
     showkeybind(editor_);
     colourkeys(editor_);
+}
+
+void CircularWindowModel::unbindHolders(const std::string& marker) {
+    for (KeyIndex key = 0; key < kKeyCount; ++key)
+        if (holdsMarker(editor_, key, marker))
+            editor_.bind(key).clear();
 }
 
 // The main window shows the forward key selected with its marker, and every key recoloured.

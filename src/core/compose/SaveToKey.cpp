@@ -1,5 +1,6 @@
 #include "compose/SaveToKey.h"
 
+#include "circular/CircularRules.h"
 #include "compose/Composer.h"
 
 namespace vantrel {
@@ -65,6 +66,7 @@ void savetokey_Click(Editor& editor) {
     if (const auto key = editor.selectedKey(Case::Exact)) {
         editor.bind(*key) = bind;
         editor.colours.paintKey(*key, Colour::Selection);
+        keepCircularRules(editor, {key});
     }
     if (bind.empty())
         composerReset(editor);

@@ -18,6 +18,7 @@ inline constexpr const char* longBindTitle = "Error";
 // belongs to no valid sequence counts as one character.
 size_t characterCount(std::string_view text);
 
+// Stores cbind on the selected key and settles the circular binds the key's old bind belonged to.
 void savetokey_Click(Editor& editor);
 
 } // namespace vantrel

@@ -22,7 +22,7 @@ TEST_F(CircularBlock, WorkedExamplesMatchGoldenFiles) {
 
 TEST_F(CircularBlock, EdgeCasesMatchGoldenFile) {
     const std::vector<std::string> three = {"s1", "s2", "s3"};
-    bind("f1", "aCB1"); // no binds: line 1 all the same
+    bind("f1", "aCB1"); // a free slot's marker is a plain bind
     slot(1, {}, "", "21");
     bind("f2", "acb2"); // eight entries: seven written
     slot(2, {"b1", "b2", "b3", "b4", "b5", "b6", "b7", "b8"}, "", "21");

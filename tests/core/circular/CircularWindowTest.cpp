@@ -16,17 +16,22 @@ class CircularWindow : public testing::CircularFixture {
     }
 };
 
-TEST_F(CircularWindow, OpensTheViewTheExactMarkerNames) {
+TEST_F(CircularWindow, OpensTheViewOfTheSlotInUseThatTheMarkerNamesInAnyCase) {
     makeSlot(3, {"a"}, "keyP", "keyR", "13");
-    openOn("aCB3");
-    EXPECT_EQ(window.view(), CircularView::Forward);
-    for (const char* other : {"acb3", "aCB3 ", "aCB11", "", "jump"}) {
+    for (const char* forward : {"aCB3", "ACB3"}) {
+        openOn(forward);
+        EXPECT_EQ(window.view(), CircularView::Forward) << forward;
+    }
+    // A marker of a free slot is plain text.
+    for (const char* other : {"aCB4", "aCB4r", "aCB3 ", "aCB11", "", "jump"}) {
         openOn(other);
         EXPECT_EQ(window.view(), CircularView::Blank) << other;
         EXPECT_EQ(editor.form6.lookup, "") << other;
     }
-    openOn("aCB3r");
-    EXPECT_EQ(window.view(), CircularView::Reverse);
+    for (const char* reverse : {"aCB3r", "acb3R"}) {
+        openOn(reverse);
+        EXPECT_EQ(window.view(), CircularView::Reverse) << reverse;
+    }
 }
 
 TEST_F(CircularWindow, BlankEditorStartsEmptyAndOneWay) {
@@ -188,23 +193,38 @@ TEST_F(CircularBindButton, RefusesWithoutASelectedKey) {
               (Message{"Select a key first, then press Circular Bind.", "Circular binds"}));
 }
 
-TEST_F(CircularBindButton, RefusesTheBlankEditorWhenEverySlotIsInUse) {
+TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
     for (int n = 1; n <= kSlotCount; ++n)
         slot(n).binds = {"x"};
     select("keyA");
-    prompter.answerMessage(Answer::Ok);
-    EXPECT_FALSE(circularbind_Click(editor));
-    EXPECT_EQ(
-        prompter.messages().back(),
-        (Message{"All ten circular binds are in use. Clear one with Clear Key first.", "Circular binds"}));
+    const auto refused = [this] {
+        prompter.answerMessage(Answer::Ok);
+        return !circularbind_Click(editor) &&
+               prompter.messages().back() ==
+                   Message{"All ten circular binds are in use. Clear one with Clear Key first.",
+                           "Circular binds"};
+    };
+    EXPECT_TRUE(refused());
     // A slot's own keys still open it.
     makeSlot(4, {"x"}, "keyP", "keyR", "3");
     select("keyP");
     EXPECT_TRUE(circularbind_Click(editor));
     select("keyR");
     EXPECT_TRUE(circularbind_Click(editor));
+
+    // Without binds, slot 4 is free only when no other key and no kept line holds a marker of it.
     slot(4).binds.clear();
     select("keyB");
+    EXPECT_TRUE(refused());
+    bindOf("keyR") = "";
+    select("keyP");
+    EXPECT_TRUE(circularbind_Click(editor)) << "the selected key's own bind does not count";
+    bindOf("keyP") = "";
+    for (const char* kept : {"bind \"pause\" \"acb4\"", "alias x \"say; aCB4r\""}) {
+        editor.ssettings = {kept};
+        EXPECT_TRUE(refused()) << kept;
+    }
+    editor.ssettings = {"alias aCB4line1 \"say\"", "echo aCB44"};
     EXPECT_TRUE(circularbind_Click(editor));
 }
 

@@ -23,16 +23,6 @@ TEST(BindMarkers, LetterCaseCountsOnlyWhenAsked) {
     EXPECT_FALSE(forwardMarkerSlot("aCB3r", Case::Ignore));
 }
 
-TEST(FreeSlots, LowestFreeSlotIsChosenAndAnEmptyEntryCountsAsInUse) {
-    CircularTable table;
-    table.slot(1).binds = {""};
-    table.slot(2) = {{}, "keyA", "keyB", "13"}; // free although its other fields are filled
-    EXPECT_EQ(firstFreeSlot(table), 2);
-    for (int n = 1; n <= kSlotCount; ++n)
-        table.slot(n).binds = {"x"};
-    EXPECT_FALSE(firstFreeSlot(table));
-}
-
 TEST(LookupKeyName, FindsDisplayNamesIgnoringCase) {
     CircularTable table;
     const std::pair<const char*, const char*> cases[] = {{"keyH", "H"},

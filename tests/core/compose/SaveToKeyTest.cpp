@@ -166,7 +166,8 @@ TEST_F(SaveToKey, SelectedKeyIsComparedExactly) {
 }
 
 TEST_F(SaveToKey, MarkerTextIsStoredLikeAnyOther) {
-    editor.form6.slot(3).binds = {"say a;"};
+    editor.form6.slot(3) = {{"say a;"}, "keyB", "", "21"};
+    bindOf("keyB") = "aCB3";
     const CircularTable table = editor.form6;
     keyClick(editor, "keyA");
     editor.cbind = "aCB3";

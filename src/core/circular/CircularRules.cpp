@@ -1,0 +1,115 @@
+#include "circular/CircularRules.h"
+
+#include "app/Selection.h"
+#include "circular/Markers.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace vantrel {
+
+namespace {
+
+enum class Unbinding { ReverseHolders, None };
+
+std::vector<KeyIndex> holders(const Editor& editor, std::string_view marker) {
+    std::vector<KeyIndex> keys;
+    for (KeyIndex key : identifierOrder())
+        if (holdsMarker(editor, key, marker))
+            keys.push_back(key);
+    return keys;
+}
+
+bool names(const std::vector<KeyIndex>& keys, std::string_view id) {
+    return std::any_of(keys.begin(), keys.end(), [id](KeyIndex key) { return keyTable[key].id == id; });
+}
+
+// The same start, with the end mode a slot of the other kind takes: a one-way slot wraps, and so
+// does a one-way slot that becomes two-way.
+std::string withEndMode(const std::string& o, EndMode state) {
+    return encodeOptions(decodeOptions(o).start, state);
+}
+
+// Returns true when a key other than those acted on lost its bind.
+bool keepRules(Editor& editor, Unbinding unbinding, std::initializer_list<std::optional<KeyIndex>> actedOn) {
+    bool unboundOther = false;
+    for (int n = 1; n <= kSlotCount; ++n) {
+        CircularSlot& slot = editor.form6.slot(n);
+        if (!slot.inUse()) {
+            slot = CircularSlot{};
+            continue;
+        }
+        const std::vector<KeyIndex> forward = holders(editor, forwardMarker(n));
+        const std::vector<KeyIndex> reverse = holders(editor, reverseMarker(n));
+        if (forward.empty()) {
+            slot = CircularSlot{};
+            if (unbinding == Unbinding::None)
+                continue;
+            for (KeyIndex key : reverse) {
+                if (std::find(actedOn.begin(), actedOn.end(), key) != actedOn.end())
+                    continue;
+                editor.bind(key).clear();
+                unboundOther = true;
+            }
+            continue;
+        }
+        if (!names(forward, slot.k))
+            slot.k = keyTable[forward.front()].id;
+        if (reverse.empty()) {
+            if (!slot.r.empty())
+                slot.o = withEndMode(slot.o, EndMode::OneWay);
+            slot.r.clear();
+        } else if (!names(reverse, slot.r)) {
+            if (slot.r.empty() && decodeOptions(slot.o).state == EndMode::OneWay)
+                slot.o = withEndMode(slot.o, EndMode::Wrap);
+            slot.r = keyTable[reverse.front()].id;
+        }
+    }
+    return unboundOther;
+}
+
+// A whole word of a console line: the marker with a blank, a double quote, a ";" or the line's
+// end on either side.
+bool namesAsWord(std::string_view line, std::string_view word) {
+    const auto isBreak = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == ';'; };
+    for (size_t at = findIgnoreCase(line, word); at != std::string_view::npos;
+         at = findIgnoreCase(line, word, at + 1)) {
+        const size_t end = at + word.size();
+        if ((at == 0 || isBreak(line[at - 1])) && (end == line.size() || isBreak(line[end])))
+            return true;
+    }
+    return false;
+}
+
+bool markerInUse(const Editor& editor, std::string_view marker, std::optional<KeyIndex> ignored) {
+    for (KeyIndex key : identifierOrder())
+        if (key != ignored && holdsMarker(editor, key, marker))
+            return true;
+    return std::any_of(editor.ssettings.begin(), editor.ssettings.end(),
+                       [marker](const std::string& line) { return namesAsWord(line, marker); });
+}
+
+} // namespace
+
+void keepCircularRules(Editor& editor, std::initializer_list<std::optional<KeyIndex>> actedOn) {
+    if (keepRules(editor, Unbinding::ReverseHolders, actedOn))
+        colourkeys(editor);
+}
+
+void keepCircularRulesAfterOpen(Editor& editor) {
+    keepRules(editor, Unbinding::None, {});
+}
+
+bool holdsMarker(const Editor& editor, KeyIndex key, std::string_view marker) {
+    return equalsIgnoreCase(editor.bind(key), marker);
+}
+
+std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> ignored) {
+    for (int n = 1; n <= kSlotCount; ++n)
+        if (!editor.form6.slot(n).inUse() && !markerInUse(editor, forwardMarker(n), ignored) &&
+            !markerInUse(editor, reverseMarker(n), ignored))
+            return n;
+    return std::nullopt;
+}
+
+} // namespace vantrel

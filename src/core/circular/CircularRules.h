@@ -1,0 +1,35 @@
+// The one place that keeps the circular-bind table and the key store in step after any change of
+// key binds, and the free-slot search that follows the same meaning of "holding a marker".
+#pragma once
+
+#include "app/Editor.h"
+
+#include <initializer_list>
+#include <optional>
+
+namespace vantrel {
+
+// After a user's action on the keys named (Save to key, Paste, Clear Key, Save and Close):
+// - a slot in use that no key holds the forward marker of is freed, and every other key holding
+//   its reverse marker is unbound; the keys acted on keep the text they were given;
+// - a slot's forward key is a key holding its forward marker, the first in identifier order when
+//   the one it named no longer does;
+// - a slot is two-way exactly while a key holds its reverse marker, its reverse key one of them;
+//   a slot left without one becomes one-way, wrapping;
+// - a free slot keeps no forward key, reverse key or options.
+// Every key is repainted when another key than those acted on lost its bind.
+void keepCircularRules(Editor& editor, std::initializer_list<std::optional<KeyIndex>> actedOn);
+
+// The same at the end of Open, which unbinds nothing: a key holding a marker of a slot that no
+// key starts keeps that marker as plain text.
+void keepCircularRulesAfterOpen(Editor& editor);
+
+// True when the key's bind is the marker, letter case ignored, as the writer and the game compare.
+bool holdsMarker(const Editor& editor, KeyIndex key, std::string_view marker);
+
+// The lowest slot a new circular bind can take: no binds, and neither of its markers held by a
+// key (other than `ignored`, whose bind Save and Close replaces) nor named as a word by a kept
+// line. None when there is no such slot.
+std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> ignored);
+
+} // namespace vantrel
