@@ -30,10 +30,12 @@ inline constexpr std::array<ControlSpec, 28> circularWindowControls = {{
     {"Text6", ControlKind::TextBox, "", 720, 3000, 4215, 285, 5},
     {"Text7", ControlKind::TextBox, "", 720, 3480, 4215, 285, 6},
     {"Frame1", ControlKind::Frame, "Two way binding", 5040, 600, 1575, 2175, 24},
-    {"Label10", ControlKind::Label, "Start at bind:", 120, 840, 975, 255, 25, "Frame1"},
+    // Start at bind and Stop at ends are wider than in MS Sans Serif, whose narrower letters they
+    // were sized for; the frame is free to their right.
+    {"Label10", ControlKind::Label, "Start at bind:", 120, 840, 1095, 255, 25, "Frame1"},
     {"Label9", ControlKind::Label, "Reverse key:", 120, 1440, 975, 255, 26, "Frame1"},
     {"Check1", ControlKind::CheckBox, "Two way", 5160, 840, 1215, 195, 19},
-    {"Check2", ControlKind::CheckBox, "Stop at ends", 5160, 1080, 1215, 255, 20},
+    {"Check2", ControlKind::CheckBox, "Stop at ends", 5160, 1080, 1335, 255, 20},
     {"Combo3", ControlKind::DropDownCombo, "", 5160, 1680, 1335, 315, 23},
     {"Combo2", ControlKind::DropDownCombo, "", 5160, 2280, 1335, 315, 18},
     // Wider than the 615 twips it had in MS Sans Serif, which cut the last letter in the narrow

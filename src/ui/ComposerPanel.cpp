@@ -67,8 +67,8 @@ ComposerPanel::ComposerPanel(Editor& editor, QWidget& surface) : QObject(&surfac
     for (const Container& spec : composerContainers) {
         auto* box = new QWidget(&surface);
         box->setObjectName(toQt(spec.name));
-        box->setAttribute(Qt::WA_StyledBackground);
-        box->setStyleSheet(greyControlStyle());
+        box->setPalette(greyControlPalette(box->palette()));
+        box->setAutoFillBackground(true);
         box->setGeometry(toPixels(spec.rect));
         containers_.add(spec.name, *box);
     }

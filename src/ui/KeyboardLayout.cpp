@@ -49,7 +49,6 @@ const std::array<PictureButton, 112> pictureButtons = {{
     key("keyLENTER", 5040, row3, capsWide, tall),
     key("keyDELETE", 5760, row3), key("keyEND", 6120, row3), key("keyPD", 6480, row3),
     key("keypad7", 6960, row3), key("keypad8", 7320, row3), key("keypad9", 7680, row3),
-    key("keypadplus", 8040, row3, keySize, tall),
 
     grey("Command17", "Caps", 240, row4, capsWide),
     key("keyA", 840, row4), key("keyS", 1200, row4), key("keyD", 1560, row4), key("keyF", 1920, row4),
@@ -57,6 +56,7 @@ const std::array<PictureButton, 112> pictureButtons = {{
     key("keyL", 3720, row4),
     key("keysemicolon", 4080, row4), key("keyquote", 4440, row4), key("keyhash", 4800, row4),
     key("keypad4", 6960, row4), key("keypad5", 7320, row4), key("keypad6", 7680, row4),
+    key("keypadplus", 8040, row3, keySize, tall),
 
     key("keyLSHIFT", 240, row5, wide), grey("keyLSLASH", "\\", 720, row5),
     key("keyZ", 1080, row5), key("keyX", 1440, row5), key("keyC", 1800, row5), key("keyV", 2160, row5),
@@ -64,7 +64,6 @@ const std::array<PictureButton, 112> pictureButtons = {{
     key("keycomma", 3600, row5), key("keyfullstop", 3960, row5), key("keyRSLASH", 4320, row5),
     key("keyRSHIFT", 4680, row5, 975), key("keyUP", 6120, row5),
     key("keypad1", 6960, row5), key("keypad2", 7320, row5), key("keypad3", 7680, row5),
-    key("keypadenter", 8040, row5, keySize, tall),
 
     key("keyLCONTROL", 240, row6, wide), grey("Command72", "Win", 720, row6, wide),
     key("keyLALT", 1200, row6, wide), key("keyspace", 1680, row6, 2055),
@@ -72,10 +71,12 @@ const std::array<PictureButton, 112> pictureButtons = {{
     grey("Command69", "Sel", 4680, row6, wide), key("keyRCONTROL", 5160, row6, wide),
     key("keyLEFT", 5760, row6), key("keyDOWN", 6120, row6), key("keyRIGHT", 6480, row6),
     key("keypad0", 6960, row6, padWide), key("keypaddot", 7680, row6),
+    key("keypadenter", 8040, row5, keySize, tall),
 
-    key("button1", 6360, 3395, 615, 855), key("button2", 7680, 3395, 615, 855),
+    key("button1", 6360, 3395, 615, 855),
     key("buttonWU", 6960, 3275, 735, 375), key("button3", 6960, 3635, 735, 375),
     key("buttonWD", 6960, 3995, 735, 375),
+    key("button2", 7680, 3395, 615, 855),
     key("button4", 6360, 4475, 615, 615), key("button5", 7680, 4475, 615, 615),
 }};
 // clang-format on

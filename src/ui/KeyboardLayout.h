@@ -17,21 +17,17 @@ struct PictureButton {
 inline constexpr int keySize = 375;
 
 // 95 keyboard key buttons, the ten unbindable buttons and the seven mouse buttons, in stacking
-// order: the "#" key lies over the lower left of Enter.
+// order: neighbouring keys share an edge pixel, and the key to the right or below lies over it,
+// so only light edges show between keys (the keypad's tall keys follow the keys to their left,
+// and mouse button 2 follows the wheel column); the "#" key lies over the lower left of Enter.
 extern const std::array<PictureButton, 112> pictureButtons;
 
 // The two wheel buttons carry their own font.
 inline constexpr std::array<std::string_view, 2> wheelButtons = {"buttonWU", "buttonWD"};
 
-// The two strips that draw the inner corner of the L-shaped Enter key, in front of Enter and "#".
-struct CornerStrip {
-    Twips rect;
-    bool shadow; // the button-shadow colour; otherwise the button-highlight colour
-};
-inline constexpr std::array<CornerStrip, 2> enterCornerStrips = {{
-    {{5050, 1700, 120, 10}, true},
-    {{5160, 1715, 10, 365}, false},
-}};
+// The strip that draws the left edge of the L-shaped Enter key's lower part in the light edge
+// colour, in front of the dark right edge of "#", which lies in Enter's corner.
+inline constexpr Twips enterCornerStrip{5160, 1715, 10, 365};
 
 // The caption drawn on a picture button.
 std::string_view captionOf(const PictureButton& button);

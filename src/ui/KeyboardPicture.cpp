@@ -16,13 +16,12 @@ namespace {
 const char* const colourProperty = "vantrelColour";
 const char* const wheelFontFamily = "Berlin Sans FB";
 
-QWidget* cornerStrip(QWidget& surface, const CornerStrip& strip) {
+void cornerStrip(QWidget& surface, const Twips& rect) {
     auto* w = new QWidget(&surface);
-    const QColor colour = surface.palette().color(strip.shadow ? QPalette::Dark : QPalette::Light);
-    w->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
+    w->setStyleSheet(
+        QStringLiteral("background-color: %1;").arg(surface.palette().color(QPalette::Light).name()));
     w->setAttribute(Qt::WA_StyledBackground);
-    w->setGeometry(toPixels(strip.rect));
-    return w;
+    w->setGeometry(toPixels(rect));
 }
 
 } // namespace
@@ -52,8 +51,7 @@ KeyboardPicture::KeyboardPicture(QWidget& surface) : QObject(&surface) {
         connect(button, &QPushButton::clicked, this, [this, name] { Q_EMIT buttonClicked(name); });
         buttons_.emplace(spec.name, button);
     }
-    for (const CornerStrip& strip : enterCornerStrips)
-        cornerStrip(surface, strip);
+    cornerStrip(surface, enterCornerStrip);
 }
 
 void KeyboardPicture::paint(const ButtonColours& colours) {

@@ -35,8 +35,10 @@ QString lightLabelStyle() {
     return QStringLiteral("color: %1; background: transparent;").arg(labelText.name());
 }
 
-QString greyControlStyle() {
-    return QStringLiteral("background-color: %1; color: white;").arg(controlGrey.name());
+QPalette greyControlPalette(QPalette palette) {
+    palette.setColor(QPalette::Window, controlGrey);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    return palette;
 }
 
 QFont windowFont() {

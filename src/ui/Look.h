@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 
 class QWidget;
@@ -25,8 +26,10 @@ QColor backgroundOf(Colour colour, const QWidget& button);
 QString pictureButtonStyle(const QColor& background);
 // The window's transparent labels in the light text colour.
 QString lightLabelStyle();
-// White text on grey, for the buy box's option buttons and check boxes.
-QString greyControlStyle();
+// White captions on grey, for the buy box's option buttons and check boxes. Only the window's
+// background and text roles change: the indicators keep the plain window's box and mark colours,
+// so a mark stands out against its box as it does on any other window.
+QPalette greyControlPalette(QPalette palette);
 
 // The windows' font, about 8.25 points at 96 dots per inch.
 QFont windowFont();

@@ -157,15 +157,6 @@ TEST_F(CircularWindowTest, OpensWithTheBindsShownFromTheirStart) {
     click(get<QPushButton>("Command1"));
 }
 
-// The layout was sized for a narrower face than the fonts at hand: no caption may be cut.
-TEST_F(CircularWindowTest, LabelsShowTheirWholeCaption) {
-    open("keyH");
-    for (QLabel* label : window->findChildren<QLabel*>())
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-            << label->objectName().toStdString();
-    click(get<QPushButton>("Command1"));
-}
-
 TEST_F(CircularWindowTest, LaidOutInPixelsFromTwips) {
     open("keyH");
     EXPECT_EQ(window->windowTitle(), "Circular binds");

@@ -3,6 +3,7 @@
 
 #include "DialogsFixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTextBlock>
@@ -72,6 +73,24 @@ TEST_F(HelpDocument, HasTheTitleAndTheElevenHeadingsInOrder) {
         EXPECT_EQ(block.begin().fragment().charFormat().fontWeight(), QFont::Bold) << heading;
         EXPECT_TRUE(block.begin().fragment().charFormat().fontFamilies().toStringList().contains("Arial"))
             << heading;
+    }
+}
+
+// Paragraphs carry no margins of their own: the small empty line under a heading is all that
+// parts it from its text.
+TEST_F(HelpDocument, EachHeadingSitsWithinALineOfItsText) {
+    document.setTextWidth(480);
+    for (const char* heading : headings) {
+        const QTextBlock block = blockWithText(QString::fromLatin1(heading));
+        ASSERT_TRUE(block.isValid()) << heading;
+        QTextBlock text = block.next();
+        while (text.isValid() && text.text().isEmpty())
+            text = text.next();
+        ASSERT_TRUE(text.isValid()) << heading;
+        const QRectF above = document.documentLayout()->blockBoundingRect(block);
+        const QRectF below = document.documentLayout()->blockBoundingRect(text);
+        ASSERT_GT(text.layout()->lineCount(), 0) << heading;
+        EXPECT_LT(below.top() - above.bottom(), text.layout()->lineAt(0).height()) << heading;
     }
 }
 

@@ -70,9 +70,11 @@ TEST_F(MainWindowTest, EveryLiveKeyHasItsButtonsCaptionedFromTheKeyTable) {
     EXPECT_EQ(buttons, 102);
 }
 
-// The mouse buttons abut with one shared pixel; only "#" lies over another key.
-TEST_F(MainWindowTest, PictureButtonsOverlapOnlyWhereHashMeetsEnter) {
-    std::vector<QPushButton*> all;
+// Neighbouring keys share one edge pixel and only "#" lies over another key, in Enter's corner.
+// As drawn, only light edges show between keys, and a key's face shows its fill wherever its
+// caption and the keys above it leave it free.
+TEST_F(MainWindowTest, PictureButtonsMeetAtLightEdgesAndShowTheirFacesWhole) {
+    std::vector<QPushButton*> all; // in stacking order
     for (const ui::PictureButton& spec : ui::pictureButtons)
         all.push_back(child<QPushButton>(window.get(), std::string(spec.name).c_str()));
     for (size_t i = 0; i < all.size(); ++i)
@@ -84,6 +86,44 @@ TEST_F(MainWindowTest, PictureButtonsOverlapOnlyWhereHashMeetsEnter) {
             EXPECT_EQ(overlap, hashAndEnter)
                 << all[i]->objectName().toStdString() << " and " << all[j]->objectName().toStdString();
         }
+
+    const QImage shown = window->centralWidget()->grab().toImage();
+    const auto coveredBy = [&](size_t k, QPoint p, size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i)
+            if (i != k && all[i]->geometry().contains(p))
+                return true;
+        return false;
+    };
+    for (size_t k = 0; k < all.size(); ++k) {
+        const QPushButton* key = all[k];
+        const QRect r = key->geometry();
+        const std::string name = key->objectName().toStdString();
+        int darkEdges = 0, stains = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QPoint p(x, y);
+                const bool edge = x == r.left() || x == r.right() || y == r.top() || y == r.bottom();
+                if (edge && coveredBy(k, p, 0, k) && !coveredBy(k, p, k + 1, all.size()) &&
+                    shown.pixelColor(p).lightness() < 200)
+                    ++darkEdges;
+            }
+        const QRect face = r.adjusted(1, 1, -1, -1);
+        const QRect caption = key->fontMetrics()
+                                  .boundingRect(QRect(QPoint(), r.size()).adjusted(2, 0, -2, 0),
+                                                Qt::AlignCenter | Qt::TextWordWrap, key->text())
+                                  .translated(r.topLeft())
+                                  .adjusted(-1, -1, 1, 1);
+        const QColor fill = shown.pixelColor(face.topLeft());
+        for (int y = face.top(); y <= face.bottom(); ++y)
+            for (int x = face.left(); x <= face.right(); ++x) {
+                const QPoint p(x, y);
+                if (!caption.contains(p) && !coveredBy(k, p, k + 1, all.size()) &&
+                    shown.pixelColor(p) != fill)
+                    ++stains;
+            }
+        EXPECT_EQ(darkEdges, 0) << name << " shows a dark edge over its neighbour";
+        EXPECT_EQ(stains, 0) << name << "'s face is marked outside its caption";
+    }
 }
 
 TEST_F(MainWindowTest, UnbindableButtonsAreGreyAndClickingThemChangesNothing) {
