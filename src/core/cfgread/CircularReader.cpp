@@ -161,7 +161,8 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file) {
                 slot.binds.push_back(chainBind(chainBody(line), n));
         for (std::string_view line : chains[s][firstLine])
             slot.o = std::to_string(std::stoi(slot.o) + stopAddend(chainBody(line)));
-        if (const auto reverse = file.chainTaken[s][1] ? firstHolder(editor, reverseMarker(n)) : std::nullopt) {
+        if (const auto reverse =
+                file.chainTaken[s][1] ? firstHolder(editor, reverseMarker(n)) : std::nullopt) {
             lookupgamekey(editor, keyTable[*reverse].game);
             slot.r = keyTable[*reverse].id;
         }

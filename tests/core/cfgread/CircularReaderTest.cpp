@@ -87,8 +87,9 @@ TEST_F(ReaderCircular, ChainLinesComeBackInLineNumberOrder) {
 TEST_F(ReaderCircular, BindTextsAreCutAtTheNextLinkWithinTheirQuotes) {
     open(crlf({"bind f5 aCB5", "alias aCB5 \"aCB5line1\"", "alias aCB5line1 \"; alias aCB5 aCB5line2\"",
                "alias aCB5line2 \"say \"hi\"; alias aCB5 aCB5line3\"",
-               "alias aCB5line3 \"  xyz alias aCB5y  ; alias aCB5 aCB5line1\"", "alias aCB5line4 \"no link\" // c",
-               "alias aCB5line5 \"x\xA4y; alias aCB5 aCB5line1\"", "alias aCB5line6 unquoted // c"}));
+               "alias aCB5line3 \"  xyz alias aCB5y  ; alias aCB5 aCB5line1\"",
+               "alias aCB5line4 \"no link\" // c", "alias aCB5line5 \"x\xA4y; alias aCB5 aCB5line1\"",
+               "alias aCB5line6 unquoted // c"}));
     EXPECT_EQ(slot(5).binds, (Binds{"", "say", "xy", "no link", "x\xA4y", "unquoted"}));
 }
 
@@ -120,10 +121,10 @@ TEST_F(ReaderCircular, ReverseKeyIsAKeyHoldingTheReverseMarker) {
     open(slot3 + crlf({"bind JOY1 \"aCB3r\""}));
     EXPECT_EQ(slot(3).r, "");
     EXPECT_EQ(slot(3).binds, Binds{"a"});
-    EXPECT_EQ(editor.ssettings,
-              (std::vector<std::string>{"alias aCB3r \"aCB3rline1\"",
-                                        "alias aCB3rline1 \"a; alias aCB3r aCB3rline1; alias aCB3 aCB3line1\"",
-                                        "bind JOY1 \"aCB3r\""}));
+    EXPECT_EQ(editor.ssettings, (std::vector<std::string>{
+                                    "alias aCB3r \"aCB3rline1\"",
+                                    "alias aCB3rline1 \"a; alias aCB3r aCB3rline1; alias aCB3 aCB3line1\"",
+                                    "bind JOY1 \"aCB3r\""}));
 }
 
 TEST_F(ReaderCircular, MarkerWithoutAChainLeavesTheSlotFree) {

@@ -54,7 +54,8 @@ const KeptCase keptLines[] = {
     {"echo a; bind f1 x", {"echo a; bind f1 x"}},
     // The lines of a chain the editor writes again are the circular reader's; every other alias
     // line is kept, whatever its name begins with.
-    {"bind h aCB1\nalias aCB1 \"aCB1line1\"\nALIAS ACB1line1 \"x; alias aCB1 aCB1line1\"\n  alias aCB10r \"y\"\n"
+    {"bind h aCB1\nalias aCB1 \"aCB1line1\"\nALIAS ACB1line1 \"x; alias aCB1 aCB1line1\"\n  alias aCB10r "
+     "\"y\"\n"
      "alias acbuy \"buy; menuselect 4\"\nalias aCB1line12 \"z\"",
      {"alias aCB10r \"y\"", "alias acbuy \"buy; menuselect 4\"", "alias aCB1line12 \"z\""}},
     // Alias lines of foreign names are kept, whatever bind line ends in their name.
@@ -69,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, ReaderKeptLines, ::testing::ValuesIn(keptLines))
 const KeptCase holdPairs[] = {
     {"bind f1 +af1\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"", {}},
     {"alias +AF1 \"say hi\"\nalias -Af1 \"slot10s\"\nbind f1 +af1", {}},
-    {"alias +af1 \"say hi\"\nalias -af1 \"-attack\"\nbind f1 +af1", {"alias +af1 \"say hi\"", "alias -af1 \"-attack\""}},
+    {"alias +af1 \"say hi\"\nalias -af1 \"-attack\"\nbind f1 +af1",
+     {"alias +af1 \"say hi\"", "alias -af1 \"-attack\""}},
     {"bind f1 +af1\nalias +af1 \"+jump;+duck\"\nalias -af1 \"-jump;-duck\"",
      {"alias +af1 \"+jump;+duck\"", "alias -af1 \"-jump;-duck\""}},
     {"bind f1 \"jump\"\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"",
