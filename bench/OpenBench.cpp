@@ -66,8 +66,31 @@ std::string plusBindsOfOneKey() {
     });
 }
 
+// Thousands of chain lines of all ten slots, forward and reverse, whose markers keys hold, with
+// start lines and unbind lines among them: every line is judged and read by the circular reader.
+std::string chainLines() {
+    return fillToLimit([](int i) -> std::string {
+        const std::string n = std::to_string(i % 10 + 1);
+        const std::string k = std::to_string(i / 10 % 7 + 1);
+        if (i < 20)
+            return i < 10 ? "bind f" + n + " \"aCB" + n + "\""
+                          : "bind " + std::to_string(i % 10) + " \"acb" + n + "R\"";
+        switch (i % 4) {
+        case 0:
+            return "alias aCB" + n + " \"aCB" + n + "line" + k + "\" // start";
+        case 1:
+            return "alias aCB" + n + "line" + k + " \"slot1; alias aCB" + n + " aCB" + n +
+                   "line1; alias aCB" + n + "r aCB" + n + "rline1\"";
+        case 2:
+            return "alias aCB" + n + "rline" + k + " \"slot2; alias aCB" + n + "r aCB" + n + "rline1\"";
+        default:
+            return i % 8 == 3 ? "unbind f12 // " + k : "unbindall";
+        }
+    });
+}
+
 // One line of Open's whole size, the slowest of the long lines tried: a bind full of marker
-// look-alikes, which the circular reader searches for each slot's reverse marker.
+// look-alikes.
 std::string singleLongLine() {
     std::string line = "bind f1 \"";
     while (line.size() + 5 < kMaxConfigBytes)
@@ -125,6 +148,8 @@ BENCHMARK_CAPTURE(Open, ForeignAliases, foreignAliases, "aliases")->Unit(benchma
 BENCHMARK_CAPTURE(ReadAndSplit, ForeignAliases, foreignAliases, "aliases")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Open, PlusBindsOfOneKey, plusBindsOfOneKey, "plus")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(ReadAndSplit, PlusBindsOfOneKey, plusBindsOfOneKey, "plus")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Open, ChainLines, chainLines, "chains")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadAndSplit, ChainLines, chainLines, "chains")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Open, SingleLongLine, singleLongLine, "line")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(ReadAndSplit, SingleLongLine, singleLongLine, "line")->Unit(benchmark::kMicrosecond);
 

@@ -14,7 +14,7 @@ TEST_F(FileOpenTest, CtrlOLoadsTheChosenFileAndRepaintsTheKeys) {
     TempDir dir;
     const std::string path = dir.path("binds.cfg");
     std::ofstream(path, std::ios::binary)
-        << "bind a \"+attack\"\r\nbind f1 +af1\r\nalias +af1 \"say hi\"\r\n";
+        << "bind a \"+attack\"\r\nbind f1 +af1\r\nalias +af1 \"say hi\"\r\nalias -af1 \"slot10s\"\r\n";
     editor.bind(*keyById("keyB", Case::Exact)) = "old";
     click("keyB");
     click("keyC");

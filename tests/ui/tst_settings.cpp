@@ -103,14 +103,14 @@ TEST_F(SettingsWindows, RconStoresWholeCommandsAndShowsOnlyTheValues) {
         QTest::keyClicks(child<QLineEdit>(w, "pass"), "\"two words\"");
         click(w, "Command2");
     });
-    EXPECT_EQ(editor.srconport, "rcon_port 27015");
+    EXPECT_EQ(editor.srconport, "RCON_PORT 27015") << "left alone: kept as read";
     EXPECT_EQ(editor.srconpass, "rcon_password \"two words\"");
 
     whenModal(menu("menu_settings_slot10_rcon"), [&](QWidget* w) {
         retype(child<QLineEdit>(w, "port"), "1");
         click(w, "Command1");
     });
-    EXPECT_EQ(editor.srconport, "rcon_port 27015");
+    EXPECT_EQ(editor.srconport, "RCON_PORT 27015");
 }
 
 TEST_F(SettingsWindows, BindOrderShowsThePickAndSavesIt) {

@@ -1,6 +1,6 @@
 #include "cfgread/CircularReader.h"
 
-#include "circular/Markers.h"
+#include "cfgread/CommandText.h"
 #include "text/Text.h"
 
 #include <array>
@@ -13,10 +13,8 @@ namespace {
 
 constexpr int firstLine = 1;
 constexpr int lastLine = static_cast<int>(kMaxCircularBinds);
-constexpr size_t startPrefixLength = 12; // `alias aCBn "` for slots 1 to 9
 constexpr int stopAtEndsAddend = 10;
-constexpr std::string_view chainPrefix = "alias aCB";
-constexpr std::string_view bindPrefix = "bind ";
+constexpr std::string_view markerPrefix = "aCB";
 constexpr std::string_view lineWord = "line";
 constexpr size_t linkSeparatorLength = 2; // the "; " in front of a chain line's next link
 
@@ -24,119 +22,107 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Each slot's lines, in file order, sorted by the phase that reads them.
-struct SlotLines {
-    std::vector<std::string_view> start;                           // `alias aCBn ...`
-    std::array<std::vector<std::string_view>, lastLine + 1> chain; // `alias aCBnline<k>...` at k
-    std::vector<std::string_view> reverse;                         // `bind ...aCBnr...`
-};
-
-std::array<SlotLines, kSlotCount> sortLines(const ConfigLines& lines) {
-    std::array<SlotLines, kSlotCount> out;
-    std::array<std::string, kSlotCount> forward, reverse;
-    for (int n = 1; n <= kSlotCount; ++n) {
-        forward[static_cast<size_t>(n - 1)] = "alias " + forwardMarker(n);
-        reverse[static_cast<size_t>(n - 1)] = reverseMarker(n);
-    }
-    for (std::string_view line : lines.lines()) {
-        const bool chain = startsWithIgnoreCase(line, chainPrefix);
-        const bool bind =
-            startsWithIgnoreCase(line, bindPrefix) && findIgnoreCase(line, "aCB") != std::string_view::npos;
-        if (!chain && !bind)
-            continue;
-        for (size_t s = 0; s < kSlotCount; ++s) {
-            if (bind) {
-                if (findIgnoreCase(line, reverse[s], bindPrefix.size()) != std::string_view::npos)
-                    out[s].reverse.push_back(line);
-                continue;
-            }
-            if (!startsWithIgnoreCase(line, forward[s]))
-                continue;
-            const std::string_view after = line.substr(forward[s].size());
-            if (!after.empty() && after.front() == ' ')
-                out[s].start.push_back(line);
-            else if (after.size() > lineWord.size() && startsWithIgnoreCase(after, lineWord)) {
-                const int k = after[lineWord.size()] - '0';
-                if (k >= firstLine && k <= lastLine)
-                    out[s].chain[static_cast<size_t>(k)].push_back(line);
-            }
-        }
-    }
-    return out;
+size_t slotIndex(int slot) {
+    return static_cast<size_t>(slot - 1);
 }
 
-// Phase A: the start named by the start alias line, "0" when its last character is no digit.
-std::string startNumber(std::string_view line) {
-    line = line.size() > startPrefixLength ? trimLeft(line.substr(startPrefixLength)) : std::string_view();
-    if (!line.empty())
-        line = trimRight(line.substr(0, line.size() - 1));
-    if (line.empty() || !isDigit(line.back()))
+// The body of a chain alias line, read up to its closing quote: what follows the quote (blanks,
+// a comment) is no part of it.
+std::string_view chainBody(std::string_view line) {
+    const std::optional<AliasLine> alias = aliasLine(line);
+    return alias ? commandBody(alias->rest) : std::string_view();
+}
+
+// Phase A: the start named by the start alias line, "0" when its body ends in no digit.
+std::string startNumber(std::string_view body) {
+    if (body.empty() || !isDigit(body.back()))
         return "0";
-    return std::string(1, line.back());
+    return std::string(1, body.back());
 }
 
-// Phase B: the bind text between the first double quote and the next link. The writer puts "; "
-// before the link, so words like the link's at the very start belong to the bind: taken for the
-// link they would leave the whole rest of the line as the bind, and the line would grow at every save.
-std::string chainBind(std::string_view line, int slot) {
-    const size_t quote = line.find('"');
-    if (quote != std::string_view::npos)
-        line = trimLeft(line.substr(quote + 1));
-    const size_t link = findIgnoreCase(line, "alias " + forwardMarker(slot), linkSeparatorLength);
+// Phase B: the bind text before the next link. The writer puts "; " before the link, so words
+// like the link's at the very start belong to the bind: taken for the link they would leave the
+// whole rest of the line as the bind, and the line would grow at every save.
+std::string chainBind(std::string_view body, int slot) {
+    body = trimLeft(body);
+    const size_t link = findIgnoreCase(body, "alias " + forwardMarker(slot), linkSeparatorLength);
     if (link != std::string_view::npos)
-        line = line.substr(0, link - linkSeparatorLength);
-    return std::string(trimRight(line));
+        body = body.substr(0, link - linkSeparatorLength);
+    return std::string(trimRight(body));
 }
 
 // Phase C: line 1 of a chain ends with its last link; a link to line 1 means the chain wraps.
-int stopAddend(std::string_view line) {
-    std::string_view last = line.substr(line.size() >= 2 ? line.size() - 2 : 0);
-    if (!last.empty() && last.back() == '"')
-        last.remove_suffix(1);
-    last = trimLeft(last);
-    bool digits = !last.empty();
-    int value = 0;
-    for (char c : last) {
-        digits = digits && isDigit(c);
-        value = value * 10 + (c - '0');
-    }
-    return digits && value == 1 ? 0 : stopAtEndsAddend;
+// Blanks and tabs around the end number are no part of it.
+int stopAddend(std::string_view body) {
+    while (!body.empty() && isBlank(body.back()))
+        body.remove_suffix(1);
+    size_t digits = 0;
+    while (digits < body.size() && isDigit(body[body.size() - 1 - digits]))
+        ++digits;
+    std::string_view number = body.substr(body.size() - digits);
+    while (number.size() > 1 && number.front() == '0')
+        number.remove_prefix(1);
+    return number == "1" ? 0 : stopAtEndsAddend;
 }
 
-// Phase D: the key name of a reverse key's bind line, bare or between double quotes.
-std::string reverseKeyName(std::string_view line) {
-    std::string name(trimLeft(line.size() > bindPrefix.size() ? line.substr(bindPrefix.size()) : ""));
-    const size_t blank = name.find(' ');
-    if (blank != std::string::npos)
-        name.erase(blank);
-    // A quote at position p, counted from 1, is blanked with the p - 1 characters after it, so a
-    // leading quote goes alone and a closing quote takes the rest of the name with it.
-    const auto blankQuote = [&name]() {
-        const size_t q = name.find('"');
-        if (q != std::string::npos)
-            name.replace(q, std::min(q + 1, name.size() - q), std::min(q + 1, name.size() - q), ' ');
-    };
-    blankQuote();
-    name = std::string(trimLeft(name));
-    blankQuote();
-    return std::string(trimRight(name));
-}
-
-void restoreForwardKeys(Editor& editor) {
-    for (int n = 1; n <= kSlotCount; ++n) {
-        CircularSlot& slot = editor.form6.slot(n);
-        if (!slot.inUse())
-            continue;
-        for (KeyIndex key : identifierOrder()) {
-            if (equalsIgnoreCase(editor.bind(key), forwardMarker(n))) {
-                slot.k = keyTable[key].id;
-                break;
-            }
-        }
-    }
+// The first key, in identifier order, holding the marker (letter case ignored).
+std::optional<KeyIndex> firstHolder(const Editor& editor, const std::string& marker) {
+    for (KeyIndex key : identifierOrder())
+        if (equalsIgnoreCase(editor.bind(key), marker))
+            return key;
+    return std::nullopt;
 }
 
 } // namespace
+
+std::optional<ChainName> chainName(std::string_view name) {
+    if (!startsWithIgnoreCase(name, markerPrefix))
+        return std::nullopt;
+    name.remove_prefix(markerPrefix.size());
+    if (name.empty() || name.front() < '1' || name.front() > '9')
+        return std::nullopt;
+    int slot = name.front() - '0';
+    name.remove_prefix(1);
+    if (slot == 1 && !name.empty() && name.front() == '0') {
+        slot = kSlotCount;
+        name.remove_prefix(1);
+    }
+    const bool reverse = !name.empty() && foldAscii(name.front()) == 'r';
+    if (reverse)
+        name.remove_prefix(1);
+    if (name.empty())
+        return ChainName{{slot, reverse}, 0};
+    if (name.size() != lineWord.size() + 1 || !startsWithIgnoreCase(name, lineWord))
+        return std::nullopt;
+    const int k = name.back() - '0';
+    if (k < firstLine || k > lastLine)
+        return std::nullopt;
+    return ChainName{{slot, reverse}, k};
+}
+
+void takeOwnChains(const Editor& editor, ConfigIndex& file) {
+    std::array<bool, kSlotCount> hasStart{}, hasLine{};
+    for (std::string_view line : file.lines().lines()) {
+        if (!startsWithIgnoreCase(line, "alias"))
+            continue;
+        const std::optional<AliasLine> alias = aliasLine(line);
+        const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
+        if (!name || name->chain.reverse)
+            continue;
+        (name->line == 0 ? hasStart : hasLine)[slotIndex(name->chain.slot)] = true;
+    }
+    for (int n = 1; n <= kSlotCount; ++n) {
+        auto& taken = file.chainTaken[slotIndex(n)];
+        taken[0] = hasStart[slotIndex(n)] && hasLine[slotIndex(n)] && firstHolder(editor, forwardMarker(n));
+        taken[1] = taken[0] && firstHolder(editor, reverseMarker(n));
+    }
+}
+
+bool isTakenChainLine(const ConfigIndex& file, std::string_view line) {
+    const std::optional<AliasLine> alias = aliasLine(line);
+    const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
+    return name && file.chainTaken[slotIndex(name->chain.slot)][name->chain.reverse];
+}
 
 bool lookupgamekey(Editor& editor, std::string_view name) {
     const std::optional<KeyIndex> key = keyByGame(name, Case::Ignore);
@@ -147,25 +133,42 @@ bool lookupgamekey(Editor& editor, std::string_view name) {
 }
 
 void readcircularbinds(Editor& editor, const ConfigIndex& file) {
-    const std::array<SlotLines, kSlotCount> slots = sortLines(file.lines());
-    for (int n = 1; n <= kSlotCount; ++n) {
-        const SlotLines& lines = slots[static_cast<size_t>(n - 1)];
-        CircularSlot& slot = editor.form6.slot(n);
-        for (std::string_view line : lines.start)
-            slot.o = startNumber(line);
-        for (int k = firstLine; k <= lastLine; ++k)
-            for (std::string_view line : lines.chain[static_cast<size_t>(k)])
-                slot.binds.push_back(chainBind(line, n));
-        for (std::string_view line : lines.chain[firstLine])
-            if (!slot.o.empty())
-                slot.o = std::to_string(std::stoi(slot.o) + stopAddend(line));
-        for (std::string_view line : lines.reverse) {
-            const bool known = lookupgamekey(editor, reverseKeyName(line));
-            const std::optional<KeyIndex> key = keyByDisplay(editor.form6.lookedup, Case::Exact);
-            slot.r = known && key ? std::string(keyTable[*key].id) : std::string();
-        }
+    // Each taken slot's start lines and chain lines at k, in file order.
+    std::array<std::vector<std::string_view>, kSlotCount> starts;
+    std::array<std::array<std::vector<std::string_view>, lastLine + 1>, kSlotCount> chains;
+    for (std::string_view line : file.lines().lines()) {
+        if (!startsWithIgnoreCase(line, "alias"))
+            continue;
+        const std::optional<AliasLine> alias = aliasLine(line);
+        const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
+        if (!name || name->chain.reverse || !file.chainTaken[slotIndex(name->chain.slot)][0])
+            continue;
+        const size_t s = slotIndex(name->chain.slot);
+        if (name->line == 0)
+            starts[s].push_back(line);
+        else
+            chains[s][static_cast<size_t>(name->line)].push_back(line);
     }
-    restoreForwardKeys(editor);
+    for (int n = 1; n <= kSlotCount; ++n) {
+        const size_t s = slotIndex(n);
+        if (!file.chainTaken[s][0])
+            continue;
+        CircularSlot& slot = editor.form6.slot(n);
+        for (std::string_view line : starts[s])
+            slot.o = startNumber(chainBody(line));
+        for (int k = firstLine; k <= lastLine; ++k)
+            for (std::string_view line : chains[s][static_cast<size_t>(k)])
+                slot.binds.push_back(chainBind(chainBody(line), n));
+        for (std::string_view line : chains[s][firstLine])
+            slot.o = std::to_string(std::stoi(slot.o) + stopAddend(chainBody(line)));
+        if (const auto reverse =
+                file.chainTaken[s][1] ? firstHolder(editor, reverseMarker(n)) : std::nullopt) {
+            lookupgamekey(editor, keyTable[*reverse].game);
+            slot.r = keyTable[*reverse].id;
+        }
+        if (const auto forward = firstHolder(editor, forwardMarker(n)))
+            slot.k = keyTable[*forward].id;
+    }
 }
 
 } // namespace vantrel

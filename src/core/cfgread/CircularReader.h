@@ -1,17 +1,40 @@
 // The last stage of File Open: the ten circular-bind slots rebuilt from the file's alias chains,
-// and the lookup from a game key name to a key's display name.
+// which of those chain lines are the editor's own, and the lookup from a game key name to a key's
+// display name.
 #pragma once
 
 #include "app/Editor.h"
 #include "cfgread/ConfigIndex.h"
+#include "circular/Markers.h"
 
+#include <optional>
 #include <string_view>
 
 namespace vantrel {
 
-// Rebuilds each slot's start (phase A), binds list (B), stop-at-ends state (C) and reverse key (D)
-// from the forward chains and the reverse keys' bind lines, then gives each used slot the first
-// key, in identifier order, that holds its forward marker.
+// A name of the editor's own chains: `aCB<n>` (line 0, the start) or `aCB<n>line<k>`, and with
+// "r" after the slot number the reverse chain's, for n from 1 to 10 and k from 1 to 7, letter
+// case ignored. Any other name, `aCB1line12` or `aCB1line1x` among them, is none.
+struct ChainName {
+    MarkerRef chain;
+    int line; // 0 for the start alias
+};
+std::optional<ChainName> chainName(std::string_view aliasName);
+
+// After the key reads: decides which chains the writer writes again, so Open drops their lines.
+// Slot n's forward chain is taken when a key holds its forward marker (letter case ignored) and
+// the file has its start line and a line of it (the writer writes a chain only for such a slot);
+// its reverse chain when, besides, a key holds the reverse marker. Every other chain line stays a
+// kept line, so a file whose chains the editor does not rebuild goes on working.
+void takeOwnChains(const Editor& editor, ConfigIndex& file);
+
+// True when the alias line is a line of a chain takeOwnChains took.
+bool isTakenChainLine(const ConfigIndex& file, std::string_view line);
+
+// Rebuilds each slot whose forward chain was taken: its start (phase A), binds list (B),
+// stop-at-ends state (C), its reverse key (D: the first key, in identifier order, holding its
+// reverse marker, when the reverse chain was taken) and its forward key (the first key holding
+// its forward marker). The other slots stay free.
 void readcircularbinds(Editor& editor, const ConfigIndex& file);
 
 // Puts the display name of the key with that game key name (letter case ignored) into lookedup;

@@ -128,10 +128,39 @@ std::optional<AliasLine> aliasLine(std::string_view line) {
     if (!isCommand(line, aliasWord))
         return std::nullopt;
     const std::string_view after = skipBlanks(line.substr(aliasWord.size()));
-    const size_t end = std::min(after.find_first_of(" \t\""), after.size());
+    // The game ends a word at a blank or tab only: `alias +af1"say hi"` names `+af1"say`.
+    const size_t end = std::min(after.find_first_of(" \t"), after.size());
     if (end == 0)
         return std::nullopt;
     return AliasLine{after.substr(0, end), after.substr(end)};
+}
+
+std::optional<KeyIndex> unbindLine(std::string_view line) {
+    constexpr std::string_view unbindWord = "unbind";
+    if (!isCommand(line, unbindWord))
+        return std::nullopt;
+    std::string_view after = skipBlanks(line.substr(unbindWord.size()));
+    std::string_view name;
+    if (!after.empty() && after.front() == quote) {
+        const size_t close = after.find(quote, 1);
+        name = after.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+        after = close == std::string_view::npos ? std::string_view() : after.substr(close + 1);
+    } else {
+        const size_t end = std::min(after.find_first_of(" \t"), after.size());
+        name = after.substr(0, end);
+        after.remove_prefix(end);
+    }
+    // A second word makes the game ignore the command; a comment is no word.
+    after = skipBlanks(after);
+    if (!after.empty() && !commentAt(after, 0))
+        return std::nullopt;
+    return lookUp(gameNames(), name);
+}
+
+bool isUnbindAllLine(std::string_view line) {
+    constexpr std::string_view unbindAllWord = "unbindall";
+    return startsWithIgnoreCase(line, unbindAllWord) &&
+           (line.size() == unbindAllWord.size() || isBlank(line[unbindAllWord.size()]));
 }
 
 std::optional<KeyIndex> ownHoldAliasKey(std::string_view aliasName) {

@@ -27,12 +27,19 @@ std::optional<std::string_view> holdAliasName(std::string_view rest);
 // else the text up to the first ";" or a "//" that begins a word, without spaces and tabs at its ends.
 std::string_view commandBody(std::string_view rest);
 
-// `alias <name> ...`: the name up to a space, a tab or a double quote, and what follows it.
+// `alias <name> ...`: the name up to a space or a tab, as the game ends it, and what follows it.
 struct AliasLine {
     std::string_view name;
     std::string_view rest;
 };
 std::optional<AliasLine> aliasLine(std::string_view line);
+
+// The key an `unbind` line leaves unbound: exactly one key name, bare or between double quotes,
+// after spaces or tabs, with nothing after it but blanks and a "//" comment (the game ignores
+// an unbind with a second word).
+std::optional<KeyIndex> unbindLine(std::string_view line);
+// True for an `unbindall` line, which leaves every key bound before it unbound.
+bool isUnbindAllLine(std::string_view line);
 
 // The key whose own hold alias (`+a<suffix>` or `-a<suffix>`, letter case ignored) the alias name is.
 std::optional<KeyIndex> ownHoldAliasKey(std::string_view aliasName);

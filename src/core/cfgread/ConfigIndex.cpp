@@ -7,6 +7,7 @@ namespace vantrel {
 ConfigIndex::ConfigIndex(std::string bytes) : lines_(std::move(bytes)) {
     lastBind_.fill(none);
     lastPress_.fill(none);
+    lastRelease_.fill(none);
     lineKey_.assign(lines_.size(), none);
     aliasKey_.assign(lines_.size(), none);
     for (size_t i = 0; i < lines_.size(); ++i) {
@@ -17,9 +18,12 @@ ConfigIndex::ConfigIndex(std::string bytes) : lines_(std::move(bytes)) {
         } else if (const auto alias = aliasLine(lines_[i])) {
             if (const auto key = ownHoldAliasKey(alias->name)) {
                 aliasKey_[i] = static_cast<Slot>(*key);
-                if (alias->name.front() == '+')
-                    lastPress_[*key] = slot;
+                (alias->name.front() == '+' ? lastPress_ : lastRelease_)[*key] = slot;
             }
+        } else if (const auto unbound = unbindLine(lines_[i])) {
+            lastBind_[*unbound] = none;
+        } else if (isUnbindAllLine(lines_[i])) {
+            lastBind_.fill(none);
         }
     }
 }

@@ -46,6 +46,15 @@ bool isCommand(std::string_view line, std::string_view word) {
     return line.size() > word.size() && startsWithIgnoreCase(line, word) && isBlank(line[word.size()]);
 }
 
+bool isCutCommand(std::string_view line) {
+    for (std::string_view word : {"bind", "alias", "unbind", "unbindall"}) {
+        if (line.size() > word.size() && startsWithIgnoreCase(line, word) &&
+            (isBlank(line[word.size()]) || line[word.size()] == ';'))
+            return true;
+    }
+    return false;
+}
+
 size_t commandCut(std::string_view line) {
     bool quoted = false;
     for (size_t i = 0; i < line.size(); ++i) {
@@ -70,7 +79,7 @@ ConfigLines::ConfigLines(std::string bytes) : bytes_(std::move(bytes)) {
     for (std::string_view line : text) {
         line = trimLeft(line);
         // The rest after a cut is read again by the same rules, so it may be cut again.
-        while (isCommand(line, "bind") || isCommand(line, "alias")) {
+        while (isCutCommand(line)) {
             const size_t cut = commandCut(line);
             if (cut == std::string_view::npos)
                 break;

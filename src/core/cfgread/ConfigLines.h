@@ -1,5 +1,5 @@
 // A configuration file cut into the command lines the game runs: text lines split at every line
-// end, and bind and alias lines split again at each ";" outside double quotes.
+// end, and bind, alias and unbind lines split again at each ";" outside double quotes.
 #pragma once
 
 #include <string>
@@ -42,5 +42,9 @@ bool commentAt(std::string_view text, size_t i);
 // True when the line is a command of the given word: the word, ignoring case, then a space or
 // a tab.
 bool isCommand(std::string_view line, std::string_view word);
+
+// True when the line is a bind, alias, unbind or unbindall command, whose ";" outside quotes the reader
+// cuts at: the word, ignoring case, then a space, a tab or the ";" itself.
+bool isCutCommand(std::string_view line);
 
 } // namespace vantrel

@@ -20,8 +20,11 @@ void readKeys(Editor& editor, ConfigIndex& file, size_t firstPos, size_t lastPos
 }
 
 // The body the key's own hold bind line runs, when the editor writes it back as the key's hold
-// alias pair; otherwise none, and the line is read as it stands.
-std::optional<std::string_view> takenPressBody(const ConfigIndex& file, KeyIndex key, std::string_view rest) {
+// alias pair: the press body is a hold alias bind and the last release line runs what the
+// writer writes as the release, the factor the file sets. Otherwise none, and the line is read
+// as it stands, so a release of the pair's own is not replaced.
+std::optional<std::string_view> takenPressBody(const Editor& editor, const ConfigIndex& file, KeyIndex key,
+                                               std::string_view rest) {
     const std::optional<std::string_view> name = holdAliasName(rest);
     if (!name || !equalsIgnoreCase(*name, ownHoldAliasName(key)))
         return std::nullopt;
@@ -30,6 +33,9 @@ std::optional<std::string_view> takenPressBody(const ConfigIndex& file, KeyIndex
         return std::nullopt;
     const std::string_view body = commandBody(aliasLine(file.lines()[*press])->rest);
     if (body.empty() || !isHoldAliasBind(body))
+        return std::nullopt;
+    const std::optional<size_t> release = file.releaseAliasLine(key);
+    if (!release || !equalsIgnoreCase(commandBody(aliasLine(file.lines()[*release])->rest), editor.slot10))
         return std::nullopt;
     return body;
 }
@@ -41,7 +47,7 @@ void readkeybind(Editor& editor, ConfigIndex& file, KeyIndex key) {
     if (!line)
         return;
     const std::string_view rest = keyBindLine(file.lines()[*line])->rest;
-    if (const auto body = takenPressBody(file, key, rest)) {
+    if (const auto body = takenPressBody(editor, file, key, rest)) {
         editor.bind(key) = *body;
         file.pairTaken[key] = true;
     } else {
@@ -54,7 +60,7 @@ void readkeybind(Editor& editor, ConfigIndex& file, KeyIndex key) {
 
 void readbinds1(Editor& editor, ConfigIndex& file) {
     editor.slot10s = defaultSlot10s;
-    editor.slot10 = defaultSlot10;
+    editor.slot10 = fileFactor(file);
     readKeys(editor, file, 1, stage2First - 1);
     readbinds2(editor, file);
 }
@@ -66,6 +72,7 @@ void readbinds2(Editor& editor, ConfigIndex& file) {
 
 void readbinds3(Editor& editor, ConfigIndex& file) {
     readKeys(editor, file, stage3First, kLiveKeyCount);
+    takeOwnChains(editor, file);
     settingspass(editor, file);
     readcircularbinds(editor, file);
 }

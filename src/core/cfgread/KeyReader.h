@@ -7,14 +7,15 @@
 
 namespace vantrel {
 
-// Reads one key's bind: the key's last bind line decides, as in the game. The key's own hold
-// bind line gives the body of its last press alias line when the editor writes that body as a
-// hold alias pair; every other line gives its bind text. A key with a bind line is painted bound.
+// Reads one key's bind: the key's last bind line decides, as in the game (none after an unbind of
+// the key). The key's own hold bind line gives the body of its last press alias line when the
+// editor writes that pair back as it stands (a hold alias bind, released by the file's factor);
+// every other line gives its bind text. A key with a bind line is painted bound.
 void readkeybind(Editor& editor, ConfigIndex& file, KeyIndex key);
 
-// The stages, each reading its keys of file order and calling the next: readbinds1 (Slot10
-// defaults, keys 1 to 47), readbinds2 (48 to 68), readbinds3 (69 to 99, then the settings pass),
-// and readcircularbinds.
+// The stages, each reading its keys of file order and calling the next: readbinds1 (the default
+// Slot10 string and the file's factor, keys 1 to 47), readbinds2 (48 to 68), readbinds3 (69 to 99,
+// then which chains are the editor's own, the settings pass) and readcircularbinds.
 void readbinds1(Editor& editor, ConfigIndex& file);
 void readbinds2(Editor& editor, ConfigIndex& file);
 void readbinds3(Editor& editor, ConfigIndex& file);

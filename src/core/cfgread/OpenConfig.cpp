@@ -4,28 +4,51 @@
 #include "cfgread/KeyReader.h"
 #include "cfgwrite/StoreReset.h"
 #include "circular/CircularRules.h"
+#include "platform/AtomicFile.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace vantrel {
 
 namespace {
 
-std::optional<std::string> readFileBytes(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+constexpr size_t kReadChunk = 65536;
+
+// Reads the file's whole content into `bytes`; the reason the system gives when it cannot.
+std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes) {
+    // A folder, a pipe or a device is no file to read whole (a pipe would block the open).
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::strerror(errno);
+    if (S_ISDIR(st.st_mode))
+        return std::strerror(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return std::string(notRegularFile);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::strerror(errno);
+    int error = 0;
+    while (error == 0) {
+        const size_t had = bytes.size();
+        bytes.resize(had + kReadChunk);
+        const ssize_t n = ::read(fd, bytes.data() + had, kReadChunk);
+        bytes.resize(had + static_cast<size_t>(n > 0 ? n : 0));
+        if (n == 0)
+            break;
+        if (n < 0 && errno != EINTR)
+            error = errno;
+    }
+    ::close(fd);
+    if (error != 0)
+        return std::strerror(error);
+    return std::nullopt;
 }
 
 void tell(Editor& editor, std::string text) {
@@ -39,26 +62,29 @@ void openconfig(Editor& editor) {
     const std::optional<std::string> path = editor.prompter->openFileName(configFileFilter);
     if (!path)
         return;
-    editor.fileName = *path;
     std::error_code error;
     const auto size = std::filesystem::file_size(*path, error);
     if (!error && size > kMaxConfigBytes) {
         tell(editor, fileTooLarge);
         return;
     }
-    loadconfig(editor, *path);
+    // A file refused or not read is not current, so Save asks for a name instead of writing
+    // the editor's store over a file that was never opened.
+    if (loadconfig(editor, *path))
+        editor.fileName = *path;
 }
 
-void loadconfig(Editor& editor, const std::string& path) {
+bool loadconfig(Editor& editor, const std::string& path) {
     editor.prompter->setBusy(true);
-    std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) {
+    std::string bytes;
+    if (const std::optional<std::string> failure = readFileBytes(path, bytes)) {
         editor.prompter->setBusy(false);
-        tell(editor, cantOpenFile + path);
-        return;
+        tell(editor, cantOpenFile + path + "\n" + *failure + ".");
+        return false;
     }
-    readConfigBytes(editor, *bytes);
+    readConfigBytes(editor, bytes);
     editor.prompter->setBusy(false);
+    return true;
 }
 
 void readConfigBytes(Editor& editor, std::string_view bytes) {

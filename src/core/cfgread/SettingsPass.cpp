@@ -1,5 +1,7 @@
 #include "cfgread/SettingsPass.h"
 
+#include "cfgread/CircularReader.h"
+#include "cfgread/CommandText.h"
 #include "settings/Slot10Settings.h"
 #include "text/Text.h"
 
@@ -7,21 +9,14 @@ namespace vantrel {
 
 namespace {
 
-constexpr size_t slot10sAliasPrefixLength = 15; // `alias slot10s "`
-
 bool containsIgnoreCase(std::string_view text, std::string_view needle) {
     return findIgnoreCase(text, needle) != std::string_view::npos;
 }
 
-// The body of a `slot10s` alias line, cut by position from the line as the writer forms it.
-std::string slot10Text(std::string_view line) {
-    line = trimRight(line);
-    line =
-        line.size() > slot10sAliasPrefixLength ? line.substr(slot10sAliasPrefixLength) : std::string_view();
-    line = trimLeft(line);
-    if (!line.empty())
-        line.remove_suffix(1);
-    return std::string(trimRight(line));
+// The name of an alias line as the game reads it; "" for a line the game does not read as one.
+std::string_view aliasName(std::string_view line) {
+    const std::optional<AliasLine> alias = aliasLine(line);
+    return alias ? alias->name : std::string_view();
 }
 
 // The factor a line sets: the longest run of copies of "slot10s" joined by ";" that it holds, at
@@ -36,6 +31,18 @@ std::string_view lineFactor(std::string_view line) {
 
 } // namespace
 
+std::string fileFactor(const ConfigIndex& file) {
+    std::string_view factor = defaultSlot10;
+    for (std::string_view line : file.lines().lines()) {
+        if (!startsWithIgnoreCase(line, "alias") || !containsIgnoreCase(line, slot10Factors.front()))
+            continue;
+        const std::string_view name = aliasName(line);
+        if (!startsWithIgnoreCase(name, "aCB") && !equalsIgnoreCase(name, "slot10s"))
+            factor = lineFactor(line);
+    }
+    return std::string(factor);
+}
+
 void settingspass(Editor& editor, const ConfigIndex& file) {
     const ConfigLines& lines = file.lines();
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -48,14 +55,13 @@ void settingspass(Editor& editor, const ConfigIndex& file) {
             continue;
         }
         if (startsWithIgnoreCase(line, "alias")) {
-            if (startsWithIgnoreCase(line, "alias aCB"))
+            const std::string_view name = aliasName(line);
+            if (isTakenChainLine(file, line))
                 continue;
-            if (startsWithIgnoreCase(line, "alias slot10s")) {
-                editor.slot10s = slot10Text(line);
+            if (equalsIgnoreCase(name, "slot10s")) {
+                editor.slot10s = commandBody(aliasLine(line)->rest);
                 continue;
             }
-            if (containsIgnoreCase(line, slot10Factors.front()))
-                editor.slot10 = lineFactor(line);
             const std::optional<KeyIndex> own = file.ownAliasKey(i);
             if (!own || !file.pairTaken[*own])
                 editor.ssettings.emplace_back(line);

@@ -6,10 +6,14 @@
 
 namespace vantrel {
 
-// Classifies every command line once: bind lines of keys, circular alias lines and the alias lines
-// of the hold alias pairs the key reads took apart are left to the readers; the slot10s alias line
-// sets slot10s, a line holding "slot10s" in an alias sets slot10, the rcon lines set srconport and
-// srconpass, and every other line is kept in ssettings in file order.
+// Classifies every command line once: bind lines of keys, the lines of the chains the editor writes
+// again and the alias lines of the hold alias pairs the key reads took apart are left to the
+// readers; the slot10s alias line sets slot10s (its body up to the closing quote), the rcon lines
+// set srconport and srconpass, and every other line is kept in ssettings in file order.
 void settingspass(Editor& editor, const ConfigIndex& file);
+
+// The factor the file sets: that of its last alias line holding "slot10s", other than the
+// slot10s line and lines of names beginning with "aCB"; the start-up factor when none does.
+std::string fileFactor(const ConfigIndex& file);
 
 } // namespace vantrel

@@ -20,6 +20,7 @@ constexpr std::uint64_t kTempNameRange = 1000000000;
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t kPermissionBits = 07777;
 constexpr mode_t kNewFileMode = 0666; // narrowed by the umask, as for any new file
+constexpr size_t kReadChunk = 16384;
 
 std::string reason(int error) {
     return std::strerror(error);
@@ -77,18 +78,14 @@ int finish(int fd, std::string_view bytes, const FileCalls& calls) {
 }
 
 // Opens a new file beside the target with a name no other file has; -1 with errno on failure.
-// The name does not grow with the target's, so a target of the longest name has one too.
-int createTemp(const std::string& target, std::string& name) {
+// The name does not grow with the target's, so a target of the longest name has one too. Whether
+// the folder takes a new file is found by trying: an administrator writes where the marks say no.
+int createTemp(const std::string& target, std::string& name, const FileCalls& calls) {
     const std::string folder = folderOf(target);
-    struct stat st {};
-    if (::stat(folder.c_str(), &st) == 0 && !markedWritable(folder, st)) {
-        errno = EACCES;
-        return -1;
-    }
     static std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < kTempNameTries; ++attempt) {
         name = folder + "/.vantrel-" + std::to_string(random() % kTempNameRange) + ".tmp";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        const int fd = calls.create(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -96,14 +93,53 @@ int createTemp(const std::string& target, std::string& name) {
     return -1;
 }
 
+// Reads the whole of an open file from its start; the error, or 0.
+int readAll(int fd, std::string& out) {
+    char buffer[kReadChunk];
+    for (;;) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(out.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return 0;
+        out.append(buffer, static_cast<size_t>(n));
+    }
+}
+
+// Makes `bytes` the whole content of the open file: written from its start over what is there,
+// then cut to their length and synced. The error of the first step that failed, or 0.
+int overwrite(int fd, std::string_view bytes, const FileCalls& calls) {
+    if (::lseek(fd, 0, SEEK_SET) < 0)
+        return errno;
+    if (const int error = writeAll(fd, bytes, calls))
+        return error;
+    if (calls.truncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        return errno;
+    return calls.fsync(fd) != 0 ? errno : 0;
+}
+
+// Where no temporary file can be made: the old bytes are read first, so that a failure at any
+// step puts them and the old length back. Nothing is truncated before the new bytes are in.
 std::optional<std::string> writeInPlace(const std::string& target, std::string_view bytes,
                                         const FileCalls& calls) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return reason(errno);
-    if (const int error = finish(fd, bytes, calls))
+    std::string old;
+    int error = readAll(fd, old);
+    if (error != 0) {
+        ::close(fd);
         return reason(error);
-    return std::nullopt;
+    }
+    error = overwrite(fd, bytes, calls);
+    const bool restored = error == 0 || overwrite(fd, old, calls) == 0;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
+        return std::nullopt;
+    return restored ? reason(error) : reason(error) + ". " + mayBeDamaged;
 }
 
 void syncFolder(const std::string& target) {
@@ -117,7 +153,9 @@ void syncFolder(const std::string& target) {
 } // namespace
 
 const FileCalls& systemFileCalls() {
-    static const FileCalls calls{::write, ::fsync, ::rename};
+    static const FileCalls calls{
+        ::write, ::fsync, ::rename, ::ftruncate,
+        [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }};
     return calls;
 }
 
@@ -132,12 +170,12 @@ std::optional<std::string> saveFile(const std::string& path, std::string_view by
     if (exists && S_ISDIR(old.st_mode))
         return reason(EISDIR);
     if (exists && !S_ISREG(old.st_mode))
-        return std::string("Not a regular file");
+        return std::string(notRegularFile);
     if (exists && !markedWritable(*target, old))
         return reason(EACCES);
 
     std::string temp;
-    const int fd = createTemp(*target, temp);
+    const int fd = createTemp(*target, temp, calls);
     if (fd < 0) {
         error = errno;
         if (exists && (error == EACCES || error == EPERM))

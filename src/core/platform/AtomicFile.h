@@ -11,20 +11,31 @@
 
 namespace vantrel {
 
+// The reason given for a path that names neither a file nor a folder (a pipe, a device).
+inline constexpr const char* notRegularFile = "Not a regular file";
+
 // The system calls a save makes on its file; tests replace one to make it fail.
 struct FileCalls {
     std::function<ssize_t(int fd, const void* data, size_t size)> write;
     std::function<int(int fd)> fsync;
     std::function<int(const char* from, const char* to)> rename;
+    std::function<int(int fd, off_t length)> truncate;
+    // Creates the temporary file beside the target (an open with O_CREAT and O_EXCL).
+    std::function<int(const char* path, int flags, mode_t mode)> create;
 };
+
+// Said after the reason when a failed in-place write could not put the old content back.
+inline constexpr const char* mayBeDamaged = "The file may be damaged";
 
 const FileCalls& systemFileCalls();
 
 // Makes `bytes` the whole content of the file at `path`. A symbolic link is followed and its
 // target written; an existing file keeps its permissions; a file marked read-only is refused.
 // Where no temporary file can be made beside the target (a read-only folder), an existing
-// writable target is written in place. Returns the operating system's reason on failure, and
-// no value on success.
+// writable target is written in place: its old content is read first (a target that cannot be
+// read is refused before anything is written) and put back with its old length when any step
+// fails; when even that fails, the reason ends by saying the file may be damaged. Returns the
+// operating system's reason on failure, and no value on success.
 std::optional<std::string> saveFile(const std::string& path, std::string_view bytes,
                                     const FileCalls& calls = systemFileCalls());
 

@@ -16,6 +16,12 @@ inline constexpr std::string_view rconPasswordPrefix = "rcon_password ";
 // letters, then the leading spaces; trailing spaces and quotes stay.
 std::string rconValue(std::string_view line, std::string_view prefix);
 
+// The value as the rcon line holds it: one the game would cut (a ";", a blank, a tab or "//"
+// once blanks and tabs are gone from its ends) goes between double quotes without those blanks,
+// any double quote inside becoming ', so it can neither run a command nor reach the game cut;
+// a value already between double quotes, and any other, stays as typed.
+std::string rconArgument(std::string_view value);
+
 class RconSettings {
   public:
     explicit RconSettings(Editor& editor) : editor_(editor) {}
@@ -24,11 +30,14 @@ class RconSettings {
     std::string pass;
 
     void Form_Load();
-    // Save and Close: stores both lines, changed or not; the window closes afterwards.
+    // Save and Close: stores both lines; a line the window loaded and whose box is unchanged is
+    // kept as it stands. The window closes afterwards.
     void Command2_Click();
 
   private:
     Editor& editor_;
+    std::string loadedPort_;
+    std::string loadedPass_;
 };
 
 } // namespace vantrel

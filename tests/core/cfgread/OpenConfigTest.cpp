@@ -1,6 +1,7 @@
 // File Open: the dialog, the size limit, a file that cannot be read, the current file name and
 // the busy pointer.
 #include "cfgread/OpenConfig.h"
+#include "cfgwrite/FileCommands.h"
 
 #include "ReaderTesting.h"
 #include "TempDir.h"
@@ -67,15 +68,19 @@ TEST_F(OpenConfig, CancelForgetsTheCurrentFileAndChangesNothingElse) {
     EXPECT_EQ(prompter.calls()[0].filter, configFileFilter);
 }
 
-TEST_F(OpenConfig, FileOverTheLimitIsRefusedAndItsPathKept) {
+// A refused file is not current: Save asks for a name instead of writing over it.
+TEST_F(OpenConfig, FileOverTheLimitIsRefusedAndSaveThenAsksForAName) {
     fillState();
-    const std::string path = file("big.cfg", std::string(kMaxConfigBytes + 1, 'x'));
-    prompter.answerOpen(path).answerMessage(Answer::Ok);
+    const std::string big(kMaxConfigBytes + 1, 'x');
+    const std::string path = file("big.cfg", big);
+    prompter.answerOpen(path).answerMessage(Answer::Ok).answerSave(std::nullopt);
     openconfig(editor);
     EXPECT_EQ(prompter.messages(), (std::vector<Message>{{"File is too large to open.", "Vantrel"}}));
-    EXPECT_EQ(editor.fileName, path);
+    EXPECT_EQ(editor.fileName, "");
     expectStateKept();
-    EXPECT_EQ(callKinds(), (std::vector<Kind>{Kind::OpenFile, Kind::Message}));
+    saveconfig(editor);
+    EXPECT_EQ(callKinds(), (std::vector<Kind>{Kind::OpenFile, Kind::Message, Kind::SaveFile}));
+    EXPECT_EQ(readBytes(path), big);
 }
 
 TEST_F(OpenConfig, FileAtTheLimitIsRead) {
@@ -89,23 +94,29 @@ TEST_F(OpenConfig, FileAtTheLimitIsRead) {
     EXPECT_EQ(editor.fileName, path);
 }
 
-TEST_F(OpenConfig, FileThatCannotBeReadIsReportedAndChangesNothing) {
+// The message names the file on its first line and the system's reason on the second; the file
+// is not current, so Save asks for a name.
+TEST_F(OpenConfig, FileThatCannotBeReadIsReportedWithTheReasonAndChangesNothing) {
     for (const std::string& path : {dir.path("missing.cfg"), dir.dir()}) {
         fillState();
         prompter.answerOpen(path).answerMessage(Answer::Ok);
         openconfig(editor);
-        EXPECT_EQ(editor.fileName, path);
-        editor.fileName = "old.cfg";
+        EXPECT_EQ(editor.fileName, "");
         expectStateKept();
     }
     const auto messages = prompter.messages();
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], (Message{"Can't open file: " + dir.path("missing.cfg"), "Vantrel"}));
-    EXPECT_EQ(messages[1].text, "Can't open file: " + dir.dir());
+    EXPECT_EQ(
+        messages[0],
+        (Message{"Can't open file: " + dir.path("missing.cfg") + "\nNo such file or directory.", "Vantrel"}));
+    EXPECT_EQ(messages[1].text, "Can't open file: " + dir.dir() + "\nIs a directory.");
     // The pointer is busy while the file is read and normal again before the message shows.
     EXPECT_EQ(callKinds(), (std::vector<Kind>{Kind::OpenFile, Kind::Busy, Kind::Busy, Kind::Message,
                                               Kind::OpenFile, Kind::Busy, Kind::Busy, Kind::Message}));
     EXPECT_FALSE(prompter.busy());
+    prompter.answerSave(std::nullopt);
+    saveconfig(editor);
+    EXPECT_EQ(callKinds().back(), Kind::SaveFile);
 }
 
 TEST_F(OpenConfig, OpeningReplacesEverythingTheLastFileGave) {

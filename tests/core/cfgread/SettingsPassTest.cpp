@@ -52,8 +52,12 @@ const KeptCase keptLines[] = {
     {"alias foo a; alias bar b; echo c", {"alias foo a", "alias bar b", "echo c"}},
     {"bind f1 \"x\" // a; b", {}},
     {"echo a; bind f1 x", {"echo a; bind f1 x"}},
-    // Circular alias lines are the circular reader's.
-    {"alias aCB1 \"aCB1line1\"\nALIAS ACB3line1 \"x; alias aCB3 aCB3line1\"\n  alias aCB10r \"y\"", {}},
+    // The lines of a chain the editor writes again are the circular reader's; every other alias
+    // line is kept, whatever its name begins with.
+    {"bind h aCB1\nalias aCB1 \"aCB1line1\"\nALIAS ACB1line1 \"x; alias aCB1 aCB1line1\"\n  alias aCB10r "
+     "\"y\"\n"
+     "alias acbuy \"buy; menuselect 4\"\nalias aCB1line12 \"z\"",
+     {"alias aCB10r \"y\"", "alias acbuy \"buy; menuselect 4\"", "alias aCB1line12 \"z\""}},
     // Alias lines of foreign names are kept, whatever bind line ends in their name.
     {"alias +jd \"+jump;+duck\"\nalias -jd \"-jump;-duck\"\nbind space +jd",
      {"alias +jd \"+jump;+duck\"", "alias -jd \"-jump;-duck\""}},
@@ -65,7 +69,9 @@ INSTANTIATE_TEST_SUITE_P(Lines, ReaderKeptLines, ::testing::ValuesIn(keptLines))
 // A key's own hold alias pair is dropped only when the key read takes it apart.
 const KeptCase holdPairs[] = {
     {"bind f1 +af1\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"", {}},
-    {"alias +AF1 \"say hi\"\nalias -Af1 \"-attack\"\nbind f1 +af1", {}},
+    {"alias +AF1 \"say hi\"\nalias -Af1 \"slot10s\"\nbind f1 +af1", {}},
+    {"alias +af1 \"say hi\"\nalias -af1 \"-attack\"\nbind f1 +af1",
+     {"alias +af1 \"say hi\"", "alias -af1 \"-attack\""}},
     {"bind f1 +af1\nalias +af1 \"+jump;+duck\"\nalias -af1 \"-jump;-duck\"",
      {"alias +af1 \"+jump;+duck\"", "alias -af1 \"-jump;-duck\""}},
     {"bind f1 \"jump\"\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"",
@@ -108,7 +114,9 @@ const Slot10Case slot10Lines[] = {
     {"ALIAS SLOT10S \"  x  \"  ", "x", s5},
     {"alias slot10s", "", s5},
     {"alias slot10s \"\"", "", s5},
-    {"alias slot10s abc", "b", s5},
+    {"alias slot10s abc", "abc", s5},
+    {"alias slot10s \"slot10;wait\" // close menu", "slot10;wait", s5},
+    {"alias slot10sx \"a\"", defaultSlot10s, s1},
     {"alias slot10s \"a\"\nalias slot10s \"b\"", "b", s5},
     {"alias -af1 \"slot10s;slot10s;slot10s\"", defaultSlot10s, s3},
     {"alias -af1 \"slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s\"", defaultSlot10s, s7},

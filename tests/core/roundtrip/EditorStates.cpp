@@ -4,6 +4,7 @@
 #include "compose/BuyOptions.h"
 #include "compose/Composer.h"
 #include "compose/RadioCommands.h"
+#include "settings/RconSettings.h"
 #include "text/Text.h"
 
 #include <algorithm>
@@ -62,6 +63,10 @@ constexpr std::array<std::string_view, 40> typedPieces = {"+attack",
                                                           "-duck",
                                                           "x\xA4"
                                                           "y"};
+
+// Typed around an rcon value: what the console would cut at, and double quotes.
+constexpr std::array<std::string_view, 8> rconTyped = {"",   "; quit",   " ",  "\t",
+                                                       "\"", "a \"b\" ", "//", " x;y"};
 
 constexpr std::array<std::string_view, 5> slot10sTexts = {
     defaultSlot10s, "", "slot10", "slot10;wait;wait;slot10", "wait;\tslot10 // close"};
@@ -226,11 +231,19 @@ void makeTidyState(Editor& editor, Random& random) {
 
     editor.slot10 = holdBinds ? factor(1 + static_cast<int>(random.below(maxFactor))) : defaultSlot10;
     editor.slot10s = random.percent(50) ? std::string(random.pick(slot10sTexts)) : typedText(random);
+    // The rcon values as typed in the window, blanks, ";" and double quotes among them.
+    RconSettings form5(editor);
+    form5.Form_Load();
+    form5.port = random.percent(30) ? std::string() : std::to_string(random.below(65536));
+    form5.pass = random.percent(20) ? std::string() : typedText(random);
+    for (std::string* box : {&form5.port, &form5.pass})
+        if (random.percent(40))
+            *box = std::string(random.pick(rconTyped)) + *box + std::string(random.pick(rconTyped));
+    form5.Command2_Click();
     if (random.percent(50))
-        editor.srconport =
-            random.percent(30) ? "rcon_port " : "rcon_port " + std::to_string(random.below(65536));
+        editor.srconport.clear();
     if (random.percent(50))
-        editor.srconpass = "rcon_password " + (random.percent(20) ? std::string() : typedText(random));
+        editor.srconpass.clear();
     const size_t kept = random.percent(30) ? 0 : random.below(20);
     for (size_t i = 0; i < kept; ++i)
         editor.ssettings.push_back(keptLine(random));

@@ -30,7 +30,8 @@ class Random {
 //   `r` the reverse key or "" and `o` the options number the chain's lines tell: the start, plus
 //   10 when line 1's last link names no line 1 (one-way or stopping at the ends, more than one bind);
 // - `slot10` one of the seven factors, the start-up factor when no key holds a hold alias bind;
-//   `slot10s` without spaces at its ends or double quotes; the rcon lines "" or whole commands;
+//   `slot10s` without spaces at its ends or double quotes; the rcon lines "" or as the Rcon window stores
+//   values typed with blanks, ";" and double quotes;
 // - kept lines the settings pass keeps: not empty, no spaces at their ends, none of the lines the
 //   reader takes (key binds, the editor's aliases, factor, Slot10 and rcon lines), no ";" outside
 //   quotes in a bind or alias line.

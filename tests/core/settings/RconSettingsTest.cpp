@@ -1,6 +1,9 @@
 #include "settings/RconSettings.h"
 
 #include "EditorFixture.h"
+#include "cfgwrite/ConfigWriter.h"
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -30,27 +33,53 @@ TEST_F(RconWindow, EmptyBoxesStoreTheBarePrefixes) {
     EXPECT_EQ(form5.pass, "");
 }
 
-TEST_F(RconWindow, StoresTheBoxesExactlyAsTyped) {
-    load("", "");
-    form5.port = "  abc";
-    form5.pass = "my secret  ";
+// What is typed reaches the game as one value: a value the console would cut at a ";", a blank, a
+// tab or "//" is written between double quotes; others are written as typed.
+TEST_F(RconWindow, TypedValuesAreWrittenSoTheGameReadsThemWhole) {
+    struct {
+        const char* typed;
+        const char* written; // the file's first line
+    } const cases[] = {
+        {"27015; quit", "rcon_port \"27015; quit\""},
+        {"  abc", "rcon_port   abc"},
+        {" my secret\t", "rcon_port \"my secret\""},
+        {"say \"hi\" now", "rcon_port \"say 'hi' now\""},
+        {"\"pa ss\"", "rcon_port \"pa ss\""},
+        {"\"a\" ; \"b\"", "rcon_port \"'a' ; 'b'\""},
+        {"a//b", "rcon_port \"a//b\""},
+        {"x\"y", "rcon_port x\"y"},
+    };
+    for (const auto& c : cases) {
+        load("", "");
+        form5.port = c.typed;
+        form5.pass = c.typed;
+        form5.Command2_Click();
+        std::string pass = c.written;
+        pass.replace(0, std::string_view("rcon_port").size(), "rcon_password");
+        EXPECT_EQ(writeConfig(editor).substr(0, std::strlen(c.written) + pass.size() + 8),
+                  std::string(c.written) + "\r\n\r\n" + pass + "\r\n\r\n")
+            << c.typed;
+    }
+}
+
+// A line read from a file and left alone in the window is written as read, comment and all.
+TEST_F(RconWindow, LinesLeftAloneKeepTheirBytes) {
+    load("RCON_PORT 27015", "rcon_password secret // admin");
+    EXPECT_EQ(form5.pass, "secret // admin");
     form5.Command2_Click();
-    EXPECT_EQ(editor.srconport, "rcon_port   abc");
-    EXPECT_EQ(editor.srconpass, "rcon_password my secret  ");
-    // Leading spaces are not shown again, trailing ones are.
+    EXPECT_EQ(editor.srconport, "RCON_PORT 27015");
+    EXPECT_EQ(editor.srconpass, "rcon_password secret // admin");
     form5.Form_Load();
-    EXPECT_EQ(form5.port, "abc");
-    EXPECT_EQ(form5.pass, "my secret  ");
+    form5.pass = "secret2";
+    form5.Command2_Click();
+    EXPECT_EQ(editor.srconport, "RCON_PORT 27015");
+    EXPECT_EQ(editor.srconpass, "rcon_password secret2");
 }
 
 TEST_F(RconWindow, DecodesLinesFromAFileByTheCommandWordsLength) {
     load("RCON_PORT 27015", "Rcon_Password \"pa ss\"");
     EXPECT_EQ(form5.port, "27015");
     EXPECT_EQ(form5.pass, "\"pa ss\"");
-    form5.Command2_Click();
-    EXPECT_EQ(editor.srconport, "rcon_port 27015");
-    EXPECT_EQ(editor.srconpass, "rcon_password \"pa ss\"");
-
     load("rcon_port27015", "rcon_password");
     EXPECT_EQ(form5.port, "27015");
     EXPECT_EQ(form5.pass, "");

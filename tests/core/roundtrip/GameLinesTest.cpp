@@ -1,0 +1,106 @@
+// Files opened and saved again keep what the game runs: chains the editor does not rebuild, a
+// pair's own release, text after closing quotes, unbind lines after binds and alias names as the
+// game ends them. Each case is a file and the exact bytes saved from it.
+#include "RoundTrip.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string_view>
+
+namespace vantrel::testing {
+namespace {
+
+// Lines each ended by CR LF.
+std::string crlf(std::initializer_list<std::string_view> lines) {
+    std::string out;
+    for (std::string_view line : lines)
+        out.append(line).append("\r\n");
+    return out;
+}
+
+// Every saved file begins with the Slot10 string's line between empty lines.
+const std::string head =
+    crlf({"", "alias slot10s \"slot10;wait;wait;slot10;wait;wait;slot10;wait;wait\"", ""});
+
+struct SavedCase {
+    const char* what;
+    std::string file;
+    std::string saved;
+};
+
+const SavedCase savedCases[] = {
+    {"a reverse chain whose forward chain is missing is kept, and its key runs it",
+     crlf({"bind j \"aCB2r\"", "alias aCB2r \"aCB2rline1\"",
+           "alias aCB2rline1 \"slot1; alias aCB2r aCB2rline2; alias aCB2 aCB2line1\"",
+           "alias aCB2rline2 \"slot2; alias aCB2r aCB2rline1; alias aCB2 aCB2line2\""}),
+     head + crlf({"alias aCB2r \"aCB2rline1\"",
+                  "alias aCB2rline1 \"slot1; alias aCB2r aCB2rline2; alias aCB2 aCB2line1\"",
+                  "alias aCB2rline2 \"slot2; alias aCB2r aCB2rline1; alias aCB2 aCB2line2\"", "",
+                  "bind j \"aCB2r\"", ""})},
+    {"an alias whose name only begins like a chain's is kept",
+     crlf({"alias acbuy \"buy; menuselect 4\"", "bind f5 \"acbuy\""}),
+     head + crlf({"alias acbuy \"buy; menuselect 4\"", "", "bind f5 \"acbuy\"", ""})},
+    {"the chain of a marker no key of the table holds is kept",
+     crlf({"bind \"pause\" \"aCB2\"", "alias aCB2 \"aCB2line1\"",
+           "alias aCB2line1 \"slot1; alias aCB2 aCB2line1\""}),
+     head + crlf({"bind \"pause\" \"aCB2\"", "alias aCB2 \"aCB2line1\"",
+                  "alias aCB2line1 \"slot1; alias aCB2 aCB2line1\"", ""})},
+    {"names that are no chain line's are kept and read as no bind",
+     crlf({"bind f1 aCB1", "alias aCB1 \"aCB1line1\"", "alias aCB1line1 \"a; alias aCB1 aCB1line1\"",
+           "alias aCB1line12 \"b; alias aCB1 aCB1line1\"", "alias aCB1line1x \"c\""}),
+     head + crlf({"alias aCB1line12 \"b; alias aCB1 aCB1line1\"", "alias aCB1line1x \"c\"", "",
+                  "bind f1 \"aCB1\"", "alias aCB1 \"aCB1line1\"",
+                  "alias aCB1line1 \"a; alias aCB1 aCB1line1\"", "", ""})},
+    {"a key's own pair with a release of its own keeps the release",
+     crlf({"bind f1 +af1", "alias +af1 \"say go;+jump\"", "alias -af1 \"-jump\""}),
+     head + crlf({"alias +af1 \"say go;+jump\"", "alias -af1 \"-jump\"", "", "bind f1 \"+af1\"", ""})},
+    {"a pair released by the file's factor is the editor's own",
+     crlf({"bind f1 +af1", "alias +af1 \"say go\"", "alias -af1 \"slot10s\""}),
+     head + crlf({"bind f1 +af1", "alias +af1 \"say go\"", "alias -af1 \"slot10s\"", ""})},
+    {"a blank after the closing quote of chain line 1 leaves the two-way block wrapping",
+     crlf({"bind h \"aCB3\"", "alias aCB3 \"aCB3line1\"",
+           "alias aCB3line1 \"slot1; alias aCB3 aCB3line2; alias aCB3r aCB3rline1\" ",
+           "alias aCB3line2 \"slot2; alias aCB3 aCB3line1; alias aCB3r aCB3rline2\"", "bind j \"aCB3r\"",
+           "alias aCB3r \"aCB3rline2\"",
+           "alias aCB3rline1 \"slot2; alias aCB3r aCB3rline2; alias aCB3 aCB3line1\"",
+           "alias aCB3rline2 \"slot1; alias aCB3r aCB3rline1; alias aCB3 aCB3line2\""}),
+     head + crlf({"bind h \"aCB3\"", "alias aCB3 \"aCB3line1\"",
+                  "alias aCB3line1 \"slot1; alias aCB3 aCB3line2; alias aCB3r aCB3rline1\"",
+                  "alias aCB3line2 \"slot2; alias aCB3 aCB3line1; alias aCB3r aCB3rline2\"", "", "",
+                  "bind j \"aCB3r\"", "alias aCB3r \"aCB3rline2\"",
+                  "alias aCB3rline1 \"slot2; alias aCB3r aCB3rline2; alias aCB3 aCB3line1\"",
+                  "alias aCB3rline2 \"slot1; alias aCB3r aCB3rline1; alias aCB3 aCB3line2\"", "", ""})},
+    {"a comment after the start line's closing quote keeps the start, blanks around the end number too",
+     crlf({"bind f2 aCB1", "alias aCB1 \"aCB1line2\" // start",
+           "alias aCB1line1 \"a; alias aCB1 aCB1line2 \t\"\t// one way",
+           "alias aCB1line2 \"b; alias aCB1 aCB1line1\""}),
+     head +
+         crlf({"bind f2 \"aCB1\"", "alias aCB1 \"aCB1line2\"", "alias aCB1line1 \"a; alias aCB1 aCB1line2\"",
+               "alias aCB1line2 \"b; alias aCB1 aCB1line1\"", "", ""})},
+    {"an unbind after a key's bind leaves the key unbound",
+     crlf({"bind f1 \"kill\"", "unbind f1", "bind f2 \"a\"", "unbind \"F2\" // gone", "bind f3 \"b\"",
+           "unbind f3 now"}),
+     head + crlf({"unbind f1", "unbind \"F2\" // gone", "unbind f3 now", "", "bind f3 \"b\"", ""})},
+    {"an unbindall leaves every key bound before it unbound",
+     crlf({"bind f1 \"kill\"", "unbindall; bind f2 \"a\"", "unbind f2", "bind f2 \"c\""}),
+     head + crlf({"unbindall", "unbind f2", "", "bind f2 \"c\"", ""})},
+    {"an alias name ends at a blank, not at a double quote; a bare alias word is cut at its ;",
+     crlf({"bind f1 +af1", "alias +af1\"say hi\"", "alias -af1 \"slot10s\"", "alias;bind f2 \"y\""}),
+     head + crlf({"alias +af1\"say hi\"", "alias -af1 \"slot10s\"", "alias", "", "bind f1 \"+af1\"", "",
+                  "bind f2 \"y\"", ""})},
+    {"text after the closing quote of the slot10s line is no part of the Slot10 text",
+     crlf({"alias slot10s \"slot10;wait\" // close menu"}), crlf({"", "alias slot10s \"slot10;wait\"", ""})},
+};
+
+TEST(SavedLines, KeepWhatTheGameRuns) {
+    for (const SavedCase& c : savedCases) {
+        const std::string saved = saveOpened(c.file);
+        const std::string diff = difference(c.saved, saved);
+        EXPECT_TRUE(diff.empty()) << c.what << "\n" << diff;
+        EXPECT_EQ(saveOpened(saved), saved) << c.what;
+    }
+}
+
+} // namespace
+} // namespace vantrel::testing
