@@ -319,6 +319,41 @@ TEST_F(ShowKeyBind, EveryComposedOptionIsRecognisedAgain) {
         });
 }
 
+// However long the bind, its messages are found where a short bind has them, and showing ends.
+TEST_F(ShowKeyBind, LongBindsAreTakenApartLikeShortOnes) {
+    struct Shape {
+        const char* name;
+        std::string (*stored)(const std::string& pad);
+        Shown shown;
+    };
+    const Shape shapes[] = {
+        {"say after the padding", [](const std::string& pad) { return pad + "say hi;"; }, {.saybox = "hi"}},
+        {"padding after the say", [](const std::string& pad) { return "say hi;" + pad; }, {.saybox = "hi"}},
+        {"rcon say after the padding",
+         [](const std::string& pad) { return pad + "rcon say hi;"; },
+         {.rconsaybox = "hi"}},
+        {"say after rcon says filling the padding",
+         [](const std::string& pad) {
+             std::string text;
+             while (text.size() < pad.size())
+                 text += "rcon say a;";
+             return text + "say hi;";
+         },
+         {.saybox = "hi", .rconsaybox = "a"}},
+    };
+    for (size_t length : {99'990, 99'996, 99'997, 100'000, 100'008, 100'009, 100'100, 1'000'000}) {
+        const std::string pad(length, 'x');
+        for (const Shape& shape : shapes) {
+            const std::string stored = shape.stored(pad);
+            show(stored);
+            const Editor want = composed(prompter, shape.shown);
+            EXPECT_EQ(editor.controls, want.controls) << shape.name << ", " << length;
+            EXPECT_EQ(editor.parts, want.parts) << shape.name << ", " << length;
+            EXPECT_TRUE(editor.cbind == stored) << shape.name << ", " << length;
+        }
+    }
+}
+
 TEST_F(ShowKeyBind, FetchesTheSelectedKeyIgnoringCase) {
     bindOf("keyA") = "buyammo1;";
     editor.selectkey = "KEYA";
