@@ -372,6 +372,12 @@ TEST_F(ShowKeyBind, WithNoKeySelectedTakesApartWhatCbindHolds) {
     showkeybind(editor);
     EXPECT_EQ(editor.controls.pistol, Pistol::None);
     EXPECT_EQ(editor.cbind, "aCB3");
+
+    // An empty say message leaves the empty say box as it is: no handler runs, the text stays.
+    editor.cbind = "say ;wait;";
+    showkeybind(editor);
+    EXPECT_EQ(editor.controls, composed(prompter, {}).controls);
+    EXPECT_EQ(editor.cbind, "say ;wait;");
 }
 
 TEST_F(ShowKeyBind, TheFirstComposerChangeDropsUnrecognisedCommands) {
