@@ -25,11 +25,6 @@ template <typename T> void setIfDifferent(T* widget, bool enabled, bool visible 
         widget->setVisible(visible);
 }
 
-void showText(QComboBox* combo, const std::string& text) {
-    if (fromQt(combo->currentText()) != text)
-        combo->setEditText(toQt(text));
-}
-
 } // namespace
 
 CircularWindow::CircularWindow(Editor& editor, QWidget* parent)
@@ -150,8 +145,8 @@ void CircularWindow::refresh() {
     const int chosen = combo1_->findText(toQt(c.Combo1));
     if (combo1_->currentIndex() != chosen)
         combo1_->setCurrentIndex(chosen);
-    showText(combo2_, c.Combo2);
-    showText(combo3_, c.Combo3);
+    showComboText(*combo2_, toQt(c.Combo2));
+    showComboText(*combo3_, toQt(c.Combo3));
     setIfDifferent(combo1_, c.combo1Enabled);
     setIfDifferent(combo2_, c.combo2Enabled);
     setIfDifferent(combo3_, c.combo3Enabled);

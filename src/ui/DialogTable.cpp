@@ -135,4 +135,13 @@ void centreOn(QWidget& dialog, const QWidget& window) {
     dialog.move(frame.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
 }
 
+void showComboText(QComboBox& combo, const QString& text) {
+    const int item = combo.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (combo.currentIndex() == item && combo.currentText() == text)
+        return;
+    combo.setCurrentIndex(item);
+    if (combo.currentText() != text)
+        combo.setEditText(text);
+}
+
 } // namespace vantrel::ui

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <span>
 
+class QComboBox;
+
 namespace vantrel::ui {
 
 // A CheckBox holds the values 0 clear, 1 ticked, 2 greyed (ValueCheckBox).
@@ -46,6 +48,11 @@ class FixedDialog : public QDialog {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Shows a text in a drop-down combo box whose text can be typed. A text that is one of the list's
+// items makes that item current, so the arrow keys and the open list step from the text shown;
+// any other text stands in the box with no item current. Signals are the caller's to block.
+void showComboText(QComboBox& combo, const QString& text);
 
 // Places `dialog` centred on `window` (the main window), whatever its parent.
 void centreOn(QWidget& dialog, const QWidget& window);

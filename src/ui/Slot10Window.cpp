@@ -63,10 +63,8 @@ void Slot10Window::refresh() {
         const QSignalBlocker block(slot10box_);
         slot10box_->setText(toQt(model_.slot10box));
     }
-    if (fromQt(waitno_->currentText()) != model_.waitno) {
-        const QSignalBlocker block(waitno_);
-        waitno_->setEditText(toQt(model_.waitno));
-    }
+    const QSignalBlocker block(waitno_);
+    showComboText(*waitno_, toQt(model_.waitno));
 }
 
 void showSlot10Window(Editor& editor, QWidget* mainWindow) {
