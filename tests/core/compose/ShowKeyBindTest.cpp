@@ -341,7 +341,8 @@ TEST_F(ShowKeyBind, LongBindsAreTakenApartLikeShortOnes) {
          },
          {.saybox = "hi", .rconsaybox = "a"}},
     };
-    for (size_t length : {99'990, 99'996, 99'997, 100'000, 100'008, 100'009, 100'100, 1'000'000}) {
+    // Each pair of lengths straddles the point where one of the shapes reached past the old limit.
+    for (size_t length : {99'991, 99'992, 99'996, 99'997, 99'999, 100'000, 1'000'000}) {
         const std::string pad(length, 'x');
         for (const Shape& shape : shapes) {
             const std::string stored = shape.stored(pad);
