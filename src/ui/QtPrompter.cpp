@@ -7,8 +7,43 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 namespace vantrel::ui {
+
+namespace {
+
+// Qt's file dialog records its history and last folder in the user's Qt settings file whenever
+// one closes, and has no switch to stop it. Pointing the user's settings at a place that can hold
+// no file keeps every run from writing anything but the configuration files the user picks, and
+// every run starts its dialogs afresh.
+void keepNoSettings() {
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
+// The path chosen in a file dialog, or no value on Cancel. Qt's own dialog, not the desktop's: a
+// desktop dialog may keep a list of recent files of its own.
+std::optional<std::string> chosenPath(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode,
+                                      const std::string& filter, const QString& acceptLabel = {}) {
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite); // our own overwrite question is the one asked
+    dialog.setNameFilter(qtFilter(filter));
+    if (!acceptLabel.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, acceptLabel);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (path.isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
 
 QString qtFilter(const std::string& filter) {
     const QStringList parts = QString::fromUtf8(filter).split(u'|');
@@ -25,6 +60,10 @@ QString qtFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QtPrompter::QtPrompter(QWidget* parent) : parent_(parent) {
+    keepNoSettings();
+}
+
 QWidget* QtPrompter::owner() const {
     // A message asked from inside a modal window (a refused input, "String not found.") belongs
     // over that window, not behind it over the main window.
@@ -35,7 +74,8 @@ QWidget* QtPrompter::owner() const {
 
 Answer QtPrompter::message(const Message& message) {
     QMessageBox box(owner());
-    box.setWindowTitle(toQt(message.title));
+    // A message without a title of its own carries the program's, never the executable's name.
+    box.setWindowTitle(toQt(message.title.empty() ? std::string(programTitle) : message.title));
     box.setText(toQt(message.text));
     switch (message.icon) {
     case Icon::None:
@@ -61,21 +101,14 @@ Answer QtPrompter::message(const Message& message) {
 }
 
 std::optional<std::string> QtPrompter::openFileName(const std::string& filter) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), QString(), qtFilter(filter));
-    if (path.isEmpty())
-        return std::nullopt;
-    return QFile::encodeName(path).toStdString();
+    return chosenPath(parent_, QStringLiteral("Open"), QFileDialog::AcceptOpen, filter);
 }
 
-std::optional<std::string> QtPrompter::saveFileName(const std::string& filter) {
-    // Our own overwrite question is the one asked.
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), QString(), qtFilter(filter), nullptr,
-                                     QFileDialog::DontConfirmOverwrite);
-    if (path.isEmpty())
-        return std::nullopt;
-    return QFile::encodeName(path).toStdString();
+std::optional<std::string> QtPrompter::saveFileName(const std::string& filter, SaveDialog purpose) {
+    if (purpose == SaveDialog::New) // New only names the file that a later Save writes
+        return chosenPath(parent_, QStringLiteral("New"), QFileDialog::AcceptSave, filter,
+                          QStringLiteral("OK"));
+    return chosenPath(parent_, QStringLiteral("Save As"), QFileDialog::AcceptSave, filter);
 }
 
 void QtPrompter::setBusy(bool busy) {

@@ -17,7 +17,7 @@ QString qtFilter(const std::string& filter);
 
 class QtPrompter : public Prompter {
   public:
-    explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtPrompter(QWidget* parent = nullptr);
 
     void setParent(QWidget* parent) { parent_ = parent; }
     // What showHelp opens; set by the main window once the help window exists.
@@ -25,7 +25,7 @@ class QtPrompter : public Prompter {
 
     Answer message(const Message& message) override;
     std::optional<std::string> openFileName(const std::string& filter) override;
-    std::optional<std::string> saveFileName(const std::string& filter) override;
+    std::optional<std::string> saveFileName(const std::string& filter, SaveDialog purpose) override;
     void setBusy(bool busy) override;
     void showHelp() override;
 

@@ -36,6 +36,10 @@ void showItem(QComboBox& list, std::string_view item) {
 
 void showEditText(QComboBox& combo, std::string_view text) {
     const QString shown = toQt(text);
+    const int item = combo.findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (combo.currentIndex() == item && combo.currentText() == shown)
+        return;
+    combo.setCurrentIndex(item);
     if (combo.currentText() != shown)
         combo.setEditText(shown);
 }

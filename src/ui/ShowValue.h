@@ -30,7 +30,9 @@ void showValue(ValueCheckBox& box, int value);
 // A pick-only list's item; a text that is not listed shows no item.
 void showItem(QComboBox& list, std::string_view item);
 
-// An editable drop-down box's text.
+// An editable drop-down box's text. A text that is one of the list's items makes that item
+// current, so the arrow keys and the open list step from the text shown; any other text stands in
+// the box with no item current.
 void showEditText(QComboBox& combo, std::string_view text);
 
 // Runs `heard` with an editable drop-down box's text whenever the user changes it, by typing or

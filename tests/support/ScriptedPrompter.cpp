@@ -48,7 +48,7 @@ std::optional<std::string> ScriptedPrompter::openFileName(const std::string& fil
     return answer;
 }
 
-std::optional<std::string> ScriptedPrompter::saveFileName(const std::string& filter) {
+std::optional<std::string> ScriptedPrompter::saveFileName(const std::string& filter, SaveDialog) {
     calls_.push_back({Call::SaveFile, {}, filter, false});
     if (saveAnswers_.empty()) {
         ADD_FAILURE() << "unexpected Save dialog";

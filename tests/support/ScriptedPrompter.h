@@ -32,7 +32,7 @@ class ScriptedPrompter : public Prompter {
 
     Answer message(const vantrel::Message& message) override;
     std::optional<std::string> openFileName(const std::string& filter) override;
-    std::optional<std::string> saveFileName(const std::string& filter) override;
+    std::optional<std::string> saveFileName(const std::string& filter, SaveDialog purpose) override;
     void setBusy(bool busy) override;
     void showHelp() override;
 

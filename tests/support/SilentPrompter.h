@@ -10,7 +10,7 @@ class SilentPrompter : public Prompter {
   public:
     Answer message(const Message&) override { return Answer::Ok; }
     std::optional<std::string> openFileName(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> saveFileName(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> saveFileName(const std::string&, SaveDialog) override { return std::nullopt; }
     void setBusy(bool) override {}
     void showHelp() override {}
 };

@@ -1,21 +1,27 @@
 #include "UiTestSupport.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 
 namespace vantrel::testing {
 
 void whenModal(const std::function<void()>& open, const std::function<void(QWidget*)>& step) {
-    bool stepped = false;
+    whenModals(open, {step});
+}
+
+void whenModals(const std::function<void()>& open, const std::vector<std::function<void(QWidget*)>>& steps) {
+    size_t stepped = 0;
+    QPointer<QWidget> handled; // the window the last step was given, while it lasts
     QElapsedTimer clock;
     clock.start();
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && !stepped) {
-            stepped = true;
-            step(modal);
+        if (modal && modal != handled && stepped < steps.size()) {
+            handled = modal;
+            steps[stepped++](modal);
         } else if (clock.elapsed() > 5000) {
             ADD_FAILURE() << "modal window not handled in time";
             if (modal)
@@ -25,7 +31,7 @@ void whenModal(const std::function<void()>& open, const std::function<void(QWidg
     poll.start();
     open();
     poll.stop();
-    EXPECT_TRUE(stepped) << "no modal window was shown";
+    EXPECT_EQ(stepped, steps.size()) << "fewer modal windows were shown than expected";
 }
 
 void expectNoWindowsLeft(const QList<QWidget*>& allowed) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace vantrel::testing {
 
@@ -19,6 +20,8 @@ template <typename T> T* child(QObject* parent, const char* name) {
 // Runs `step` on the modal window that `open` shows, once it is the active modal widget; the
 // step must close it. A watchdog closes any window still open after a few seconds and fails.
 void whenModal(const std::function<void()>& open, const std::function<void(QWidget*)>& step);
+// The same for modal windows shown one after another: each step runs on the next one.
+void whenModals(const std::function<void()>& open, const std::vector<std::function<void(QWidget*)>>& steps);
 
 // Fails when a top-level window other than those given is still visible, and closes it.
 void expectNoWindowsLeft(const QList<QWidget*>& allowed = {});

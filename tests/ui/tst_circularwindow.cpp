@@ -148,12 +148,20 @@ TEST_F(CircularWindowTest, EscAndEnterDoNothingAndTheCloseBoxStoresNothing) {
 }
 
 TEST_F(CircularWindowTest, OpensWithTheBindsShownFromTheirStart) {
-    editor.form6.slot(1) = {{std::string(200, 'x')}, "keyH", "", "21"};
+    editor.form6.slot(1) = {{std::string(200, 'x')}, "keyH", "keyJ", "21"};
     bindOf("keyH") = "aCB1";
+    bindOf("keyJ") = "aCB1r";
     open("keyH");
     EXPECT_EQ(focusName(), "Text1");
     EXPECT_EQ(get<QLineEdit>("Text1")->cursorPosition(), 0);
     EXPECT_FALSE(get<QLineEdit>("Text1")->hasSelectedText());
+    // A shown key or start that is one of its list's items is the list's current item.
+    for (const char* name : {"Combo2", "Combo3"}) {
+        auto* combo = get<QComboBox>(name);
+        EXPECT_GE(combo->currentIndex(), 0)
+            << name << " shows \"" << combo->currentText().toStdString() << '"';
+        EXPECT_EQ(combo->itemText(combo->currentIndex()), combo->currentText()) << name;
+    }
     click(get<QPushButton>("Command1"));
 }
 

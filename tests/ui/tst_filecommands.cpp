@@ -39,7 +39,7 @@ TEST_F(FileCommandsTest, CtrlNEmptiesTheStoreAndRepaintsTheKeys) {
 TEST_F(FileCommandsTest, SaveDialogOffersTheTwoFiltersAndAsksNoQuestionOfItsOwn) {
     ui::QtPrompter qtPrompter(window.get());
     std::optional<std::string> chosen = "not asked";
-    whenModal([&] { chosen = qtPrompter.saveFileName(configFileFilter); },
+    whenModal([&] { chosen = qtPrompter.saveFileName(configFileFilter, SaveDialog::SaveAs); },
               [](QWidget* modal) {
                   auto* dialog = qobject_cast<QFileDialog*>(modal);
                   ASSERT_NE(dialog, nullptr);

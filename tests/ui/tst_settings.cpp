@@ -50,6 +50,33 @@ TEST_F(SettingsWindows, Slot10SavesTheFactorAndTheCleanedString) {
     EXPECT_EQ(editor.slot10s, "  slot10;wait;;");
 }
 
+// The list's current item is the factor the box shows, so the arrow keys step from there.
+TEST_F(SettingsWindows, Slot10FactorListFollowsTheFactorShown) {
+    editor.slot10 = slot10Factors[0];
+    whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
+        auto* waitno = child<QComboBox>(w, "waitno");
+        EXPECT_EQ(waitno->currentIndex(), 0);
+        waitno->setFocus();
+        QTest::keyClick(waitno, Qt::Key_Down);
+        EXPECT_EQ(waitno->currentText(), "2");
+        click(w, "defaultbutton");
+        EXPECT_EQ(waitno->currentIndex(), 4);
+        waitno->setFocus();
+        QTest::keyClick(waitno, Qt::Key_Up);
+        EXPECT_EQ(waitno->currentText(), "4");
+        click(w, "savebutton");
+    });
+    EXPECT_EQ(editor.slot10, slot10Factors[3]);
+    whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
+        auto* waitno = child<QComboBox>(w, "waitno");
+        EXPECT_EQ(waitno->currentIndex(), 3);
+        waitno->setFocus();
+        QTest::keyClick(waitno, Qt::Key_Down);
+        EXPECT_EQ(waitno->currentText(), "5");
+        click(w, "closebutton");
+    });
+}
+
 TEST_F(SettingsWindows, Slot10EditsALongStringWhole) {
     editor.slot10s = std::string(40000, 'w');
     whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {

@@ -10,9 +10,9 @@ namespace {
 
 // The Save dialog and the overwrite question. The file that was current is forgotten whatever
 // the answer; the accepted path becomes current.
-std::string chooseSaveName(Editor& editor) {
+std::string chooseSaveName(Editor& editor, SaveDialog purpose) {
     editor.fileName.clear();
-    const std::optional<std::string> path = editor.prompter->saveFileName(configFileFilter);
+    const std::optional<std::string> path = editor.prompter->saveFileName(configFileFilter, purpose);
     if (!path || path->empty())
         return {};
     if (pathInUse(*path)) {
@@ -37,7 +37,7 @@ void writeCurrentFile(Editor& editor) {
 } // namespace
 
 void newconfig(Editor& editor) {
-    if (!chooseSaveName(editor).empty())
+    if (!chooseSaveName(editor, SaveDialog::New).empty())
         resetallbinds(editor);
 }
 
@@ -50,7 +50,7 @@ void saveconfig(Editor& editor) {
 }
 
 std::string saveconfigas(Editor& editor) {
-    const std::string path = chooseSaveName(editor);
+    const std::string path = chooseSaveName(editor, SaveDialog::SaveAs);
     if (!path.empty())
         writeCurrentFile(editor);
     return path;

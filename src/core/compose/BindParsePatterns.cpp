@@ -23,8 +23,12 @@ bool matchesAt(std::string_view text, size_t t, std::string_view sequence, size_
 } // namespace
 
 bool containsSequence(std::string_view text, std::string_view sequence) {
+    if (sequence.empty())
+        return true;
+    // Only a start on the sequence's first letter can match: a long bind is passed over quickly.
+    const char first = foldAscii(sequence.front());
     for (size_t start = 0; start + sequence.size() <= text.size(); ++start)
-        if (matchesAt(text, start, sequence, 0))
+        if (foldAscii(text[start]) == first && matchesAt(text, start, sequence, 0))
             return true;
     return false;
 }

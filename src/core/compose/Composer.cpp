@@ -33,6 +33,16 @@ const BindOrderRow* bindOrderByName(std::string_view name) {
     return nullptr;
 }
 
+// Gives a control its value; true when that changes it. A value that leaves the control as it was
+// runs no handler, as with the control itself: its part already agrees with it, and cbind, which
+// the user may have typed, keeps its text.
+template <class Value> bool changeControl(Value& control, const Value& value) {
+    if (control == value)
+        return false;
+    control = value;
+    return true;
+}
+
 } // namespace
 
 std::optional<std::string> ammoPart(std::string_view item, std::string_view command) {
@@ -64,79 +74,88 @@ void composebind(Editor& editor) {
 }
 
 void selectPistol(Editor& editor, Pistol pistol) {
-    editor.controls.pistol = pistol;
+    if (!changeControl(editor.controls.pistol, pistol))
+        return;
     editor.parts.scbindp = commandOf(pistolOptions, pistol);
     composebind(editor);
 }
 
 void selectGun(Editor& editor, Gun gun) {
-    editor.controls.gun = gun;
+    if (!changeControl(editor.controls.gun, gun))
+        return;
     editor.parts.scbindg = commandOf(gunOptions, gun);
     composebind(editor);
 }
 
 void selectArmour(Editor& editor, Armour armour) {
-    editor.controls.armour = armour;
+    if (!changeControl(editor.controls.armour, armour))
+        return;
     editor.parts.scbindarm = commandOf(armourOptions, armour);
     composebind(editor);
 }
 
 void setEquipment(Editor& editor, Equipment box, bool ticked) {
     const EquipmentBox& row = equipmentBox(box);
-    editor.controls.*row.ticked = ticked;
+    if (!changeControl(editor.controls.*row.ticked, ticked))
+        return;
     editor.parts.*row.part = ticked ? std::string(row.command) : std::string();
     composebind(editor);
 }
 
 void pacombo_Click(Editor& editor, const std::string& item) {
-    editor.controls.pacombo = item;
+    if (!changeControl(editor.controls.pacombo, item))
+        return;
     if (auto part = ammoPart(item, pistolAmmoCommand))
         editor.parts.scbindpa = std::move(*part);
     composebind(editor);
 }
 
 void gacombo_Click(Editor& editor, const std::string& item) {
-    editor.controls.gacombo = item;
+    if (!changeControl(editor.controls.gacombo, item))
+        return;
     if (auto part = ammoPart(item, gunAmmoCommand))
         editor.parts.scbindga = std::move(*part);
     composebind(editor);
 }
 
 void radio_Click(Editor& editor, const std::string& item) {
-    editor.controls.radio = item;
+    if (!changeControl(editor.controls.radio, item))
+        return;
     if (const RadioCommand* radio = radioCommandByItem(item, Case::Exact))
         editor.parts.sradio = radio->command;
     composebind(editor);
 }
 
 void saybox_Change(Editor& editor, const std::string& text) {
-    editor.controls.saybox = text;
+    if (!changeControl(editor.controls.saybox, text))
+        return;
     editor.parts.smessage = messagePart(editor.controls.teamsay ? teamSayCommand : sayCommand, text);
     composebind(editor);
 }
 
 void teamsay_Click(Editor& editor, bool ticked) {
-    editor.controls.teamsay = ticked;
+    if (!changeControl(editor.controls.teamsay, ticked))
+        return;
     editor.parts.smessage = messagePart(ticked ? teamSayCommand : sayCommand, editor.controls.saybox);
     composebind(editor);
 }
 
 void rconsaybox_Change(Editor& editor, const std::string& text) {
-    editor.controls.rconsaybox = text;
+    if (!changeControl(editor.controls.rconsaybox, text))
+        return;
     editor.parts.srconsay = messagePart(rconSayCommand, text);
     composebind(editor);
 }
 
-// Emptying a box that held text runs its change handler first, as the box itself would.
+// Emptying a box that held text runs its change handler first, as the box itself would; the
+// button's own composebind runs whatever the box held.
 void deletesay_Click(Editor& editor) {
-    if (!editor.controls.saybox.empty())
-        saybox_Change(editor, "");
+    saybox_Change(editor, "");
     composebind(editor);
 }
 
 void deleterconsay_Click(Editor& editor) {
-    if (!editor.controls.rconsaybox.empty())
-        rconsaybox_Change(editor, "");
+    rconsaybox_Change(editor, "");
     composebind(editor);
 }
 

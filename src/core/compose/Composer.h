@@ -1,5 +1,6 @@
 // The composer's control handlers: each sets one control value and its part, then composebind.
-// The program's own changes go through the same functions as the user's.
+// The program's own changes go through the same functions as the user's; a value that leaves its
+// control as it was runs no handler, whoever gives it.
 #pragma once
 
 #include "app/Editor.h"

@@ -8,26 +8,25 @@ namespace vantrel {
 
 namespace {
 
-// Blanking overwrites at most this many characters at a time.
-constexpr size_t kMaxBlankRun = 100000;
-
 constexpr std::string_view sayWord = "say";
 constexpr std::string_view teamSayWord = "say_team";
 constexpr std::string_view rconSayWord = "rcon say";
 // How far into "rcon say" its "say" stands.
 constexpr size_t sayInRconSay = rconSayWord.size() - sayWord.size();
 
-// Position of the first occurrence ignoring case, counted from 1; 0 when there is none.
-size_t position(std::string_view text, std::string_view word) {
-    const size_t found = findIgnoreCase(text, word);
+// Position of the first occurrence at or after the 0-based from, ignoring case, counted from 1;
+// 0 when there is none.
+size_t position(std::string_view text, std::string_view word, size_t from = 0) {
+    const size_t found = findIgnoreCase(text, word, from);
     return found == std::string_view::npos ? 0 : found + 1;
 }
 
-// Overwrites count characters from the 0-based position with spaces, never past the end.
+// Overwrites count characters from the 0-based position with spaces, never past the end. Texts of
+// any length blank whole, so a word far into a long bind is reached like one near its start.
 void blank(std::string& text, size_t from, size_t count) {
     if (from >= text.size())
         return;
-    count = std::min({count, kMaxBlankRun, text.size() - from});
+    count = std::min(count, text.size() - from);
     std::fill_n(text.begin() + static_cast<std::ptrdiff_t>(from), count, ' ');
 }
 
@@ -51,19 +50,23 @@ std::optional<std::string> extractSayMessage(std::string_view shown) {
     if (!like(shown, "*say *"))
         return std::nullopt;
     std::string message(shown);
+    size_t blanked = 0;
     if (like(shown, "*rcon say *")) {
         // Blank the "say" of each leading "rcon say" so that it is not taken for a say command.
+        // Everything before `blanked` is spaces already, so each search and blanking starts there
+        // and a bind of many "rcon say" commands is taken apart in one pass.
         for (;;) {
-            const size_t p = position(message, sayWord);
-            const size_t r = position(message, rconSayWord);
+            const size_t p = position(message, sayWord, blanked);
+            const size_t r = position(message, rconSayWord, blanked);
             if (p == 0)
                 return std::nullopt;
             if (r == 0 || p < r || p != r + sayInRconSay)
                 break;
-            blank(message, 0, p + sayWord.size());
+            blank(message, blanked, p + sayWord.size() - blanked);
+            blanked = p + sayWord.size();
         }
     }
-    const size_t p = position(message, sayWord);
+    const size_t p = position(message, sayWord, blanked);
     return cutMessage(std::move(message), p + sayWord.size(), true);
 }
 

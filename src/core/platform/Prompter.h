@@ -21,6 +21,10 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
+// What a Save dialog is for: File New names the file that a later Save writes, Save As the file
+// it writes at once.
+enum class SaveDialog { New, SaveAs };
+
 // The title of messages that name no title of their own.
 inline constexpr const char* programTitle = "Vantrel";
 
@@ -34,7 +38,7 @@ class Prompter {
     virtual Answer message(const Message& message) = 0;
     // The chosen path, or no value on Cancel.
     virtual std::optional<std::string> openFileName(const std::string& filter) = 0;
-    virtual std::optional<std::string> saveFileName(const std::string& filter) = 0;
+    virtual std::optional<std::string> saveFileName(const std::string& filter, SaveDialog purpose) = 0;
     virtual void setBusy(bool busy) = 0;
     // Shows the help window modally; it reads the editor's help-section flags itself.
     virtual void showHelp() = 0;

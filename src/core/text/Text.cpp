@@ -4,10 +4,6 @@
 
 namespace vantrel {
 
-char foldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string lowerAscii(std::string_view text) {
     std::string out(text);
     for (char& c : out)

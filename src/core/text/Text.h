@@ -8,7 +8,9 @@ namespace vantrel {
 
 enum class Case { Exact, Ignore };
 
-char foldAscii(char c);
+constexpr char foldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string lowerAscii(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 bool equals(std::string_view a, std::string_view b, Case how);

@@ -319,6 +319,42 @@ TEST_F(ShowKeyBind, EveryComposedOptionIsRecognisedAgain) {
         });
 }
 
+// However long the bind, its messages are found where a short bind has them, and showing ends.
+TEST_F(ShowKeyBind, LongBindsAreTakenApartLikeShortOnes) {
+    struct Shape {
+        const char* name;
+        std::string (*stored)(const std::string& pad);
+        Shown shown;
+    };
+    const Shape shapes[] = {
+        {"say after the padding", [](const std::string& pad) { return pad + "say hi;"; }, {.saybox = "hi"}},
+        {"padding after the say", [](const std::string& pad) { return "say hi;" + pad; }, {.saybox = "hi"}},
+        {"rcon say after the padding",
+         [](const std::string& pad) { return pad + "rcon say hi;"; },
+         {.rconsaybox = "hi"}},
+        {"say after rcon says filling the padding",
+         [](const std::string& pad) {
+             std::string text;
+             while (text.size() < pad.size())
+                 text += "rcon say a;";
+             return text + "say hi;";
+         },
+         {.saybox = "hi", .rconsaybox = "a"}},
+    };
+    // Each pair of lengths straddles the point where one of the shapes reached past the old limit.
+    for (size_t length : {99'991, 99'992, 99'996, 99'997, 99'999, 100'000, 1'000'000}) {
+        const std::string pad(length, 'x');
+        for (const Shape& shape : shapes) {
+            const std::string stored = shape.stored(pad);
+            show(stored);
+            const Editor want = composed(prompter, shape.shown);
+            EXPECT_EQ(editor.controls, want.controls) << shape.name << ", " << length;
+            EXPECT_EQ(editor.parts, want.parts) << shape.name << ", " << length;
+            EXPECT_TRUE(editor.cbind == stored) << shape.name << ", " << length;
+        }
+    }
+}
+
 TEST_F(ShowKeyBind, FetchesTheSelectedKeyIgnoringCase) {
     bindOf("keyA") = "buyammo1;";
     editor.selectkey = "KEYA";
@@ -337,6 +373,12 @@ TEST_F(ShowKeyBind, WithNoKeySelectedTakesApartWhatCbindHolds) {
     showkeybind(editor);
     EXPECT_EQ(editor.controls.pistol, Pistol::None);
     EXPECT_EQ(editor.cbind, "aCB3");
+
+    // An empty say message leaves the empty say box as it is: no handler runs, the text stays.
+    editor.cbind = "say ;wait;";
+    showkeybind(editor);
+    EXPECT_EQ(editor.controls, composed(prompter, {}).controls);
+    EXPECT_EQ(editor.cbind, "say ;wait;");
 }
 
 TEST_F(ShowKeyBind, TheFirstComposerChangeDropsUnrecognisedCommands) {
