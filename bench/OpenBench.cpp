@@ -66,8 +66,8 @@ std::string plusBindsOfOneKey() {
     });
 }
 
-// One line of Open's whole size, the slowest of the long lines tried: a bind full of marker
-// look-alikes, which the circular reader searches for each slot's reverse marker.
+// One line of Open's whole size: a bind full of marker look-alikes, which the circular reader
+// searches for each slot's reverse marker, the slowest long line for the reader.
 std::string singleLongLine() {
     std::string line = "bind f1 \"";
     while (line.size() + 5 < kMaxConfigBytes)

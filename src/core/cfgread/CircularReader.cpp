@@ -24,7 +24,7 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Each slot's lines, in file order, sorted by the phase that reads them.
+// Each slot's lines, in file order, sorted by the part of the slot they give.
 struct SlotLines {
     std::vector<std::string_view> start;                           // `alias aCBn ...`
     std::array<std::vector<std::string_view>, lastLine + 1> chain; // `alias aCBnline<k>...` at k
@@ -65,7 +65,7 @@ std::array<SlotLines, kSlotCount> sortLines(const ConfigLines& lines) {
     return out;
 }
 
-// Phase A: the start named by the start alias line, "0" when its last character is no digit.
+// The start named by the start alias line, "0" when its last character is no digit.
 std::string startNumber(std::string_view line) {
     line = line.size() > startPrefixLength ? trimLeft(line.substr(startPrefixLength)) : std::string_view();
     if (!line.empty())
@@ -75,9 +75,10 @@ std::string startNumber(std::string_view line) {
     return std::string(1, line.back());
 }
 
-// Phase B: the bind text between the first double quote and the next link. The writer puts "; "
-// before the link, so words like the link's at the very start belong to the bind: taken for the
-// link they would leave the whole rest of the line as the bind, and the line would grow at every save.
+// A chain line's bind: the text between the first double quote and the next link. The writer puts
+// "; " before the link, so words like the link's at the very start belong to the bind: taken for
+// the link they would leave the whole rest of the line as the bind, and the line would grow at
+// every save.
 std::string chainBind(std::string_view line, int slot) {
     const size_t quote = line.find('"');
     if (quote != std::string_view::npos)
@@ -88,7 +89,8 @@ std::string chainBind(std::string_view line, int slot) {
     return std::string(trimRight(line));
 }
 
-// Phase C: line 1 of a chain ends with its last link; a link to line 1 means the chain wraps.
+// The stop-at-ends state: line 1 of a chain ends with its last link; a link to line 1 means the
+// chain wraps.
 int stopAddend(std::string_view line) {
     std::string_view last = line.substr(line.size() >= 2 ? line.size() - 2 : 0);
     if (!last.empty() && last.back() == '"')
@@ -103,7 +105,7 @@ int stopAddend(std::string_view line) {
     return digits && value == 1 ? 0 : stopAtEndsAddend;
 }
 
-// Phase D: the key name of a reverse key's bind line, bare or between double quotes.
+// The reverse key: the key name of a reverse key's bind line, bare or between double quotes.
 std::string reverseKeyName(std::string_view line) {
     std::string name(trimLeft(line.size() > bindPrefix.size() ? line.substr(bindPrefix.size()) : ""));
     const size_t blank = name.find(' ');

@@ -9,9 +9,9 @@
 
 namespace vantrel {
 
-// Rebuilds each slot's start (phase A), binds list (B), stop-at-ends state (C) and reverse key (D)
-// from the forward chains and the reverse keys' bind lines, then gives each used slot the first
-// key, in identifier order, that holds its forward marker.
+// Rebuilds each slot's start, binds list, stop-at-ends state and reverse key from the forward
+// chains and the reverse keys' bind lines, then gives each used slot the first key, in identifier
+// order, that holds its forward marker.
 void readcircularbinds(Editor& editor, const ConfigIndex& file);
 
 // Puts the display name of the key with that game key name (letter case ignored) into lookedup;

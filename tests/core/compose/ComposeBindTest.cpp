@@ -10,7 +10,8 @@ namespace {
 
 class ComposeBind : public testing::EditorTest {
   protected:
-    // The worked example: USP, pistol ammunition 2, Kevlar, HE, radio "Go", say "hi".
+    // A bind a player typically composes, from the controls: USP, pistol ammunition 2, Kevlar, HE,
+    // radio "Go", say "hi".
     void composeWorkedExample() {
         selectPistol(editor, Pistol::Usp);
         pacombo_Click(editor, "2");
