@@ -28,13 +28,6 @@ TEST_F(ComposeBind, WorkedExampleInDefaultOrder) {
                             "buyequip;menuselect 4;radio2;menuselect 1;say hi;");
 }
 
-TEST_F(ComposeBind, WorkedExampleInPistolOrder) {
-    editor.BindOrder = "Pistol";
-    composeWorkedExample();
-    EXPECT_EQ(editor.cbind, "buy;menuselect 1;menuselect 1;buyammo2;buyammo2;buyequip;menuselect 1;"
-                            "buyequip;menuselect 4;radio2;menuselect 1;say hi;");
-}
-
 // Every part gets a distinct marker, so the join shows each order's sequence exactly.
 TEST_F(ComposeBind, EveryOrderJoinsAsItsRowSays) {
     const std::vector<std::pair<std::string, std::string>> expected = {
@@ -60,17 +53,6 @@ TEST_F(ComposeBind, AnOrderNamingNoRowLeavesCbindAlone) {
     selectPistol(editor, Pistol::Glock);
     EXPECT_EQ(editor.parts.scbindp, "buy;menuselect 1;menuselect 2;");
     EXPECT_EQ(editor.cbind, "typed");
-}
-
-TEST_F(ComposeBind, AmmunitionRepeatsPerListAndZeroEmpties) {
-    gacombo_Click(editor, "5");
-    pacombo_Click(editor, "5");
-    EXPECT_EQ(editor.cbind, "buyammo1;buyammo1;buyammo1;buyammo1;buyammo1;"
-                            "buyammo2;buyammo2;buyammo2;buyammo2;buyammo2;");
-    pacombo_Click(editor, "3");
-    EXPECT_EQ(editor.parts.scbindpa, "buyammo2;buyammo2;buyammo2;");
-    gacombo_Click(editor, "0");
-    EXPECT_EQ(editor.cbind, "buyammo2;buyammo2;buyammo2;");
 }
 
 TEST_F(ComposeBind, AmmunitionAndRadioPartsAreRederivedFromTheLists) {
