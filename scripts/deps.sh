@@ -1,7 +1,11 @@
 # Sourced by ./run and ./test: installs the Debian packages the build needs when they are missing.
-vantrel_packages="cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth"
+# The editor needs a compiler, CMake, Ninja and Qt; its window font falls back to DejaVu Sans
+# Condensed, the narrow face its captions are sized for.
+vantrel_packages="cmake ninja-build g++ qt6-base-dev fonts-dejavu-extra"
+# The tests and benchmarks add their frameworks; the window tests run offscreen, without a display.
+vantrel_test_packages="libgtest-dev libbenchmark-dev"
 
-vantrel_install_missing() {
+vantrel_install_missing() { # extra packages beyond the editor's
     local missing=() pkg
     for pkg in $vantrel_packages "$@"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")

@@ -22,8 +22,8 @@ constexpr ControlSpec controls[] = {
      615, 1},
     {"Label3", ControlKind::Label, "Preset:", 360, 1080, 975, 255, 21},
     {"Combo1", ControlKind::DropDownList, "", 360, 1320, 2535, 315, 0},
-    // Taller than the 855 twips the label had in MS Sans Serif: in the narrow faces we have, its
-    // text takes five lines; the space below it is free down to the Help button.
+    // Tall enough for the five lines its text takes in the window's font; the space below it is free
+    // down to the Help button.
     {"Label2", ControlKind::Label,
      "This new order will only take effect for keys bound or edited from now on. Previous keys will "
      "keep their old order until they are altered.",

@@ -38,8 +38,8 @@ inline constexpr std::array<ControlSpec, 28> circularWindowControls = {{
     {"Check2", ControlKind::CheckBox, "Stop at ends", 5160, 1080, 1335, 255, 20},
     {"Combo3", ControlKind::DropDownCombo, "", 5160, 1680, 1335, 315, 23},
     {"Combo2", ControlKind::DropDownCombo, "", 5160, 2280, 1335, 315, 18},
-    // Wider than the 615 twips it had in MS Sans Serif, which cut the last letter in the narrow
-    // faces we have; the space to its right is free up to Clear all.
+    // Wide enough for the whole caption in the window's font; the space to its right is free up to
+    // Clear all.
     {"Label8", ControlKind::Label, "template", 120, 3960, 1215, 255, 16},
     {"Combo1", ControlKind::DropDownList, "", 120, 4200, 1935, 315, 15},
     {"Command4", ControlKind::Button, "Help", 5400, 3000, 975, 495, 27},

@@ -17,8 +17,8 @@ constexpr int formHeight = 2820;
 constexpr ControlSpec controls[] = {
     {"Label1", ControlKind::Label, "Slot10s string:", 120, 480, 1575, 255, 7},
     {"slot10box", ControlKind::TextBox, "", 120, 840, 5655, 315, 2},
-    // One pixel taller and a little wider than in MS Sans Serif, whose two lines fitted 975 by
-    // 375 twips; the space up to the list is free.
+    // Wide and tall enough for the caption's two lines in the window's font; the space up to the
+    // list is free.
     {"Label4", ControlKind::CentredLabel, "Multiplication factor:", 240, 1440, 1095, 390, 4},
     {"waitno", ControlKind::DropDownCombo, "waitno", 1440, 1440, 975, 315, 5},
     {"Command1", ControlKind::Button, "Help", 4800, 1440, 975, 495, 6},

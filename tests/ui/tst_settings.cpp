@@ -195,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
         TabCase{"menu_help_help", {"Command1", "rtb1", "Command2", "searchtextbox", "Command3"}},
         TabCase{"menu_help_about", {"closebutton"}}));
 
-// The layouts were sized for a narrower face than the fonts at hand: no text may be cut.
+// Every label's text fits it in the window's font, whichever of its faces the machine has.
 TEST_F(SettingsWindows, LabelsShowTheirWholeText) {
     for (const char* item :
          {"menu_settings_slot10", "menu_settings_bindorder", "menu_settings_slot10_rcon", "menu_help_about"})
@@ -203,7 +203,7 @@ TEST_F(SettingsWindows, LabelsShowTheirWholeText) {
             for (QLabel* label : w->findChildren<QLabel*>()) {
                 EXPECT_LE(label->heightForWidth(label->width()), label->height())
                     << item << ' ' << label->objectName().toStdString();
-                // The sizes were measured in the window's font, inside a frame too.
+                // The sizes fit the window's font, so a label inside a frame keeps that font too.
                 EXPECT_EQ(QFontInfo(label->font()).pixelSize(), QFontInfo(w->font()).pixelSize())
                     << item << ' ' << label->objectName().toStdString();
             }
@@ -249,14 +249,11 @@ TEST_F(SettingsWindows, BindOrderHelpOpensTheBindOrderSection) {
     EXPECT_EQ(editor.BindOrder, "Default");
 }
 
-TEST_F(SettingsWindows, AboutShowsNameAndVersion) {
+TEST_F(SettingsWindows, AboutIsCentredAndClosesOnlyByItsButton) {
     for (int showing = 0; showing < 2; ++showing)
         whenModal(menu("menu_help_about"), [&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "About");
             EXPECT_TRUE(centredOnMain(w));
-            EXPECT_EQ(child<QLabel>(w, "Label1")->text(), "Vantrel Program");
-            EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "Beta Version 7.0");
-            EXPECT_EQ(w->size(), QSize(260, 157));
             QTest::keyClick(w, Qt::Key_Escape);
             EXPECT_TRUE(w->isVisible());
             QTest::keyClick(w, Qt::Key_Return); // presses the focused Close button

@@ -33,14 +33,14 @@ std::string_view chainBody(std::string_view line) {
     return alias ? commandBody(alias->rest) : std::string_view();
 }
 
-// Phase A: the start named by the start alias line, "0" when its body ends in no digit.
+// The start named by the start alias line, "0" when its body ends in no digit.
 std::string startNumber(std::string_view body) {
     if (body.empty() || !isDigit(body.back()))
         return "0";
     return std::string(1, body.back());
 }
 
-// Phase B: the bind text before the next link. The writer puts "; " before the link, so words
+// A chain line's bind: the text before the next link. The writer puts "; " before the link, so words
 // like the link's at the very start belong to the bind: taken for the link they would leave the
 // whole rest of the line as the bind, and the line would grow at every save.
 std::string chainBind(std::string_view body, int slot) {
@@ -51,7 +51,7 @@ std::string chainBind(std::string_view body, int slot) {
     return std::string(trimRight(body));
 }
 
-// Phase C: line 1 of a chain ends with its last link; a link to line 1 means the chain wraps.
+// The stop-at-ends state: line 1 of a chain ends with its last link; a link to line 1 means the chain wraps.
 // Blanks and tabs around the end number are no part of it.
 int stopAddend(std::string_view body) {
     while (!body.empty() && isBlank(body.back()))

@@ -31,9 +31,9 @@ void takeOwnChains(const Editor& editor, ConfigIndex& file);
 // True when the alias line is a line of a chain takeOwnChains took.
 bool isTakenChainLine(const ConfigIndex& file, std::string_view line);
 
-// Rebuilds each slot whose forward chain was taken: its start (phase A), binds list (B),
-// stop-at-ends state (C), its reverse key (D: the first key, in identifier order, holding its
-// reverse marker, when the reverse chain was taken) and its forward key (the first key holding
+// Rebuilds each slot whose forward chain was taken: its start, binds list,
+// stop-at-ends state, its reverse key (the first key, in identifier order, holding its reverse
+// marker, when the reverse chain was taken) and its forward key (the first key holding
 // its forward marker). The other slots stay free.
 void readcircularbinds(Editor& editor, const ConfigIndex& file);
 

@@ -39,7 +39,9 @@ void CircularWindowModel::Form_Load() {
     c_.Check2 = kGreyed;
     c_.combo2Enabled = false;
     c_.combo3Enabled = false;
-    c_.Combo3 = "1";
+    // A whole string, not a literal: GCC 12 at -O2 warns of a false overlap (-Wrestrict, GCC bug
+    // 105329) when a one-letter literal is assigned to a string.
+    c_.Combo3 = std::string("1");
 
     CircularTable& table = editor_.form6;
     // A marker of a free slot is plain text: the blank editor opens for it.

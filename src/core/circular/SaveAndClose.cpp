@@ -32,7 +32,7 @@ void CircularWindowModel::Command3_Click() {
 
     const std::vector<std::string> binds = bindsListFromBoxes(c_.Text);
     if (!isListedStart(c_.Combo3))
-        c_.Combo3 = "1";
+        c_.Combo3 = std::string("1"); // a literal trips a false -Wrestrict in GCC 12 (bug 105329)
 
     if (binds.empty()) {
         // Nothing to store: a circular bind opened for editing is deleted, none is made in the

@@ -28,7 +28,8 @@ enum class SaveDialog { New, SaveAs };
 // The title of messages that name no title of their own.
 inline constexpr const char* programTitle = "Vantrel";
 
-// The filter of the Open and Save dialogs, as the system writes it: description|pattern pairs.
+// The filter of the Open and Save dialogs: description|pattern pairs, each prompter turning them
+// into its own dialog's form.
 inline constexpr const char* configFileFilter = "Config Files (*.cfg)|*.cfg|All Files (*.*)|*.*";
 
 class Prompter {

@@ -94,7 +94,7 @@ TEST_F(ReaderCircular, BindTextsAreCutAtTheNextLinkWithinTheirQuotes) {
 }
 
 // The link follows "; ": the same words at the very start of a bind are the bind's own. Taken
-// for the link they kept the rest of the line, which then grew at every save.
+// for the link they would keep the rest of the line, which would then grow at every save.
 TEST_F(ReaderCircular, BindBeginningWithTheLinkWordsComesBackWhole) {
     open(crlf({"bind f4 aCB4", "alias aCB4 \"aCB4line1\"",
                "alias aCB4line1 \"alias aCB4line1e1; alias aCB4 aCB4line2\"",

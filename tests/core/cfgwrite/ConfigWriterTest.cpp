@@ -85,6 +85,29 @@ TEST_F(ConfigFile, EveryLiveKeyOnceInFileOrderAndDeadIdentifiersNever) {
     EXPECT_EQ(keyBlocks(), expected);
 }
 
+TEST_F(ConfigFile, EveryKeysHoldAliasesAreNamedByItsAliasSuffix) {
+    // The alias suffixes in file order, one space between two.
+    const std::string fileOrderSuffixes =
+        R"(f1 f2 f3 f4 f5 f6 f7 f8 f9 f10 f11 f12 mouse1 mouse2 mouse3 mouse4 mouse5)"
+        R"( mwheeldown mwheelup 1 2 3 4 5 6 7 8 9 0 a b backspace c comma d del downarrow)"
+        R"( e end equals f fullstop g h hash home i ins j k l alt ctrl leftarrow leftbracket)"
+        R"( enter shift m minus n o p kpins kpend kpdownarrow kppgdn kpleftarrow kp5)"
+        R"( kprightarrow kphome kpuparrow kppgup kpdel kpenter kpminus kpplus kpslash star)"
+        R"( pgdn pgup q quote r rightarrow rightbracket rslash s semicolon space t u uparrow)"
+        R"( v w x y z tab console)";
+    for (KeyIndex key = 0; key < kKeyCount; ++key)
+        editor.bind(key) = "buyequip;menuselect 1;";
+    std::string press, release;
+    std::istringstream lines(keyBlocks());
+    for (std::string line; std::getline(lines, line);) {
+        std::string& names = line.starts_with("alias +a") ? press : release;
+        if (line.starts_with("alias +a") || line.starts_with("alias -a"))
+            names += (names.empty() ? "" : " ") + line.substr(8, line.find(' ', 8) - 8);
+    }
+    EXPECT_EQ(press, fileOrderSuffixes);
+    EXPECT_EQ(release, fileOrderSuffixes);
+}
+
 TEST_F(ConfigFile, StoreLargerThanAnOpenableFileIsWrittenWhole) {
     const std::string longBind(900, 'w');
     for (KeyIndex key : fileOrder())

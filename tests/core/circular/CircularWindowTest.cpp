@@ -118,13 +118,19 @@ TEST_F(CircularWindow, TemplatesFillTheBoxesButNotTheKeyOrStart) {
     makeSlot(2, {"a"}, "keyP", "keyR", "14");
     openOn("aCB2");
     window.Combo1_Click("Nameswap one-way");
-    EXPECT_EQ(c().Text[6], "name MyNameSeven");
+    EXPECT_EQ(c().Text, (BindBoxes{"name MyNameOne", "name MyNameTwo", "name MyNameThree", "name MyNameFour",
+                                   "name MyNameFive", "name MyNameSix", "name MyNameSeven"}));
     EXPECT_EQ(c().Check1, kClear);
     EXPECT_EQ(c().Check2, kGreyed);
     EXPECT_FALSE(c().combo2Enabled);
     window.Combo1_Click("Volume two-way");
-    EXPECT_EQ(c().Text[0], "volume 0.0;developer 1; echo VOLUME 0.0;developer 0");
-    EXPECT_EQ(c().Text[6], "volume 1.0;developer 1; echo VOLUME 1.0;developer 0;");
+    EXPECT_EQ(c().Text, (BindBoxes{"volume 0.0;developer 1; echo VOLUME 0.0;developer 0",
+                                   "volume 0.2;developer 1; echo VOLUME 0.2;developer 0;",
+                                   "volume 0.4;developer 1; echo VOLUME 0.4;developer 0;",
+                                   "volume 0.6;developer 1; echo VOLUME 0.6;developer 0;",
+                                   "volume 0.8;developer 1; echo VOLUME 0.8;developer 0;",
+                                   "volume 0.9;developer 1; echo VOLUME 0.9;developer 0;",
+                                   "volume 1.0;developer 1; echo VOLUME 1.0;developer 0;"}));
     EXPECT_EQ(c().Check1, kTicked);
     EXPECT_EQ(c().Check2, kTicked);
     EXPECT_TRUE(c().combo2Enabled);

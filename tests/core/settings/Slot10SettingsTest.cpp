@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace vantrel {
 namespace {
 
@@ -59,14 +61,27 @@ INSTANTIATE_TEST_SUITE_P(Numbers, FactorText,
                                            FactorCase{"-3", 0}, FactorCase{"1 2", 0},
                                            FactorCase{"99999999999999999999", 0}));
 
-TEST_F(Slot10Window, ASavedFactorShowsAtTheNextOpening) {
-    form4.Form_Load();
-    form4.waitno = "1";
-    form4.savebutton_Click();
-    EXPECT_EQ(editor.slot10, "slot10s");
-    Slot10Settings next{editor};
-    next.Form_Load();
-    EXPECT_EQ(next.waitno, "1");
+// The release alias body each factor writes into the file, written out in full.
+TEST_F(Slot10Window, EveryFactorSavesItsTextAndShowsAtTheNextOpening) {
+    const char* const slot10Texts[] = {
+        "slot10s",
+        "slot10s;slot10s",
+        "slot10s;slot10s;slot10s",
+        "slot10s;slot10s;slot10s;slot10s",
+        "slot10s;slot10s;slot10s;slot10s;slot10s",
+        "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s",
+        "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s",
+    };
+    for (int factor = 1; factor <= 7; ++factor) {
+        Slot10Settings window{editor};
+        window.Form_Load();
+        window.waitno = std::to_string(factor);
+        window.savebutton_Click();
+        EXPECT_EQ(editor.slot10, slot10Texts[factor - 1]);
+        Slot10Settings next{editor};
+        next.Form_Load();
+        EXPECT_EQ(next.waitno, std::to_string(factor));
+    }
 }
 
 TEST(StoredSlot10s, DropsOneTrailingSemicolonThenTrailingSpaces) {
@@ -90,8 +105,8 @@ TEST_F(Slot10Window, ResetPutsTheDefaultsIntoTheBoxesOnly) {
     EXPECT_EQ(editor.slot10, "slot10s");
     EXPECT_EQ(editor.slot10s, "wait");
     form4.savebutton_Click();
-    EXPECT_EQ(editor.slot10, defaultSlot10);
-    EXPECT_EQ(editor.slot10s, defaultSlot10s);
+    EXPECT_EQ(editor.slot10, "slot10s;slot10s;slot10s;slot10s;slot10s");
+    EXPECT_EQ(editor.slot10s, "slot10;wait;wait;slot10;wait;wait;slot10;wait;wait");
 }
 
 TEST_F(Slot10Window, HelpSetsItsFlagBeforeTheHelpWindowShows) {
