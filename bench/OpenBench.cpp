@@ -112,7 +112,10 @@ void Open(benchmark::State& state, std::string (*make)(), const char* name) {
     Editor editor{prompter};
     Form_Load(editor);
     for (auto _ : state) {
-        loadconfig(editor, path);
+        if (!loadconfig(editor, path)) {
+            state.SkipWithError("the file could not be read");
+            break;
+        }
         benchmark::DoNotOptimize(editor.store.data());
     }
     state.counters["file_bytes"] = static_cast<double>(bytes.size());

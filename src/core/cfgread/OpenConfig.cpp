@@ -22,7 +22,7 @@ namespace {
 constexpr size_t kReadChunk = 65536;
 
 // Reads the file's whole content into `bytes`; the reason the system gives when it cannot.
-std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes) {
+[[nodiscard]] std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes) {
     // A folder, a pipe or a device is no file to read whole (a pipe would block the open).
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)

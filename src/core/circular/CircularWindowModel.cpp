@@ -73,7 +73,7 @@ void CircularWindowModel::Form_Load() {
         c_.Combo3 = reverseStart(options, bindsShown(c_.Text));
     } else {
         const Options decoded = decodeOptions(options);
-        c_.Check2 = static_cast<int>(decoded.state);
+        c_.Check2 = stopAtEndsCheck(decoded.state);
         c_.Combo3 = std::to_string(decoded.start);
     }
     if (c_.Check1 == kClear)

@@ -49,8 +49,8 @@ class CircularWindowModel {
 
     void Combo1_Click(const std::string& item); // a template is chosen
     // Input checks run as the focus leaves their box: false refuses, after the message.
-    bool Combo3_Validate();
-    bool Combo2_Validate();
+    [[nodiscard]] bool Combo3_Validate();
+    [[nodiscard]] bool Combo2_Validate();
 
     void Command4_Click(); // Help
     void Command2_Click(); // Clear all

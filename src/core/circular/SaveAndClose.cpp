@@ -57,7 +57,7 @@ void CircularWindowModel::saveSlot(int n, const std::vector<std::string>& binds)
     slot.binds = binds;
     slot.k = forwardKeyOf(editor_);
     slot.r = table.selectkeyr;
-    slot.o = encodeOptions(optionsValue(c_.Combo3).value_or(1), static_cast<EndMode>(c_.Check2));
+    slot.o = encodeOptions(optionsValue(c_.Combo3).value_or(1), endModeOfStopAtEnds(c_.Check2));
 
     const auto forwardKey = keyById(slot.k, Case::Exact);
     const auto reverseKey = keyById(slot.r, Case::Exact);

@@ -20,7 +20,7 @@ inline constexpr std::array<CircularTemplate, 2> circularTemplates = {{
     {"Nameswap one-way",
      {"name MyNameOne", "name MyNameTwo", "name MyNameThree", "name MyNameFour", "name MyNameFive",
       "name MyNameSix", "name MyNameSeven"},
-     0,
+     kClear,
      kGreyed},
     {"Volume two-way",
      {"volume 0.0;developer 1; echo VOLUME 0.0;developer 0",
@@ -30,7 +30,7 @@ inline constexpr std::array<CircularTemplate, 2> circularTemplates = {{
       "volume 0.8;developer 1; echo VOLUME 0.8;developer 0;",
       "volume 0.9;developer 1; echo VOLUME 0.9;developer 0;",
       "volume 1.0;developer 1; echo VOLUME 1.0;developer 0;"},
-     1,
+     kTicked,
      kTicked},
 }};
 
