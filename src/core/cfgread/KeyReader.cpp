@@ -1,9 +1,9 @@
 #include "cfgread/KeyReader.h"
 
+#include "app/HoldAliasBind.h"
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
 #include "cfgread/SettingsPass.h"
-#include "cfgwrite/ConfigWriter.h"
 #include "text/Text.h"
 
 namespace vantrel {

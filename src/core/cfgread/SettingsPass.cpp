@@ -1,8 +1,8 @@
 #include "cfgread/SettingsPass.h"
 
+#include "app/Slot10Factors.h"
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
-#include "settings/Slot10Settings.h"
 #include "text/Text.h"
 
 namespace vantrel {

@@ -1,11 +1,11 @@
 #include "cfgwrite/ConfigWriter.h"
 
+#include "app/HoldAliasBind.h"
 #include "cfgwrite/CircularWriter.h"
 #include "cfgwrite/ConfigText.h"
 #include "circular/Markers.h"
 #include "text/Text.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace vantrel {
@@ -70,11 +70,6 @@ void writeKey(ConfigText& out, const Editor& editor, const KeyRow& row, const st
 }
 
 } // namespace
-
-bool isHoldAliasBind(std::string_view bind) {
-    return std::any_of(HoldAliasPatterns.begin(), HoldAliasPatterns.end(),
-                       [bind](std::string_view pattern) { return like(bind, pattern); });
-}
 
 std::string writeConfig(const Editor& editor) {
     ConfigText out;

@@ -4,6 +4,7 @@
 #include "compose/RadioCommands.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vantrel {
 
@@ -33,8 +34,8 @@ const BindOrderRow* bindOrderByName(std::string_view name) {
     return nullptr;
 }
 
-} // namespace
-
+// The part an ammunition list item gives: n copies of the command for item n; no value for a text
+// that is no item (no item chosen yet), which leaves the part as it was.
 std::optional<std::string> ammoPart(std::string_view item, std::string_view command) {
     const auto found = std::find(ammoItems.begin(), ammoItems.end(), item);
     if (found == ammoItems.end())
@@ -44,6 +45,8 @@ std::optional<std::string> ammoPart(std::string_view item, std::string_view comm
         part += command;
     return part;
 }
+
+} // namespace
 
 void composebind(Editor& editor) {
     BindParts& parts = editor.parts;

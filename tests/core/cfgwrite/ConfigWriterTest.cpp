@@ -1,4 +1,5 @@
 #include "WriterFixture.h"
+#include "app/HoldAliasBind.h"
 
 #include <algorithm>
 #include <sstream>

@@ -1,6 +1,6 @@
 #include "EditorStates.h"
 
-#include "cfgwrite/ConfigWriter.h"
+#include "app/HoldAliasBind.h"
 #include "compose/BuyOptions.h"
 #include "compose/Composer.h"
 #include "compose/RadioCommands.h"
