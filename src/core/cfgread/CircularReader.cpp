@@ -100,7 +100,7 @@ std::optional<ChainName> chainName(std::string_view name) {
     return ChainName{{slot, reverse}, k};
 }
 
-void takeOwnChains(const Editor& editor, ConfigIndex& file) {
+TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
     std::array<bool, kSlotCount> hasStart{}, hasLine{};
     for (std::string_view line : file.lines().lines()) {
         if (!startsWithIgnoreCase(line, "alias"))
@@ -111,17 +111,23 @@ void takeOwnChains(const Editor& editor, ConfigIndex& file) {
             continue;
         (name->line == 0 ? hasStart : hasLine)[slotIndex(name->chain.slot)] = true;
     }
+    TakenChains chains;
     for (int n = 1; n <= kSlotCount; ++n) {
-        auto& taken = file.chainTaken[slotIndex(n)];
-        taken[0] = hasStart[slotIndex(n)] && hasLine[slotIndex(n)] && firstHolder(editor, forwardMarker(n));
-        taken[1] = taken[0] && firstHolder(editor, reverseMarker(n));
+        TakenChain& taken = chains[slotIndex(n)];
+        taken.forward =
+            hasStart[slotIndex(n)] && hasLine[slotIndex(n)] && firstHolder(editor, forwardMarker(n));
+        taken.reverse = taken.forward && firstHolder(editor, reverseMarker(n));
     }
+    return chains;
 }
 
-bool isTakenChainLine(const ConfigIndex& file, std::string_view line) {
+bool isTakenChainLine(const TakenChains& chains, std::string_view line) {
     const std::optional<AliasLine> alias = aliasLine(line);
     const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
-    return name && file.chainTaken[slotIndex(name->chain.slot)][name->chain.reverse];
+    if (!name)
+        return false;
+    const TakenChain& taken = chains[slotIndex(name->chain.slot)];
+    return name->chain.reverse ? taken.reverse : taken.forward;
 }
 
 bool lookupgamekey(Editor& editor, std::string_view name) {
@@ -132,7 +138,7 @@ bool lookupgamekey(Editor& editor, std::string_view name) {
     return true;
 }
 
-void readcircularbinds(Editor& editor, const ConfigIndex& file) {
+void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChains& taken) {
     // Each taken slot's start lines and chain lines at k, in file order.
     std::array<std::vector<std::string_view>, kSlotCount> starts;
     std::array<std::array<std::vector<std::string_view>, lastLine + 1>, kSlotCount> chains;
@@ -141,7 +147,7 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file) {
             continue;
         const std::optional<AliasLine> alias = aliasLine(line);
         const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
-        if (!name || name->chain.reverse || !file.chainTaken[slotIndex(name->chain.slot)][0])
+        if (!name || name->chain.reverse || !taken[slotIndex(name->chain.slot)].forward)
             continue;
         const size_t s = slotIndex(name->chain.slot);
         if (name->line == 0)
@@ -151,7 +157,7 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file) {
     }
     for (int n = 1; n <= kSlotCount; ++n) {
         const size_t s = slotIndex(n);
-        if (!file.chainTaken[s][0])
+        if (!taken[s].forward)
             continue;
         CircularSlot& slot = editor.form6.slot(n);
         for (std::string_view line : starts[s])
@@ -161,8 +167,7 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file) {
                 slot.binds.push_back(chainBind(chainBody(line), n));
         for (std::string_view line : chains[s][firstLine])
             slot.o = std::to_string(std::stoi(slot.o) + stopAddend(chainBody(line)));
-        if (const auto reverse =
-                file.chainTaken[s][1] ? firstHolder(editor, reverseMarker(n)) : std::nullopt) {
+        if (const auto reverse = taken[s].reverse ? firstHolder(editor, reverseMarker(n)) : std::nullopt) {
             lookupgamekey(editor, keyTable[*reverse].game);
             slot.r = keyTable[*reverse].id;
         }

@@ -1,10 +1,8 @@
 // One opened file in memory: its command lines, indexed once so that each key's bind and each
-// hold alias is found without scanning the file again, and what the key reads leave for the
-// settings pass.
+// hold alias is found without scanning the file again.
 #pragma once
 
 #include "cfgread/ConfigLines.h"
-#include "circular/CircularTable.h"
 #include "keys/KeyTable.h"
 
 #include <array>
@@ -31,13 +29,6 @@ class ConfigIndex {
     bool isKeyBindLine(size_t line) const { return lineKey_[line] != none; }
     // The key whose own press or release alias the line defines.
     std::optional<KeyIndex> ownAliasKey(size_t line) const { return at(aliasKey_[line]); }
-
-    // Set by the key reads: the key's hold alias pair is rebuilt from its bind, so the settings
-    // pass drops the pair's two alias lines.
-    std::array<bool, kKeyCount> pairTaken{};
-    // Set after the key reads: [slot - 1][reverse] is true when the writer writes that chain
-    // again, so the settings pass drops its lines.
-    std::array<std::array<bool, 2>, kSlotCount> chainTaken{};
 
   private:
     using Slot = std::int32_t;
