@@ -152,7 +152,7 @@ bool CircularWindowModel::Combo2_Validate() {
 }
 
 void CircularWindowModel::Command4_Click() {
-    editor_.showhelp2 = 1;
+    editor_.helpSection = HelpSection::CircularBinds;
     editor_.prompter->showHelp();
 }
 

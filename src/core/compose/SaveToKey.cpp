@@ -58,7 +58,7 @@ void savetokey_Click(Editor& editor) {
         const Answer answer = editor.prompter->message(
             {longBindWarning, longBindTitle, Buttons::YesNo, Answer::No, Icon::None});
         if (answer == Answer::Yes) {
-            editor.showhelp1 = 1;
+            editor.helpSection = HelpSection::BindTooLong;
             editor.prompter->showHelp();
         }
     }

@@ -35,7 +35,7 @@ void BindOrderSettings::Command1_Click() {
 }
 
 void BindOrderSettings::Command3_Click() {
-    editor_.showhelp4 = 1;
+    editor_.helpSection = HelpSection::BindOrder;
     editor_.prompter->showHelp();
 }
 

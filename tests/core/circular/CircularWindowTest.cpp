@@ -176,10 +176,10 @@ TEST_F(CircularWindow, ReverseKeyCheckWantsAListedNameExactly) {
 
 TEST_F(CircularWindow, HelpOpensAtTheCircularBindsSection) {
     openOn("");
-    int flagSeen = 0;
-    prompter.onHelp = [&] { flagSeen = editor.showhelp2; };
+    HelpSection seen = HelpSection::None;
+    prompter.onHelp = [&] { seen = editor.helpSection; };
     window.Command4_Click();
-    EXPECT_EQ(flagSeen, 1);
+    EXPECT_EQ(seen, HelpSection::CircularBinds);
     EXPECT_EQ(prompter.helpCount(), 1);
     EXPECT_FALSE(window.closed());
 }

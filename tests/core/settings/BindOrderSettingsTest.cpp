@@ -81,14 +81,14 @@ TEST_F(BindOrderWindow, SaveWithNoPresetSelectedKeepsTheOrder) {
     EXPECT_EQ(editor.BindOrder, "pistol");
 }
 
-TEST_F(BindOrderWindow, HelpSetsItsFlagAndKeepsThePick) {
+TEST_F(BindOrderWindow, HelpNamesItsSectionAndKeepsThePick) {
     BindOrderSettings form7{editor};
     form7.Form_Load();
     form7.Combo1_Click("Defuser");
-    int flagSeen = -1;
-    prompter.onHelp = [&] { flagSeen = editor.showhelp4; };
+    HelpSection seen = HelpSection::None;
+    prompter.onHelp = [&] { seen = editor.helpSection; };
     form7.Command3_Click();
-    EXPECT_EQ(flagSeen, 1);
+    EXPECT_EQ(seen, HelpSection::BindOrder);
     EXPECT_EQ(form7.Combo1, "Defuser");
     EXPECT_EQ(editor.BindOrder, "Default");
 }

@@ -94,13 +94,13 @@ TEST_F(Slot10Window, ResetPutsTheDefaultsIntoTheBoxesOnly) {
     EXPECT_EQ(editor.slot10s, defaultSlot10s);
 }
 
-TEST_F(Slot10Window, HelpSetsItsFlagBeforeTheHelpWindowShows) {
+TEST_F(Slot10Window, HelpNamesItsSectionBeforeTheHelpWindowShows) {
     form4.Form_Load();
     form4.slot10box = "edited";
-    int flagSeen = -1;
-    prompter.onHelp = [&] { flagSeen = editor.showhelp3; };
+    HelpSection seen = HelpSection::None;
+    prompter.onHelp = [&] { seen = editor.helpSection; };
     form4.Command1_Click();
-    EXPECT_EQ(flagSeen, 1);
+    EXPECT_EQ(seen, HelpSection::Slot10);
     EXPECT_EQ(prompter.helpCount(), 1);
     EXPECT_EQ(form4.slot10box, "edited");
     EXPECT_EQ(editor.slot10s, defaultSlot10s);
