@@ -43,7 +43,7 @@ class CircularWindow : public FixedDialog {
     bool bypassesChecks(QWidget* control) const;
 
     CircularWindowModel model_;
-    std::array<QLineEdit*, kMaxCircularBinds> text_{};
+    std::array<QLineEdit*, maxCircularBinds> text_{};
     ValueCheckBox* check1_ = nullptr;
     ValueCheckBox* check2_ = nullptr;
     QComboBox* combo1_ = nullptr;

@@ -36,7 +36,7 @@ struct HelpMemory {
 struct Editor {
     explicit Editor(Prompter& p) : prompter(&p) {}
 
-    std::array<std::string, kKeyCount> store; // one bind per key, declaration order; "" = unbound
+    std::array<std::string, keyCount> store; // one bind per key, declaration order; "" = unbound
     BindParts parts;
     ComposerControls controls;
     std::string cbind;                    // the current-bind box

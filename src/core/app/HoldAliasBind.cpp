@@ -7,7 +7,7 @@
 namespace vantrel {
 
 bool isHoldAliasBind(std::string_view bind) {
-    return std::any_of(HoldAliasPatterns.begin(), HoldAliasPatterns.end(),
+    return std::any_of(holdAliasPatterns.begin(), holdAliasPatterns.end(),
                        [bind](std::string_view pattern) { return like(bind, pattern); });
 }
 

@@ -12,7 +12,7 @@ namespace vantrel {
 namespace {
 
 constexpr int firstLine = 1;
-constexpr int lastLine = static_cast<int>(kMaxCircularBinds);
+constexpr int lastLine = static_cast<int>(maxCircularBinds);
 constexpr int stopAtEndsAddend = 10;
 constexpr std::string_view markerPrefix = "aCB";
 constexpr std::string_view lineWord = "line";
@@ -84,7 +84,7 @@ std::optional<ChainName> chainName(std::string_view name) {
     int slot = name.front() - '0';
     name.remove_prefix(1);
     if (slot == 1 && !name.empty() && name.front() == '0') {
-        slot = kSlotCount;
+        slot = slotCount;
         name.remove_prefix(1);
     }
     const bool reverse = !name.empty() && foldAscii(name.front()) == 'r';
@@ -101,7 +101,7 @@ std::optional<ChainName> chainName(std::string_view name) {
 }
 
 TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
-    std::array<bool, kSlotCount> hasStart{}, hasLine{};
+    std::array<bool, slotCount> hasStart{}, hasLine{};
     for (std::string_view line : file.lines().lines()) {
         if (!startsWithIgnoreCase(line, "alias"))
             continue;
@@ -112,7 +112,7 @@ TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
         (name->line == 0 ? hasStart : hasLine)[slotIndex(name->chain.slot)] = true;
     }
     TakenChains chains;
-    for (int n = 1; n <= kSlotCount; ++n) {
+    for (int n = 1; n <= slotCount; ++n) {
         TakenChain& taken = chains[slotIndex(n)];
         taken.forward =
             hasStart[slotIndex(n)] && hasLine[slotIndex(n)] && firstHolder(editor, forwardMarker(n));
@@ -140,8 +140,8 @@ bool lookupgamekey(Editor& editor, std::string_view name) {
 
 void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChains& taken) {
     // Each taken slot's start lines and chain lines at k, in file order.
-    std::array<std::vector<std::string_view>, kSlotCount> starts;
-    std::array<std::array<std::vector<std::string_view>, lastLine + 1>, kSlotCount> chains;
+    std::array<std::vector<std::string_view>, slotCount> starts;
+    std::array<std::array<std::vector<std::string_view>, lastLine + 1>, slotCount> chains;
     for (std::string_view line : file.lines().lines()) {
         if (!startsWithIgnoreCase(line, "alias"))
             continue;
@@ -155,7 +155,7 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChain
         else
             chains[s][static_cast<size_t>(name->line)].push_back(line);
     }
-    for (int n = 1; n <= kSlotCount; ++n) {
+    for (int n = 1; n <= slotCount; ++n) {
         const size_t s = slotIndex(n);
         if (!taken[s].forward)
             continue;

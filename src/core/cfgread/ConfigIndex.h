@@ -40,9 +40,9 @@ class ConfigIndex {
     ConfigLines lines_;
     std::vector<Slot> lineKey_;  // per line: the key it binds, or none
     std::vector<Slot> aliasKey_; // per line: the key whose own hold alias it defines, or none
-    std::array<Slot, kKeyCount> lastBind_;
-    std::array<Slot, kKeyCount> lastPress_;
-    std::array<Slot, kKeyCount> lastRelease_;
+    std::array<Slot, keyCount> lastBind_;
+    std::array<Slot, keyCount> lastPress_;
+    std::array<Slot, keyCount> lastRelease_;
 };
 
 } // namespace vantrel

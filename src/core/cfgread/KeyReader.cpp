@@ -71,7 +71,7 @@ void readbinds2(Editor& editor, const ConfigIndex& file, TakenPairs pairs) {
 }
 
 void readbinds3(Editor& editor, const ConfigIndex& file, TakenPairs pairs) {
-    readKeys(editor, file, stage3First, kLiveKeyCount, pairs);
+    readKeys(editor, file, stage3First, liveKeyCount, pairs);
     const TakenChains chains = takeOwnChains(editor, file);
     settingspass(editor, file, pairs, chains);
     readcircularbinds(editor, file, chains);

@@ -11,7 +11,7 @@ namespace vantrel {
 
 // Per key: true when the key reads rebuilt the key's hold alias pair from its bind, so the
 // settings pass drops the pair's two alias lines.
-using TakenPairs = std::array<bool, kKeyCount>;
+using TakenPairs = std::array<bool, keyCount>;
 
 // Reads one key's bind: the key's last bind line decides, as in the game (none after an unbind of
 // the key). The key's own hold bind line gives the body of its last press alias line when the

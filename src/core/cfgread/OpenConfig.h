@@ -9,7 +9,7 @@
 
 namespace vantrel {
 
-inline constexpr std::size_t kMaxConfigBytes = 65000;
+inline constexpr std::size_t maxConfigBytes = 65000;
 inline constexpr const char* fileTooLarge = "File is too large to open.";
 inline constexpr const char* cantOpenFile = "Can't open file: ";
 

@@ -6,29 +6,29 @@
 
 namespace vantrel {
 
-inline constexpr int kClear = 0;
-inline constexpr int kTicked = 1;
-inline constexpr int kGreyed = 2;
+inline constexpr int checkClear = 0;
+inline constexpr int checkTicked = 1;
+inline constexpr int checkGreyed = 2;
 
 // "Stop at ends" is clear for a slot that wraps, ticked for one that stops at its ends and
 // greyed for a one-way slot.
 constexpr int stopAtEndsCheck(EndMode mode) {
     switch (mode) {
     case EndMode::Wrap:
-        return kClear;
+        return checkClear;
     case EndMode::StopAtEnds:
-        return kTicked;
+        return checkTicked;
     case EndMode::OneWay:
         break;
     }
-    return kGreyed;
+    return checkGreyed;
 }
 
 constexpr EndMode endModeOfStopAtEnds(int check) {
     switch (check) {
-    case kTicked:
+    case checkTicked:
         return EndMode::StopAtEnds;
-    case kGreyed:
+    case checkGreyed:
         return EndMode::OneWay;
     default:
         return EndMode::Wrap;

@@ -24,7 +24,7 @@ std::string forwardKeyOf(const Editor& editor) {
 void CircularWindowModel::Command3_Click() {
     CircularTable& table = editor_.form6;
     table.selectkeyr.clear();
-    if (c_.Check1 != kClear)
+    if (c_.Check1 != checkClear)
         if (const auto key = keyByDisplay(c_.Combo2, Case::Exact))
             table.selectkeyr = std::string(keyTable[*key].id);
     if (table.selectkeyr == forwardKeyOf(editor_))
@@ -80,7 +80,7 @@ void CircularWindowModel::deleteSlot(int n) {
 }
 
 void CircularWindowModel::unbindHolders(const std::string& marker) {
-    for (KeyIndex key = 0; key < kKeyCount; ++key)
+    for (KeyIndex key = 0; key < keyCount; ++key)
         if (holdsMarker(editor_, key, marker))
             editor_.bind(key).clear();
 }

@@ -9,7 +9,7 @@ namespace vantrel {
 namespace {
 
 // Blanking overwrites at most this many characters at a time.
-constexpr size_t kMaxBlankRun = 100000;
+constexpr size_t maxBlankRun = 100000;
 
 constexpr std::string_view sayWord = "say";
 constexpr std::string_view teamSayWord = "say_team";
@@ -27,7 +27,7 @@ size_t position(std::string_view text, std::string_view word) {
 void blank(std::string& text, size_t from, size_t count) {
     if (from >= text.size())
         return;
-    count = std::min({count, kMaxBlankRun, text.size() - from});
+    count = std::min({count, maxBlankRun, text.size() - from});
     std::fill_n(text.begin() + static_cast<std::ptrdiff_t>(from), count, ' ');
 }
 

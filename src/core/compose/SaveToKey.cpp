@@ -54,7 +54,7 @@ size_t characterCount(std::string_view text) {
 }
 
 void savetokey_Click(Editor& editor) {
-    if (characterCount(editor.cbind) >= kLongBindLength) {
+    if (characterCount(editor.cbind) >= longBindLength) {
         const Answer answer = editor.prompter->message(
             {longBindWarning, longBindTitle, Buttons::YesNo, Answer::No, Icon::None});
         if (answer == Answer::Yes) {

@@ -17,7 +17,7 @@ TEST_F(StoreReset, EmptiesWhatAFileFillsAndLeavesTheRest) {
     editor.srconpass = "rcon_password p";
     editor.parts.scbindp = "usp;";
     editor.parts.srconsay = "rcon say hi;";
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         editor.form6.slot(n) = {{"a", "b"}, "keyH", "keyJ", "11"};
     editor.form6 = {"keyJ", editor.form6.slots, "keyH", "H"};
     editor.slot10 = "slot10s";
@@ -26,7 +26,7 @@ TEST_F(StoreReset, EmptiesWhatAFileFillsAndLeavesTheRest) {
     editor.skeycopy = "echo copied";
     editor.helpSection = HelpSection::Slot10;
     editor.fileName = "/tmp/current.cfg";
-    for (KeyIndex key = 0; key < kKeyCount; ++key)
+    for (KeyIndex key = 0; key < keyCount; ++key)
         editor.colours.paintKey(key, Colour::Bound);
     editor.colours.paint(circularBindButton, Colour::Selection);
     Editor expected = editor;

@@ -37,8 +37,8 @@ TEST_F(CircularWindow, OpensTheViewOfTheSlotInUseThatTheMarkerNamesInAnyCase) {
 TEST_F(CircularWindow, BlankEditorStartsEmptyAndOneWay) {
     openOn("say hi");
     Form6Controls expected;
-    expected.Check1 = kClear;
-    expected.Check2 = kGreyed;
+    expected.Check1 = checkClear;
+    expected.Check2 = checkGreyed;
     expected.Combo3 = "1";
     expected.combo2Enabled = false;
     expected.combo3Enabled = false;
@@ -49,8 +49,8 @@ TEST_F(CircularWindow, ForwardViewOfATwoWaySlot) {
     makeSlot(2, {"a", "", "b"}, "keyP", "keyconsole", "13");
     openOn("aCB2");
     EXPECT_EQ(c().Text, (BindBoxes{"a", "b"}));
-    EXPECT_EQ(c().Check1, kTicked);
-    EXPECT_EQ(c().Check2, kTicked);
+    EXPECT_EQ(c().Check1, checkTicked);
+    EXPECT_EQ(c().Check2, checkTicked);
     EXPECT_EQ(c().Combo2, "Console Key");
     EXPECT_EQ(c().Combo3, "3");
     EXPECT_TRUE(c().combo2Enabled);
@@ -60,11 +60,11 @@ TEST_F(CircularWindow, ForwardViewOfATwoWaySlot) {
 }
 
 TEST_F(CircularWindow, ForwardViewDecodesTheOptions) {
-    const std::tuple<const char*, int, const char*> cases[] = {{"13", kTicked, "3"},
-                                                               {"3", kClear, "3"},
-                                                               {"20", kTicked, "10"},
-                                                               {"", kGreyed, "1"},
-                                                               {"0", kGreyed, "1"}};
+    const std::tuple<const char*, int, const char*> cases[] = {{"13", checkTicked, "3"},
+                                                               {"3", checkClear, "3"},
+                                                               {"20", checkTicked, "10"},
+                                                               {"", checkGreyed, "1"},
+                                                               {"0", checkGreyed, "1"}};
     for (const auto& [options, check2, start] : cases) {
         makeSlot(2, {"a"}, "keyP", "keyR", options);
         openOn("aCB2");
@@ -80,8 +80,8 @@ TEST_F(CircularWindow, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft) {
     for (const char* options : {"23", "13"}) {
         makeSlot(2, {"x"}, "keyP", "", options);
         openOn("aCB2");
-        EXPECT_EQ(c().Check1, kClear) << options;
-        EXPECT_EQ(c().Check2, kGreyed) << options;
+        EXPECT_EQ(c().Check1, checkClear) << options;
+        EXPECT_EQ(c().Check2, checkGreyed) << options;
         EXPECT_EQ(c().Combo3, "3") << options;
         EXPECT_EQ(c().Combo2, "") << options;
         EXPECT_FALSE(c().combo2Enabled);
@@ -103,8 +103,8 @@ TEST_F(CircularWindow, ReverseViewIsMirroredAndLocked) {
     EXPECT_EQ(c().Combo2, "P");
     EXPECT_EQ(editor.form6.lookup, "keyP");
     EXPECT_EQ(c().Combo3, "3"); // bind 1, where the forward direction starts
-    EXPECT_EQ(c().Check1, kGreyed);
-    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_EQ(c().Check1, checkGreyed);
+    EXPECT_EQ(c().Check2, checkGreyed);
     EXPECT_FALSE(c().saveVisible);
     EXPECT_FALSE(c().clearAllEnabled);
     EXPECT_FALSE(c().textEnabled);
@@ -119,14 +119,14 @@ TEST_F(CircularWindow, TemplatesFillTheBoxesButNotTheKeyOrStart) {
     openOn("aCB2");
     window.Combo1_Click("Nameswap one-way");
     EXPECT_EQ(c().Text[6], "name MyNameSeven");
-    EXPECT_EQ(c().Check1, kClear);
-    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_EQ(c().Check1, checkClear);
+    EXPECT_EQ(c().Check2, checkGreyed);
     EXPECT_FALSE(c().combo2Enabled);
     window.Combo1_Click("Volume two-way");
     EXPECT_EQ(c().Text[0], "volume 0.0;developer 1; echo VOLUME 0.0;developer 0");
     EXPECT_EQ(c().Text[6], "volume 1.0;developer 1; echo VOLUME 1.0;developer 0;");
-    EXPECT_EQ(c().Check1, kTicked);
-    EXPECT_EQ(c().Check2, kTicked);
+    EXPECT_EQ(c().Check1, checkTicked);
+    EXPECT_EQ(c().Check2, checkTicked);
     EXPECT_TRUE(c().combo2Enabled);
     EXPECT_TRUE(c().combo3Enabled);
     EXPECT_EQ(c().Combo2, "R");
@@ -138,8 +138,8 @@ TEST_F(CircularWindow, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
     openOn("aCB2");
     window.Command2_Click();
     EXPECT_EQ(c().Text, BindBoxes{});
-    EXPECT_EQ(c().Check1, kClear);
-    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_EQ(c().Check1, checkClear);
+    EXPECT_EQ(c().Check2, checkGreyed);
     EXPECT_FALSE(c().combo2Enabled);
     EXPECT_FALSE(c().combo3Enabled);
     EXPECT_EQ(c().Combo2, "R");
@@ -194,7 +194,7 @@ TEST_F(CircularBindButton, RefusesWithoutASelectedKey) {
 }
 
 TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         slot(n).binds = {"x"};
     select("keyA");
     const auto refused = [this] {
