@@ -31,18 +31,19 @@ class ConfigIndex {
     std::optional<KeyIndex> ownAliasKey(size_t line) const { return at(aliasKey_[line]); }
 
   private:
-    using Slot = std::int32_t;
-    static constexpr Slot none = -1;
-    static std::optional<size_t> at(Slot s) {
+    // A line or key index in four bytes, or none: the per-line tables of a large file stay small.
+    using CompactIndex = std::int32_t;
+    static constexpr CompactIndex none = -1;
+    static std::optional<size_t> at(CompactIndex s) {
         return s == none ? std::nullopt : std::optional<size_t>(static_cast<size_t>(s));
     }
 
     ConfigLines lines_;
-    std::vector<Slot> lineKey_;  // per line: the key it binds, or none
-    std::vector<Slot> aliasKey_; // per line: the key whose own hold alias it defines, or none
-    std::array<Slot, keyCount> lastBind_;
-    std::array<Slot, keyCount> lastPress_;
-    std::array<Slot, keyCount> lastRelease_;
+    std::vector<CompactIndex> lineKey_;  // per line: the key it binds, or none
+    std::vector<CompactIndex> aliasKey_; // per line: the key whose own hold alias it defines, or none
+    std::array<CompactIndex, keyCount> lastBind_;
+    std::array<CompactIndex, keyCount> lastPress_;
+    std::array<CompactIndex, keyCount> lastRelease_;
 };
 
 } // namespace vantrel

@@ -143,7 +143,7 @@ void deleterconsay_Click(Editor& editor) {
     composebind(editor);
 }
 
-void resetComposerControls(Editor& editor) {
+void resetComposerButNotCbind(Editor& editor) {
     BindParts& p = editor.parts;
     for (PartField buy :
          {&BindParts::scbindp, &BindParts::scbindpa, &BindParts::scbindg, &BindParts::scbindga,
@@ -163,9 +163,9 @@ void resetComposerControls(Editor& editor) {
     rconsaybox_Change(editor, "");
 }
 
-void composerReset(Editor& editor) {
+void resetComposerAndCbind(Editor& editor) {
     editor.cbind.clear();
-    resetComposerControls(editor);
+    resetComposerButNotCbind(editor);
 }
 
 } // namespace vantrel

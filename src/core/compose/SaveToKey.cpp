@@ -69,7 +69,7 @@ void savetokey_Click(Editor& editor) {
         keepCircularRules(editor, {key});
     }
     if (bind.empty())
-        composerReset(editor);
+        resetComposerAndCbind(editor);
 }
 
 } // namespace vantrel

@@ -5,7 +5,7 @@
 namespace vantrel {
 namespace {
 
-class CircularWindow : public testing::CircularFixture {
+class CircularBindEditing : public testing::CircularFixture {
   protected:
     CircularWindowModel window{editor};
     const Form6Controls& c() const { return window.controls(); }
@@ -16,7 +16,7 @@ class CircularWindow : public testing::CircularFixture {
     }
 };
 
-TEST_F(CircularWindow, OpensTheViewOfTheSlotInUseThatTheMarkerNamesInAnyCase) {
+TEST_F(CircularBindEditing, OpensTheViewOfTheSlotInUseThatTheMarkerNamesInAnyCase) {
     makeSlot(3, {"a"}, "keyP", "keyR", "13");
     for (const char* forward : {"aCB3", "ACB3"}) {
         openOn(forward);
@@ -34,7 +34,7 @@ TEST_F(CircularWindow, OpensTheViewOfTheSlotInUseThatTheMarkerNamesInAnyCase) {
     }
 }
 
-TEST_F(CircularWindow, BlankEditorStartsEmptyAndOneWay) {
+TEST_F(CircularBindEditing, BlankEditorStartsEmptyAndOneWay) {
     openOn("say hi");
     Form6Controls expected;
     expected.Check1 = checkClear;
@@ -45,7 +45,7 @@ TEST_F(CircularWindow, BlankEditorStartsEmptyAndOneWay) {
     EXPECT_EQ(c(), expected);
 }
 
-TEST_F(CircularWindow, ForwardViewOfATwoWaySlot) {
+TEST_F(CircularBindEditing, ForwardViewOfATwoWaySlot) {
     makeSlot(2, {"a", "", "b"}, "keyP", "keyconsole", "13");
     openOn("aCB2");
     EXPECT_EQ(c().Text, (BindBoxes{"a", "b"}));
@@ -59,7 +59,7 @@ TEST_F(CircularWindow, ForwardViewOfATwoWaySlot) {
     EXPECT_EQ(editor.form6.lookup, "keyconsole");
 }
 
-TEST_F(CircularWindow, ForwardViewDecodesTheOptions) {
+TEST_F(CircularBindEditing, ForwardViewDecodesTheOptions) {
     const std::tuple<const char*, int, const char*> cases[] = {{"13", checkTicked, "3"},
                                                                {"3", checkClear, "3"},
                                                                {"20", checkTicked, "10"},
@@ -73,7 +73,7 @@ TEST_F(CircularWindow, ForwardViewDecodesTheOptions) {
     }
 }
 
-TEST_F(CircularWindow, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft) {
+TEST_F(CircularBindEditing, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft) {
     makeSlot(1, {"a"}, "keyA", "keyB", "3");
     openOn("aCB1");
     ASSERT_EQ(editor.form6.lookedup, "B");
@@ -89,14 +89,14 @@ TEST_F(CircularWindow, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft) {
     }
 }
 
-TEST_F(CircularWindow, ReverseViewOfASlotReadFromAFileNamesNoForwardKey) {
+TEST_F(CircularBindEditing, ReverseViewOfASlotReadFromAFileNamesNoForwardKey) {
     makeSlot(1, {"a", "b"}, "", "keyJ", "3"); // the reader leaves the forward key unknown
     editor.form6.lookedup = "J";              // and its last reverse key in lookedup
     openOn("aCB1r");
     EXPECT_EQ(c().Combo2, "");
 }
 
-TEST_F(CircularWindow, ReverseViewIsMirroredAndLocked) {
+TEST_F(CircularBindEditing, ReverseViewIsMirroredAndLocked) {
     makeSlot(3, {"a", "b", "c"}, "keyP", "keyR", "11");
     openOn("aCB3r");
     EXPECT_EQ(c().Text, (BindBoxes{"c", "b", "a"}));
@@ -114,7 +114,7 @@ TEST_F(CircularWindow, ReverseViewIsMirroredAndLocked) {
     EXPECT_TRUE(c().reverselabelVisible);
 }
 
-TEST_F(CircularWindow, TemplatesFillTheBoxesButNotTheKeyOrStart) {
+TEST_F(CircularBindEditing, TemplatesFillTheBoxesButNotTheKeyOrStart) {
     makeSlot(2, {"a"}, "keyP", "keyR", "14");
     openOn("aCB2");
     window.Combo1_Click("Nameswap one-way");
@@ -133,7 +133,7 @@ TEST_F(CircularWindow, TemplatesFillTheBoxesButNotTheKeyOrStart) {
     EXPECT_EQ(c().Combo3, "4");
 }
 
-TEST_F(CircularWindow, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
+TEST_F(CircularBindEditing, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
     makeSlot(2, {"a", "b"}, "keyP", "keyR", "4");
     openOn("aCB2");
     window.Command2_Click();
@@ -147,7 +147,7 @@ TEST_F(CircularWindow, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
     EXPECT_FALSE(window.closed());
 }
 
-TEST_F(CircularWindow, StartCheckAcceptsNumbersFromZeroToSeven) {
+TEST_F(CircularBindEditing, StartCheckAcceptsNumbersFromZeroToSeven) {
     openOn("");
     for (const char* ok : {"0", "7", " 3", "3 ", "6.5", "-0"}) {
         window.setCombo3(ok);
@@ -162,7 +162,7 @@ TEST_F(CircularWindow, StartCheckAcceptsNumbersFromZeroToSeven) {
     }
 }
 
-TEST_F(CircularWindow, ReverseKeyCheckWantsAListedNameExactly) {
+TEST_F(CircularBindEditing, ReverseKeyCheckWantsAListedNameExactly) {
     openOn("");
     window.setCombo2("Mouse 1");
     EXPECT_TRUE(window.Combo2_Validate());
@@ -174,7 +174,7 @@ TEST_F(CircularWindow, ReverseKeyCheckWantsAListedNameExactly) {
     }
 }
 
-TEST_F(CircularWindow, HelpOpensAtTheCircularBindsSection) {
+TEST_F(CircularBindEditing, HelpOpensAtTheCircularBindsSection) {
     openOn("");
     HelpSection seen = HelpSection::None;
     prompter.onHelp = [&] { seen = editor.helpSection; };

@@ -101,7 +101,7 @@ std::string typedText(Random& random) {
 
 // What the composer makes of a random choice of its controls.
 std::string composedBind(Editor& scratch, Random& random) {
-    composerReset(scratch);
+    resetComposerAndCbind(scratch);
     if (random.percent(50))
         selectPistol(scratch, random.pick(pistolOptions).value);
     if (random.percent(50))

@@ -19,7 +19,7 @@ constexpr std::string_view document = "Vantrel Help\n"
                                       "Bind too long error:\n"
                                       "Split the bind.\n";
 
-class HelpWindowSearch : public testing::EditorTest {
+class HelpTextSearch : public testing::EditorTest {
   protected:
     HelpSearch form3;
 
@@ -47,7 +47,7 @@ class HelpWindowSearch : public testing::EditorTest {
     }
 };
 
-TEST_F(HelpWindowSearch, SearchSelectsTheFirstOccurrenceIgnoringCase) {
+TEST_F(HelpTextSearch, SearchSelectsTheFirstOccurrenceIgnoringCase) {
     search("SLOT10:");
     EXPECT_EQ(form3.SelStart, document.find("Slot10:"));
     EXPECT_EQ(selected(), "Slot10:") << "the document keeps its own letter case";
@@ -55,7 +55,7 @@ TEST_F(HelpWindowSearch, SearchSelectsTheFirstOccurrenceIgnoringCase) {
     EXPECT_EQ(editor.helpMemory.sst, document);
 }
 
-TEST_F(HelpWindowSearch, EmptySearchPutsTheCaretAtTheStart) {
+TEST_F(HelpTextSearch, EmptySearchPutsTheCaretAtTheStart) {
     form3.SelStart = 30;
     form3.SelLength = 4;
     search("");
@@ -64,7 +64,7 @@ TEST_F(HelpWindowSearch, EmptySearchPutsTheCaretAtTheStart) {
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, NotFoundIsSaidOncePerClickAndKeepsTheSelection) {
+TEST_F(HelpTextSearch, NotFoundIsSaidOncePerClickAndKeepsTheSelection) {
     search("slot10");
     const std::size_t start = form3.SelStart;
     prompter.answerMessage(Answer::Ok).answerMessage(Answer::Ok).answerMessage(Answer::Ok);
@@ -77,7 +77,7 @@ TEST_F(HelpWindowSearch, NotFoundIsSaidOncePerClickAndKeepsTheSelection) {
     EXPECT_EQ(editor.helpMemory.ssearchtext, "missing");
 }
 
-TEST_F(HelpWindowSearch, FindNextStepsOnAndWrapsWithoutAMessage) {
+TEST_F(HelpTextSearch, FindNextStepsOnAndWrapsWithoutAMessage) {
     search("slot10");
     EXPECT_EQ(form3.SelStart, nth("lot10", 0) - 1);
     form3.Command3_Click(editor);
@@ -90,7 +90,7 @@ TEST_F(HelpWindowSearch, FindNextStepsOnAndWrapsWithoutAMessage) {
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, FindNextReselectsASingleOccurrence) {
+TEST_F(HelpTextSearch, FindNextReselectsASingleOccurrence) {
     search("circular bind steps");
     const std::size_t at = document.find("circular bind steps");
     for (int i = 0; i < 3; ++i) {
@@ -101,7 +101,7 @@ TEST_F(HelpWindowSearch, FindNextReselectsASingleOccurrence) {
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, FindNextGoesOnAfterTheFurthestPointEvenWhenTheCaretMovesBack) {
+TEST_F(HelpTextSearch, FindNextGoesOnAfterTheFurthestPointEvenWhenTheCaretMovesBack) {
     search("slot10");
     form3.Command3_Click(editor);
     form3.Command3_Click(editor); // the third occurrence; the second is now passed
@@ -111,7 +111,7 @@ TEST_F(HelpWindowSearch, FindNextGoesOnAfterTheFurthestPointEvenWhenTheCaretMove
     EXPECT_EQ(form3.SelStart, document.find("slot10 and"));
 }
 
-TEST_F(HelpWindowSearch, FindNextSearchesForTheLastSearchNotTheBox) {
+TEST_F(HelpTextSearch, FindNextSearchesForTheLastSearchNotTheBox) {
     search("bind");
     form3.searchtextbox = "Errors";
     form3.Command3_Click(editor);
@@ -119,7 +119,7 @@ TEST_F(HelpWindowSearch, FindNextSearchesForTheLastSearchNotTheBox) {
     EXPECT_EQ(editor.helpMemory.ssearchtext, "bind");
 }
 
-TEST_F(HelpWindowSearch, TheLastSearchSurvivesClosingTheWindow) {
+TEST_F(HelpTextSearch, TheLastSearchSurvivesClosingTheWindow) {
     search("slot10");
     form3.Command3_Click(editor);
     form3.Command3_Click(editor);
@@ -131,7 +131,7 @@ TEST_F(HelpWindowSearch, TheLastSearchSurvivesClosingTheWindow) {
         << "the old working copy still holds what was passed";
 }
 
-TEST_F(HelpWindowSearch, FindNextBeforeAnySearchWorksOnAFreshCopy) {
+TEST_F(HelpTextSearch, FindNextBeforeAnySearchWorksOnAFreshCopy) {
     form3.SelStart = 10;
     form3.Command3_Click(editor);
     EXPECT_EQ(editor.helpMemory.sst.size(), document.size());
@@ -141,7 +141,7 @@ TEST_F(HelpWindowSearch, FindNextBeforeAnySearchWorksOnAFreshCopy) {
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, FindNextNeverMatchesInsideThePassedPart) {
+TEST_F(HelpTextSearch, FindNextNeverMatchesInsideThePassedPart) {
     // A search text that begins with a space must not join the passed part to the text after it.
     form3.Form_Load("a thethe");
     search(" the");
@@ -157,7 +157,7 @@ TEST_F(HelpWindowSearch, FindNextNeverMatchesInsideThePassedPart) {
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, OneClickBlanksAtMostAHundredThousandCharacters) {
+TEST_F(HelpTextSearch, OneClickBlanksAtMostAHundredThousandCharacters) {
     std::string big(150000, '.');
     big.replace(110000, 4, "mark");
     big.replace(130000, 4, "mark");
@@ -170,9 +170,9 @@ TEST_F(HelpWindowSearch, OneClickBlanksAtMostAHundredThousandCharacters) {
     EXPECT_EQ(editor.helpMemory.sst.size(), big.size());
 }
 
-class HelpWindowJump : public HelpWindowSearch, public ::testing::WithParamInterface<std::size_t> {};
+class HelpSectionJump : public HelpTextSearch, public ::testing::WithParamInterface<std::size_t> {};
 
-TEST_P(HelpWindowJump, SelectsItsHeadingAndClearsTheSection) {
+TEST_P(HelpSectionJump, SelectsItsHeadingAndClearsTheSection) {
     const HelpHeading& h = helpHeadings[GetParam()];
     editor.helpSection = h.section;
     search("slot10"); // the jump must leave the search state alone
@@ -186,9 +186,9 @@ TEST_P(HelpWindowJump, SelectsItsHeadingAndClearsTheSection) {
     EXPECT_EQ(editor.helpSection, HelpSection::None);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sections, HelpWindowJump, ::testing::Values(0u, 1u, 2u, 3u));
+INSTANTIATE_TEST_SUITE_P(Sections, HelpSectionJump, ::testing::Values(0u, 1u, 2u, 3u));
 
-TEST_F(HelpWindowSearch, JumpWithNoSectionSelectsNothing) {
+TEST_F(HelpTextSearch, JumpWithNoSectionSelectsNothing) {
     form3.Timer1_Timer(editor);
     EXPECT_EQ(form3.searchtextbox, "");
     EXPECT_EQ(form3.SelStart, 0u);

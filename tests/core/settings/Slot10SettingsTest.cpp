@@ -7,19 +7,19 @@
 namespace vantrel {
 namespace {
 
-class Slot10Window : public testing::EditorTest {
+class Slot10Editing : public testing::EditorTest {
   protected:
     Slot10Settings form4{editor};
 };
 
-TEST_F(Slot10Window, LoadsTheStoredStringAndFactor) {
+TEST_F(Slot10Editing, LoadsTheStoredStringAndFactor) {
     editor.slot10s = "  slot10;wait";
     form4.Form_Load();
     EXPECT_EQ(form4.waitno, "5");
     EXPECT_EQ(form4.slot10box, "  slot10;wait");
 }
 
-TEST_F(Slot10Window, FactorTextOutsideTheTableLeavesTheInitialText) {
+TEST_F(Slot10Editing, FactorTextOutsideTheTableLeavesTheInitialText) {
     for (const char* odd : {"slot10s;slot10s;", "SLOT10S", "",
                             "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;"
                             "slot10s;slot10s"}) {
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, FactorText,
                                            FactorCase{"-3", 0}, FactorCase{"1 2", 0},
                                            FactorCase{"99999999999999999999", 0}));
 
-TEST_F(Slot10Window, ASavedFactorShowsAtTheNextOpening) {
+TEST_F(Slot10Editing, ASavedFactorShowsAtTheNextOpening) {
     form4.Form_Load();
     form4.waitno = "1";
     form4.savebutton_Click();
@@ -80,7 +80,7 @@ TEST(StoredSlot10s, DropsOneTrailingSemicolonThenTrailingSpaces) {
     EXPECT_EQ(storedSlot10s("slot10\t"), "slot10\t") << "only spaces are trimmed";
 }
 
-TEST_F(Slot10Window, ResetPutsTheDefaultsIntoTheBoxesOnly) {
+TEST_F(Slot10Editing, ResetPutsTheDefaultsIntoTheBoxesOnly) {
     editor.slot10 = "slot10s";
     editor.slot10s = "wait";
     form4.Form_Load();
@@ -94,7 +94,7 @@ TEST_F(Slot10Window, ResetPutsTheDefaultsIntoTheBoxesOnly) {
     EXPECT_EQ(editor.slot10s, defaultSlot10s);
 }
 
-TEST_F(Slot10Window, HelpNamesItsSectionBeforeTheHelpWindowShows) {
+TEST_F(Slot10Editing, HelpNamesItsSectionBeforeTheHelpWindowShows) {
     form4.Form_Load();
     form4.slot10box = "edited";
     HelpSection seen = HelpSection::None;
