@@ -39,7 +39,7 @@ class CircularWindow : public FixedDialog {
     QWidget* controlOf(QObject* widget) const;
     // Runs the input check of the box the focus last left or is in, unless the focus goes to
     // `target` without leaving it. False keeps the focus in the box.
-    bool validateBefore(QWidget* target);
+    [[nodiscard]] bool validateBefore(QWidget* target);
     bool bypassesChecks(QWidget* control) const;
 
     CircularWindowModel model_;
