@@ -171,8 +171,6 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChain
             lookupgamekey(editor, keyTable[*reverse].game);
             slot.r = keyTable[*reverse].id;
         }
-        if (const auto forward = firstHolder(editor, forwardMarker(n)))
-            slot.k = keyTable[*forward].id;
     }
 }
 

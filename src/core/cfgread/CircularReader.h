@@ -40,9 +40,9 @@ using TakenChains = std::array<TakenChain, slotCount>; // slot n at n - 1
 bool isTakenChainLine(const TakenChains& chains, std::string_view line);
 
 // Rebuilds each slot whose forward chain was taken: its start (phase A), binds list (B),
-// stop-at-ends state (C), its reverse key (D: the first key, in identifier order, holding its
-// reverse marker, when the reverse chain was taken) and its forward key (the first key holding
-// its forward marker). The other slots stay free.
+// stop-at-ends state (C) and its reverse key (D: the first key, in identifier order, holding its
+// reverse marker, when the reverse chain was taken). The other slots stay free. The circular
+// rules that end Open name each slot's forward key.
 void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChains& taken);
 
 // Puts the display name of the key with that game key name (letter case ignored) into lookedup;
