@@ -6,7 +6,7 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kKeptLines = 40;
+constexpr int keptLineCount = 40;
 
 } // namespace
 
@@ -15,13 +15,13 @@ void fillFullStore(Editor& editor) {
     editor.srconport = "rcon_port 27015";
     editor.srconpass = "rcon_password benchmark";
     editor.slot10 = "slot10s;slot10s;slot10s";
-    for (int i = 0; i < kKeptLines; ++i)
+    for (int i = 0; i < keptLineCount; ++i)
         editor.ssettings.push_back("echo kept line " + std::to_string(i));
     const auto& order = fileOrder();
     size_t next = 0;
-    for (int n = 1; n <= kSlotCount; ++n) {
+    for (int n = 1; n <= slotCount; ++n) {
         CircularSlot& slot = editor.form6.slot(n);
-        for (size_t b = 1; b <= kMaxCircularBinds; ++b)
+        for (size_t b = 1; b <= maxCircularBinds; ++b)
             slot.binds.push_back("slot" + std::to_string(b) + ";weapon_knife");
         slot.k = std::string(keyTable[order[next]].id);
         slot.r = std::string(keyTable[order[next + 1]].id);

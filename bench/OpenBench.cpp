@@ -33,7 +33,7 @@ template <class Line> std::string fillToLimit(Line line) {
     std::string out;
     for (int i = 0;; ++i) {
         const std::string next = line(i) + "\r\n";
-        if (out.size() + next.size() > kMaxConfigBytes)
+        if (out.size() + next.size() > maxConfigBytes)
             return out;
         out += next;
     }
@@ -93,7 +93,7 @@ std::string chainLines() {
 // look-alikes.
 std::string singleLongLine() {
     std::string line = "bind f1 \"";
-    while (line.size() + 5 < kMaxConfigBytes)
+    while (line.size() + 5 < maxConfigBytes)
         line += "aCB1";
     return line + "\"";
 }
@@ -112,7 +112,10 @@ void Open(benchmark::State& state, std::string (*make)(), const char* name) {
     Editor editor{prompter};
     Form_Load(editor);
     for (auto _ : state) {
-        loadconfig(editor, path);
+        if (!loadconfig(editor, path)) {
+            state.SkipWithError("the file could not be read");
+            break;
+        }
         benchmark::DoNotOptimize(editor.store.data());
     }
     state.counters["file_bytes"] = static_cast<double>(bytes.size());

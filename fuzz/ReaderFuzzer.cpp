@@ -9,7 +9,7 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size > vantrel::kMaxConfigBytes)
+    if (size > vantrel::maxConfigBytes)
         return -1; // Open refuses the file before reading it
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     if (const auto failure = vantrel::testing::fixedPointFailure(bytes)) {

@@ -1,5 +1,6 @@
 // Vantrel: a key-binding editor for Counter-Strike configuration files.
 #include "app/Editor.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     vantrel::Form_Load(editor);
     vantrel::ui::MainWindow window(editor);
     prompter.setParent(&window);
+    // Help buttons and questions of other windows reach the help window through the prompter.
+    vantrel::ui::connectHelpWindow(prompter, editor, window);
     window.show();
     return app.exec();
 }

@@ -57,7 +57,7 @@ BindOrderWindow::BindOrderWindow(Editor& editor, QWidget* parent)
     for (const BindOrderPreset& preset : bindOrderPresets)
         combo1_->addItem(toQt(preset.name));
     combo1_->setCurrentIndex(-1);
-    for (std::size_t n = 0; n < kBindPartCount; ++n)
+    for (std::size_t n = 0; n < bindPartCount; ++n)
         labels_[n] = &byName.at<QLabel>("o" + std::to_string(n + 1));
 
     connect(combo1_, &QComboBox::textActivated, this, [this](const QString& item) {
@@ -78,7 +78,7 @@ BindOrderWindow::BindOrderWindow(Editor& editor, QWidget* parent)
 
 void BindOrderWindow::refresh() {
     showItem(*combo1_, model_.Combo1);
-    for (std::size_t n = 0; n < kBindPartCount; ++n)
+    for (std::size_t n = 0; n < bindPartCount; ++n)
         labels_[n]->setText(toQt(model_.o[n]));
 }
 

@@ -21,7 +21,7 @@ class BindOrderWindow : public FixedDialog {
 
     BindOrderSettings model_;
     QComboBox* combo1_;
-    std::array<QLabel*, kBindPartCount> labels_{};
+    std::array<QLabel*, bindPartCount> labels_{};
 };
 
 // Settings > Bind Order: shows the window modally over the main window where the platform puts

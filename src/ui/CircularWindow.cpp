@@ -30,7 +30,7 @@ template <typename T> void setIfDifferent(T* widget, bool enabled, bool visible 
 } // namespace
 
 CircularWindow::CircularWindow(Editor& editor, QWidget* parent)
-    : FixedDialog(parent, "Form6", "Circular binds", kForm6Width, kForm6Height), model_(editor) {
+    : FixedDialog(parent, "Form6", "Circular binds", form6Width, form6Height), model_(editor) {
     setFont(windowFont()); // the captions are measured for a narrow font
     buildControls();
     connectControls();
@@ -87,7 +87,7 @@ void CircularWindow::buildControls() {
     combo1_->setCurrentIndex(-1);
     for (const std::string& name : reverseKeyNames())
         combo2_->addItem(toQt(name));
-    for (int start = 1; start <= static_cast<int>(kMaxCircularBinds); ++start)
+    for (int start = 1; start <= static_cast<int>(maxCircularBinds); ++start)
         combo3_->addItem(QString::number(start));
 }
 

@@ -39,11 +39,11 @@ class CircularWindow : public FixedDialog {
     QWidget* controlOf(QObject* widget) const;
     // Runs the input check of the box the focus last left or is in, unless the focus goes to
     // `target` without leaving it. False keeps the focus in the box.
-    bool validateBefore(QWidget* target);
+    [[nodiscard]] bool validateBefore(QWidget* target);
     bool bypassesChecks(QWidget* control) const;
 
     CircularWindowModel model_;
-    std::array<QLineEdit*, kMaxCircularBinds> text_{};
+    std::array<QLineEdit*, maxCircularBinds> text_{};
     ValueCheckBox* check1_ = nullptr;
     ValueCheckBox* check2_ = nullptr;
     QComboBox* combo1_ = nullptr;

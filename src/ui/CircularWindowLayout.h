@@ -7,8 +7,8 @@
 
 namespace vantrel::ui {
 
-inline constexpr int kForm6Width = 6690;
-inline constexpr int kForm6Height = 4680;
+inline constexpr int form6Width = 6690;
+inline constexpr int form6Height = 4680;
 
 // The frame is listed before the controls that lie over it, so that they stay on top.
 // clang-format off

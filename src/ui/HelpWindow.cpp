@@ -44,8 +44,8 @@ QString helpDocument() {
     return QString::fromLatin1(file.readAll());
 }
 
-HelpWindow::HelpWindow(Editor& editor, HelpSearch& model, QWidget* parent)
-    : FixedDialog(parent, "Form3", "Help", formWidth, formHeight), editor_(editor), model_(model) {
+HelpWindow::HelpWindow(Editor& editor, QWidget* parent)
+    : FixedDialog(parent, "Form3", "Help", formWidth, formHeight), editor_(editor) {
     const ControlMap byName = buildControls(this, controls);
     rtb1_ = &byName.at<QTextBrowser>("rtb1");
     searchtextbox_ = &byName.at<QLineEdit>("searchtextbox");
@@ -103,16 +103,16 @@ void HelpWindow::refresh() {
     rtb1_->ensureCursorVisible();
 }
 
-void showHelpWindow(Editor& editor, HelpSearch& model, QWidget* opener, const QWidget& mainWindow) {
-    HelpWindow window(editor, model, opener);
+void showHelpWindow(Editor& editor, QWidget* opener, const QWidget& mainWindow) {
+    HelpWindow window(editor, opener);
     centreOn(window, mainWindow);
     window.exec();
 }
 
-void connectHelpWindow(QtPrompter& prompter, Editor& editor, HelpSearch& model, QWidget& mainWindow) {
-    prompter.helpWindow = [&editor, &model, &mainWindow] {
+void connectHelpWindow(QtPrompter& prompter, Editor& editor, QWidget& mainWindow) {
+    prompter.helpWindow = [&editor, &mainWindow] {
         QWidget* opener = QApplication::activeModalWidget();
-        showHelpWindow(editor, model, opener ? opener : &mainWindow, mainWindow);
+        showHelpWindow(editor, opener ? opener : &mainWindow, mainWindow);
     };
 }
 

@@ -1,5 +1,5 @@
 // The help window (Form3): the built-in help document with Search, Find next and the jump to the
-// section that a help-section flag names.
+// section the editor names.
 #pragma once
 
 #include "settings/HelpSearch.h"
@@ -18,27 +18,26 @@ QString helpDocument();
 class HelpWindow : public FixedDialog {
     Q_OBJECT
   public:
-    // `model` is the window object's lasting part: its search text and working copy outlive
-    // each showing.
-    HelpWindow(Editor& editor, HelpSearch& model, QWidget* parent);
+    HelpWindow(Editor& editor, QWidget* parent);
 
   private:
     void readView();
     void refresh();
 
     Editor& editor_;
-    HelpSearch& model_;
+    HelpSearch model_;
     QTextBrowser* rtb1_;
     QLineEdit* searchtextbox_;
     QTimer timer1_;
 };
 
 // Shows the help window modally over `opener`, centred on the main window.
-void showHelpWindow(Editor& editor, HelpSearch& model, QWidget* opener, const QWidget& mainWindow);
+void showHelpWindow(Editor& editor, QWidget* opener, const QWidget& mainWindow);
 
 class QtPrompter;
 // Makes the prompter's showHelp open the help window over whichever window is active: the main
-// window, or the modal window whose Help button or question asked for it.
-void connectHelpWindow(QtPrompter& prompter, Editor& editor, HelpSearch& model, QWidget& mainWindow);
+// window, or the modal window whose Help button or question asked for it. Called where the
+// application is put together.
+void connectHelpWindow(QtPrompter& prompter, Editor& editor, QWidget& mainWindow);
 
 } // namespace vantrel::ui

@@ -18,7 +18,6 @@
 #include "ui/KeyboardPicture.h"
 #include "ui/Look.h"
 #include "ui/MainLayout.h"
-#include "ui/QtPrompter.h"
 #include "ui/RconWindow.h"
 #include "ui/Slot10Window.h"
 #include "ui/Text.h"
@@ -75,9 +74,6 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent) : QMainWindow(parent), e
     circularbind_ = &byName.at<QPushButton>(circularBindButton);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // Help buttons and questions of other windows reach the help window through the prompter.
-    if (auto* prompter = dynamic_cast<QtPrompter*>(editor_.prompter))
-        connectHelpWindow(*prompter, editor_, help_, *this);
     refresh();
 }
 
@@ -189,7 +185,7 @@ void MainWindow::menu_key_paste_Click() {
 }
 
 void MainWindow::menu_help_help_Click() {
-    showHelpWindow(editor_, help_, this, *this);
+    showHelpWindow(editor_, this, *this);
 }
 
 void MainWindow::menu_help_about_Click() {

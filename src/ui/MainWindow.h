@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/Editor.h"
-#include "settings/HelpSearch.h"
 
 #include <QMainWindow>
 
@@ -55,7 +54,6 @@ class MainWindow : public QMainWindow {
     ComposerPanel* composer_ = nullptr;
     QLabel* ckeybox_ = nullptr;
     QPushButton* circularbind_ = nullptr;
-    HelpSearch help_; // the help window's search text and working copy, kept across showings
 };
 
 } // namespace vantrel::ui

@@ -8,19 +8,19 @@ namespace vantrel::ui {
 int ValueCheckBox::value() const {
     switch (checkState()) {
     case Qt::Checked:
-        return kTicked;
+        return checkTicked;
     case Qt::PartiallyChecked:
-        return kGreyed;
+        return checkGreyed;
     case Qt::Unchecked:
         break;
     }
-    return kClear;
+    return checkClear;
 }
 
 void ValueCheckBox::setValue(int value) {
-    const Qt::CheckState state = value == kTicked   ? Qt::Checked
-                                 : value == kGreyed ? Qt::PartiallyChecked
-                                                    : Qt::Unchecked;
+    const Qt::CheckState state = value == checkTicked   ? Qt::Checked
+                                 : value == checkGreyed ? Qt::PartiallyChecked
+                                                        : Qt::Unchecked;
     if (state != checkState())
         setCheckState(state);
 }

@@ -4,6 +4,7 @@
 
 #include "UiTestSupport.h"
 #include "app/Editor.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 
@@ -28,6 +29,7 @@ class DialogsFixture : public ::testing::Test {
         Form_Load(editor);
         main = std::make_unique<ui::MainWindow>(editor);
         prompter.setParent(main.get());
+        ui::connectHelpWindow(prompter, editor, *main);
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));

@@ -83,7 +83,7 @@ TEST_F(CircularWindowTest, StartCheckRefusesEightAndKeepsTheFocus) {
     prompter.onHelp = [] {};
     click(get<QPushButton>("Command4"));
     EXPECT_EQ(prompter.helpCount(), 1);
-    EXPECT_EQ(editor.showhelp2, 1);
+    EXPECT_EQ(editor.helpSection, HelpSection::CircularBinds);
     click(get<QPushButton>("Command1"));
     EXPECT_EQ(prompter.messages().size(), 3u);
     EXPECT_FALSE(window->isVisible());

@@ -74,12 +74,11 @@ using Windows = vantrel::testing::EditorTest;
 // Each window reaches its controls by name while it is built, so a table row renamed or of another
 // kind than its window expects fails here.
 TEST_F(Windows, EveryWindowBuildsFromItsTable) {
-    HelpSearch help;
     keyClick(editor, "keyH");
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
         {"main", [&] { return std::make_unique<MainWindow>(editor); }},
         {"circular binds", [&] { return std::make_unique<CircularWindow>(editor); }},
-        {"help", [&] { return std::make_unique<HelpWindow>(editor, help, nullptr); }},
+        {"help", [&] { return std::make_unique<HelpWindow>(editor, nullptr); }},
         {"Slot10", [&] { return std::make_unique<Slot10Window>(editor, nullptr); }},
         {"Rcon", [&] { return std::make_unique<RconWindow>(editor, nullptr); }},
         {"Bind Order", [&] { return std::make_unique<BindOrderWindow>(editor, nullptr); }},

@@ -195,13 +195,11 @@ class LookTest : public vantrel::testing::EditorTest {
         windows.push_back(std::make_unique<RconWindow>(editor, nullptr));
         windows.push_back(std::make_unique<BindOrderWindow>(editor, nullptr));
         windows.push_back(std::make_unique<AboutWindow>(nullptr));
-        windows.push_back(std::make_unique<HelpWindow>(editor, help, nullptr));
+        windows.push_back(std::make_unique<HelpWindow>(editor, nullptr));
         for (auto& w : windows)
             w->show();
         return windows;
     }
-
-    HelpSearch help;
 };
 
 TEST_F(LookTest, EveryCaptionFitsItsControlAndNoControlCoversAnother) {

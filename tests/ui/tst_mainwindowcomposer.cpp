@@ -156,7 +156,7 @@ TEST_F(ComposerPanelTest, ClickingABoundKeySetsItsControls) {
 TEST_F(ComposerPanelTest, SaveToKeyStoresTheBindAfterTheLengthWarning) {
     click("keyRCONTROL");
     auto* cbind = child<QLineEdit>(window.get(), "cbind");
-    const QString longBind(int(kLongBindLength), QLatin1Char('x'));
+    const QString longBind(int(longBindLength), QLatin1Char('x'));
     cbind->setFocus();
     QTest::keyClicks(cbind, longBind);
     prompter.answerMessage(Answer::Yes);

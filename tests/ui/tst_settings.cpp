@@ -117,7 +117,7 @@ TEST_F(SettingsWindows, Slot10HelpOpensTheSlot10SectionAndKeepsTheEdits) {
         EXPECT_EQ(child<QLineEdit>(w, "slot10box")->text(), "edited");
         click(w, "closebutton");
     });
-    EXPECT_EQ(editor.showhelp3, 0);
+    EXPECT_EQ(editor.helpSection, HelpSection::None);
 }
 
 TEST_F(SettingsWindows, RconStoresWholeCommandsAndShowsOnlyTheValues) {
@@ -232,9 +232,9 @@ TEST_F(SettingsWindows, BindOrderHelpOpensTheBindOrderSection) {
         combo->setCurrentText("Armour");
         whenModal([&] { click(w, "Command3"); },
                   [&](QWidget* h) {
-                      EXPECT_EQ(editor.showhelp4, 1);
+                      EXPECT_EQ(editor.helpSection, HelpSection::BindOrder);
                       auto* box = child<QLineEdit>(h, "searchtextbox");
-                      EXPECT_TRUE(QTest::qWaitFor([&] { return editor.showhelp4 == 0; }));
+                      EXPECT_TRUE(QTest::qWaitFor([&] { return editor.helpSection == HelpSection::None; }));
                       EXPECT_EQ(box->text(), "Bind Order:");
                       const QTextCursor cursor = child<QTextBrowser>(h, "rtb1")->textCursor();
                       EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), 11);

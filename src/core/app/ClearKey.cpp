@@ -25,7 +25,7 @@ void clearkey_Click(Editor& editor) {
     clearkeybind(editor);
     keepCircularRules(editor, {editor.selectedKey(Case::Ignore)});
     colourkeys(editor);
-    composerReset(editor);
+    resetComposerAndCbind(editor);
 }
 
 } // namespace vantrel

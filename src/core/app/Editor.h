@@ -1,5 +1,6 @@
 // Everything the main window owns: the key store, the composer, the settings texts, the kept
-// lines, the key clipboard, the help flags, the current file name and the picture's colours.
+// lines, the key clipboard, the help section to open at, the current file name and the picture's
+// colours; and what the help window keeps across showings.
 #pragma once
 
 #include "circular/CircularTable.h"
@@ -21,10 +22,21 @@ inline constexpr const char* defaultSlot10s = "slot10;wait;wait;slot10;wait;wait
 inline constexpr const char* defaultSlot10 = "slot10s;slot10s;slot10s;slot10s;slot10s";
 inline constexpr const char* noKeyCaption = "none";
 
+// The section a showing of the help window opens at: set just before a Help button or question
+// shows it, cleared by the help window as it jumps.
+enum class HelpSection { None, BindTooLong, CircularBinds, Slot10, BindOrder };
+
+// The help window's search state that outlives each showing: the last Search's text and Find
+// next's working copy.
+struct HelpMemory {
+    std::string ssearchtext;
+    std::string sst; // the document text, its passed part blanked
+};
+
 struct Editor {
     explicit Editor(Prompter& p) : prompter(&p) {}
 
-    std::array<std::string, kKeyCount> store; // one bind per key, declaration order; "" = unbound
+    std::array<std::string, keyCount> store; // one bind per key, declaration order; "" = unbound
     BindParts parts;
     ComposerControls controls;
     std::string cbind;                    // the current-bind box
@@ -37,13 +49,11 @@ struct Editor {
     std::string srconpass;
     std::vector<std::string> ssettings; // kept lines of an opened file, in file order
     std::string skeycopy;
-    int showhelp1 = 0;
-    int showhelp2 = 0;
-    int showhelp3 = 0;
-    int showhelp4 = 0;
+    HelpSection helpSection = HelpSection::None;
     std::string fileName; // the current file name; "" = none
     ButtonColours colours;
-    CircularTable form6; // the circular-bind table, alive for the whole run
+    CircularTable form6;   // the circular-bind table, alive for the whole run
+    HelpMemory helpMemory; // alive for the whole run
     Prompter* prompter;
 
     std::string& bind(KeyIndex key) { return store[key]; }

@@ -12,7 +12,7 @@ namespace vantrel {
 namespace {
 
 constexpr int firstLine = 1;
-constexpr int lastLine = static_cast<int>(kMaxCircularBinds);
+constexpr int lastLine = static_cast<int>(maxCircularBinds);
 constexpr int stopAtEndsAddend = 10;
 constexpr std::string_view markerPrefix = "aCB";
 constexpr std::string_view lineWord = "line";
@@ -84,7 +84,7 @@ std::optional<ChainName> chainName(std::string_view name) {
     int slot = name.front() - '0';
     name.remove_prefix(1);
     if (slot == 1 && !name.empty() && name.front() == '0') {
-        slot = kSlotCount;
+        slot = slotCount;
         name.remove_prefix(1);
     }
     const bool reverse = !name.empty() && foldAscii(name.front()) == 'r';
@@ -100,8 +100,8 @@ std::optional<ChainName> chainName(std::string_view name) {
     return ChainName{{slot, reverse}, k};
 }
 
-void takeOwnChains(const Editor& editor, ConfigIndex& file) {
-    std::array<bool, kSlotCount> hasStart{}, hasLine{};
+TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
+    std::array<bool, slotCount> hasStart{}, hasLine{};
     for (std::string_view line : file.lines().lines()) {
         if (!startsWithIgnoreCase(line, "alias"))
             continue;
@@ -111,17 +111,23 @@ void takeOwnChains(const Editor& editor, ConfigIndex& file) {
             continue;
         (name->line == 0 ? hasStart : hasLine)[slotIndex(name->chain.slot)] = true;
     }
-    for (int n = 1; n <= kSlotCount; ++n) {
-        auto& taken = file.chainTaken[slotIndex(n)];
-        taken[0] = hasStart[slotIndex(n)] && hasLine[slotIndex(n)] && firstHolder(editor, forwardMarker(n));
-        taken[1] = taken[0] && firstHolder(editor, reverseMarker(n));
+    TakenChains chains;
+    for (int n = 1; n <= slotCount; ++n) {
+        TakenChain& taken = chains[slotIndex(n)];
+        taken.forward =
+            hasStart[slotIndex(n)] && hasLine[slotIndex(n)] && firstHolder(editor, forwardMarker(n));
+        taken.reverse = taken.forward && firstHolder(editor, reverseMarker(n));
     }
+    return chains;
 }
 
-bool isTakenChainLine(const ConfigIndex& file, std::string_view line) {
+bool isTakenChainLine(const TakenChains& chains, std::string_view line) {
     const std::optional<AliasLine> alias = aliasLine(line);
     const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
-    return name && file.chainTaken[slotIndex(name->chain.slot)][name->chain.reverse];
+    if (!name)
+        return false;
+    const TakenChain& taken = chains[slotIndex(name->chain.slot)];
+    return name->chain.reverse ? taken.reverse : taken.forward;
 }
 
 bool lookupgamekey(Editor& editor, std::string_view name) {
@@ -132,16 +138,16 @@ bool lookupgamekey(Editor& editor, std::string_view name) {
     return true;
 }
 
-void readcircularbinds(Editor& editor, const ConfigIndex& file) {
+void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChains& taken) {
     // Each taken slot's start lines and chain lines at k, in file order.
-    std::array<std::vector<std::string_view>, kSlotCount> starts;
-    std::array<std::array<std::vector<std::string_view>, lastLine + 1>, kSlotCount> chains;
+    std::array<std::vector<std::string_view>, slotCount> starts;
+    std::array<std::array<std::vector<std::string_view>, lastLine + 1>, slotCount> chains;
     for (std::string_view line : file.lines().lines()) {
         if (!startsWithIgnoreCase(line, "alias"))
             continue;
         const std::optional<AliasLine> alias = aliasLine(line);
         const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
-        if (!name || name->chain.reverse || !file.chainTaken[slotIndex(name->chain.slot)][0])
+        if (!name || name->chain.reverse || !taken[slotIndex(name->chain.slot)].forward)
             continue;
         const size_t s = slotIndex(name->chain.slot);
         if (name->line == 0)
@@ -149,9 +155,9 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file) {
         else
             chains[s][static_cast<size_t>(name->line)].push_back(line);
     }
-    for (int n = 1; n <= kSlotCount; ++n) {
+    for (int n = 1; n <= slotCount; ++n) {
         const size_t s = slotIndex(n);
-        if (!file.chainTaken[s][0])
+        if (!taken[s].forward)
             continue;
         CircularSlot& slot = editor.form6.slot(n);
         for (std::string_view line : starts[s])
@@ -161,13 +167,10 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file) {
                 slot.binds.push_back(chainBind(chainBody(line), n));
         for (std::string_view line : chains[s][firstLine])
             slot.o = std::to_string(std::stoi(slot.o) + stopAddend(chainBody(line)));
-        if (const auto reverse =
-                file.chainTaken[s][1] ? firstHolder(editor, reverseMarker(n)) : std::nullopt) {
+        if (const auto reverse = taken[s].reverse ? firstHolder(editor, reverseMarker(n)) : std::nullopt) {
             lookupgamekey(editor, keyTable[*reverse].game);
             slot.r = keyTable[*reverse].id;
         }
-        if (const auto forward = firstHolder(editor, forwardMarker(n)))
-            slot.k = keyTable[*forward].id;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "cfgread/ConfigIndex.h"
 #include "circular/Markers.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -21,21 +22,28 @@ struct ChainName {
 };
 std::optional<ChainName> chainName(std::string_view aliasName);
 
-// After the key reads: decides which chains the writer writes again, so Open drops their lines.
-// Slot n's forward chain is taken when a key holds its forward marker (letter case ignored) and
-// the file has its start line and a line of it (the writer writes a chain only for such a slot);
-// its reverse chain when, besides, a key holds the reverse marker. Every other chain line stays a
-// kept line, so a file whose chains the editor does not rebuild goes on working.
-void takeOwnChains(const Editor& editor, ConfigIndex& file);
+// Which of a slot's two chains the writer writes again, so Open drops their lines.
+struct TakenChain {
+    bool forward = false;
+    bool reverse = false;
+};
+using TakenChains = std::array<TakenChain, slotCount>; // slot n at n - 1
 
-// True when the alias line is a line of a chain takeOwnChains took.
-bool isTakenChainLine(const ConfigIndex& file, std::string_view line);
+// After the key reads: slot n's forward chain is taken when a key holds its forward marker
+// (letter case ignored) and the file has its start line and a line of it (the writer writes a
+// chain only for such a slot); its reverse chain when, besides, a key holds the reverse marker.
+// Every other chain line stays a kept line, so a file whose chains the editor does not rebuild
+// goes on working.
+[[nodiscard]] TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file);
 
-// Rebuilds each slot whose forward chain was taken: its start, binds list,
-// stop-at-ends state, its reverse key (the first key, in identifier order, holding its reverse
-// marker, when the reverse chain was taken) and its forward key (the first key holding
-// its forward marker). The other slots stay free.
-void readcircularbinds(Editor& editor, const ConfigIndex& file);
+// True when the alias line is a line of a taken chain.
+bool isTakenChainLine(const TakenChains& chains, std::string_view line);
+
+// Rebuilds each slot whose forward chain was taken: its start, binds list, stop-at-ends state and
+// its reverse key (the first key, in identifier order, holding its reverse marker, when the
+// reverse chain was taken). The other slots stay free. The circular rules that end Open name each
+// slot's forward key.
+void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChains& taken);
 
 // Puts the display name of the key with that game key name (letter case ignored) into lookedup;
 // returns false and leaves lookedup alone when no key has that name.

@@ -11,14 +11,14 @@ ConfigIndex::ConfigIndex(std::string bytes) : lines_(std::move(bytes)) {
     lineKey_.assign(lines_.size(), none);
     aliasKey_.assign(lines_.size(), none);
     for (size_t i = 0; i < lines_.size(); ++i) {
-        const auto slot = static_cast<Slot>(i);
+        const auto lineIndex = static_cast<CompactIndex>(i);
         if (const auto bind = keyBindLine(lines_[i])) {
-            lineKey_[i] = static_cast<Slot>(bind->key);
-            lastBind_[bind->key] = slot;
+            lineKey_[i] = static_cast<CompactIndex>(bind->key);
+            lastBind_[bind->key] = lineIndex;
         } else if (const auto alias = aliasLine(lines_[i])) {
             if (const auto key = ownHoldAliasKey(alias->name)) {
-                aliasKey_[i] = static_cast<Slot>(*key);
-                (alias->name.front() == '+' ? lastPress_ : lastRelease_)[*key] = slot;
+                aliasKey_[i] = static_cast<CompactIndex>(*key);
+                (alias->name.front() == '+' ? lastPress_ : lastRelease_)[*key] = lineIndex;
             }
         } else if (const auto unbound = unbindLine(lines_[i])) {
             lastBind_[*unbound] = none;

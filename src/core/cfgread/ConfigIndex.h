@@ -1,10 +1,8 @@
 // One opened file in memory: its command lines, indexed once so that each key's bind and each
-// hold alias is found without scanning the file again, and what the key reads leave for the
-// settings pass.
+// hold alias is found without scanning the file again.
 #pragma once
 
 #include "cfgread/ConfigLines.h"
-#include "circular/CircularTable.h"
 #include "keys/KeyTable.h"
 
 #include <array>
@@ -32,26 +30,20 @@ class ConfigIndex {
     // The key whose own press or release alias the line defines.
     std::optional<KeyIndex> ownAliasKey(size_t line) const { return at(aliasKey_[line]); }
 
-    // Set by the key reads: the key's hold alias pair is rebuilt from its bind, so the settings
-    // pass drops the pair's two alias lines.
-    std::array<bool, kKeyCount> pairTaken{};
-    // Set after the key reads: [slot - 1][reverse] is true when the writer writes that chain
-    // again, so the settings pass drops its lines.
-    std::array<std::array<bool, 2>, kSlotCount> chainTaken{};
-
   private:
-    using Slot = std::int32_t;
-    static constexpr Slot none = -1;
-    static std::optional<size_t> at(Slot s) {
+    // A line or key index in four bytes, or none: the per-line tables of a large file stay small.
+    using CompactIndex = std::int32_t;
+    static constexpr CompactIndex none = -1;
+    static std::optional<size_t> at(CompactIndex s) {
         return s == none ? std::nullopt : std::optional<size_t>(static_cast<size_t>(s));
     }
 
     ConfigLines lines_;
-    std::vector<Slot> lineKey_;  // per line: the key it binds, or none
-    std::vector<Slot> aliasKey_; // per line: the key whose own hold alias it defines, or none
-    std::array<Slot, kKeyCount> lastBind_;
-    std::array<Slot, kKeyCount> lastPress_;
-    std::array<Slot, kKeyCount> lastRelease_;
+    std::vector<CompactIndex> lineKey_;  // per line: the key it binds, or none
+    std::vector<CompactIndex> aliasKey_; // per line: the key whose own hold alias it defines, or none
+    std::array<CompactIndex, keyCount> lastBind_;
+    std::array<CompactIndex, keyCount> lastPress_;
+    std::array<CompactIndex, keyCount> lastRelease_;
 };
 
 } // namespace vantrel

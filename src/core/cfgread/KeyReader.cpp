@@ -1,9 +1,9 @@
 #include "cfgread/KeyReader.h"
 
+#include "app/HoldAliasBind.h"
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
 #include "cfgread/SettingsPass.h"
-#include "cfgwrite/ConfigWriter.h"
 #include "text/Text.h"
 
 namespace vantrel {
@@ -14,9 +14,11 @@ namespace {
 constexpr size_t stage2First = 48;
 constexpr size_t stage3First = 69;
 
-void readKeys(Editor& editor, ConfigIndex& file, size_t firstPos, size_t lastPos) {
-    for (size_t pos = firstPos; pos <= lastPos; ++pos)
-        readkeybind(editor, file, fileOrder()[pos - 1]);
+void readKeys(Editor& editor, const ConfigIndex& file, size_t firstPos, size_t lastPos, TakenPairs& pairs) {
+    for (size_t pos = firstPos; pos <= lastPos; ++pos) {
+        const KeyIndex key = fileOrder()[pos - 1];
+        pairs[key] = readkeybind(editor, file, key);
+    }
 }
 
 // The body the key's own hold bind line runs, when the editor writes it back as the key's hold
@@ -42,39 +44,37 @@ std::optional<std::string_view> takenPressBody(const Editor& editor, const Confi
 
 } // namespace
 
-void readkeybind(Editor& editor, ConfigIndex& file, KeyIndex key) {
+bool readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key) {
     const std::optional<size_t> line = file.bindLine(key);
     if (!line)
-        return;
+        return false;
     const std::string_view rest = keyBindLine(file.lines()[*line])->rest;
-    if (const auto body = takenPressBody(editor, file, key, rest)) {
-        editor.bind(key) = *body;
-        file.pairTaken[key] = true;
-    } else {
-        // A bare hold bind line gives "+a<suffix>"; whatever follows the name stays, so a typed
-        // bind such as "+af1 x" comes back as it was saved.
-        editor.bind(key) = commandBody(rest);
-    }
+    const auto body = takenPressBody(editor, file, key, rest);
+    // A bare hold bind line gives "+a<suffix>"; whatever follows the name stays, so a typed bind
+    // such as "+af1 x" comes back as it was saved.
+    editor.bind(key) = body ? *body : commandBody(rest);
     editor.colours.paintKey(key, Colour::Bound);
+    return body.has_value();
 }
 
-void readbinds1(Editor& editor, ConfigIndex& file) {
+void readbinds1(Editor& editor, const ConfigIndex& file) {
     editor.slot10s = defaultSlot10s;
     editor.slot10 = fileFactor(file);
-    readKeys(editor, file, 1, stage2First - 1);
-    readbinds2(editor, file);
+    TakenPairs pairs{};
+    readKeys(editor, file, 1, stage2First - 1, pairs);
+    readbinds2(editor, file, pairs);
 }
 
-void readbinds2(Editor& editor, ConfigIndex& file) {
-    readKeys(editor, file, stage2First, stage3First - 1);
-    readbinds3(editor, file);
+void readbinds2(Editor& editor, const ConfigIndex& file, TakenPairs pairs) {
+    readKeys(editor, file, stage2First, stage3First - 1, pairs);
+    readbinds3(editor, file, pairs);
 }
 
-void readbinds3(Editor& editor, ConfigIndex& file) {
-    readKeys(editor, file, stage3First, kLiveKeyCount);
-    takeOwnChains(editor, file);
-    settingspass(editor, file);
-    readcircularbinds(editor, file);
+void readbinds3(Editor& editor, const ConfigIndex& file, TakenPairs pairs) {
+    readKeys(editor, file, stage3First, liveKeyCount, pairs);
+    const TakenChains chains = takeOwnChains(editor, file);
+    settingspass(editor, file, pairs, chains);
+    readcircularbinds(editor, file, chains);
 }
 
 } // namespace vantrel

@@ -19,10 +19,10 @@ namespace vantrel {
 
 namespace {
 
-constexpr size_t kReadChunk = 65536;
+constexpr size_t readChunk = 65536;
 
 // Reads the file's whole content into `bytes`; the reason the system gives when it cannot.
-std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes) {
+[[nodiscard]] std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes) {
     // A folder, a pipe or a device is no file to read whole (a pipe would block the open).
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
@@ -37,8 +37,8 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string& b
     int error = 0;
     while (error == 0) {
         const size_t had = bytes.size();
-        bytes.resize(had + kReadChunk);
-        const ssize_t n = ::read(fd, bytes.data() + had, kReadChunk);
+        bytes.resize(had + readChunk);
+        const ssize_t n = ::read(fd, bytes.data() + had, readChunk);
         bytes.resize(had + static_cast<size_t>(n > 0 ? n : 0));
         if (n == 0)
             break;
@@ -64,7 +64,7 @@ void openconfig(Editor& editor) {
         return;
     std::error_code error;
     const auto size = std::filesystem::file_size(*path, error);
-    if (!error && size > kMaxConfigBytes) {
+    if (!error && size > maxConfigBytes) {
         tell(editor, fileTooLarge);
         return;
     }

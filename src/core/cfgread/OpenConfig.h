@@ -9,7 +9,7 @@
 
 namespace vantrel {
 
-inline constexpr std::size_t kMaxConfigBytes = 65000;
+inline constexpr std::size_t maxConfigBytes = 65000;
 inline constexpr const char* fileTooLarge = "File is too large to open.";
 inline constexpr const char* cantOpenFile = "Can't open file: ";
 
@@ -20,7 +20,7 @@ void openconfig(Editor& editor);
 // Reads the file whole, then empties the store and reads every stage from the bytes in memory,
 // and returns true. A file that cannot be read is reported with the system's reason on a second
 // line, changes nothing and gives false. Busy from start to end.
-bool loadconfig(Editor& editor, const std::string& path);
+[[nodiscard]] bool loadconfig(Editor& editor, const std::string& path);
 
 // Everything Open does with a file's bytes: the store reset, then the reader stages.
 void readConfigBytes(Editor& editor, std::string_view bytes);

@@ -1,8 +1,8 @@
 #include "cfgread/SettingsPass.h"
 
+#include "app/Slot10Factors.h"
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
-#include "settings/Slot10Settings.h"
 #include "text/Text.h"
 
 namespace vantrel {
@@ -43,7 +43,8 @@ std::string fileFactor(const ConfigIndex& file) {
     return std::string(factor);
 }
 
-void settingspass(Editor& editor, const ConfigIndex& file) {
+void settingspass(Editor& editor, const ConfigIndex& file, const TakenPairs& pairs,
+                  const TakenChains& chains) {
     const ConfigLines& lines = file.lines();
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
@@ -56,14 +57,14 @@ void settingspass(Editor& editor, const ConfigIndex& file) {
         }
         if (startsWithIgnoreCase(line, "alias")) {
             const std::string_view name = aliasName(line);
-            if (isTakenChainLine(file, line))
+            if (isTakenChainLine(chains, line))
                 continue;
             if (equalsIgnoreCase(name, "slot10s")) {
                 editor.slot10s = commandBody(aliasLine(line)->rest);
                 continue;
             }
             const std::optional<KeyIndex> own = file.ownAliasKey(i);
-            if (!own || !file.pairTaken[*own])
+            if (!own || !pairs[*own])
                 editor.ssettings.emplace_back(line);
             continue;
         }

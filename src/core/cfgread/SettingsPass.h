@@ -2,7 +2,9 @@
 #pragma once
 
 #include "app/Editor.h"
+#include "cfgread/CircularReader.h"
 #include "cfgread/ConfigIndex.h"
+#include "cfgread/KeyReader.h"
 
 namespace vantrel {
 
@@ -10,7 +12,8 @@ namespace vantrel {
 // again and the alias lines of the hold alias pairs the key reads took apart are left to the
 // readers; the slot10s alias line sets slot10s (its body up to the closing quote), the rcon lines
 // set srconport and srconpass, and every other line is kept in ssettings in file order.
-void settingspass(Editor& editor, const ConfigIndex& file);
+void settingspass(Editor& editor, const ConfigIndex& file, const TakenPairs& pairs,
+                  const TakenChains& chains);
 
 // The factor the file sets: that of its last alias line holding "slot10s", other than the
 // slot10s line and lines of names beginning with "aCB"; the start-up factor when none does.

@@ -12,7 +12,7 @@ namespace vantrel {
 // `savekeybind`, and returns true. Returns false and writes nothing when the bind is none of the
 // twenty bind markers, its slot is free or its options number is no number, so the caller can write the bind
 // as it stands instead of dropping it.
-bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_view savekeyname,
-                       std::string_view savekeybind);
+[[nodiscard]] bool writecircularbind(ConfigText& out, const CircularTable& form6,
+                                     std::string_view savekeyname, std::string_view savekeybind);
 
 } // namespace vantrel

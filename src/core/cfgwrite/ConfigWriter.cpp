@@ -1,11 +1,11 @@
 #include "cfgwrite/ConfigWriter.h"
 
+#include "app/HoldAliasBind.h"
 #include "cfgwrite/CircularWriter.h"
 #include "cfgwrite/ConfigText.h"
 #include "circular/Markers.h"
 #include "text/Text.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace vantrel {
@@ -13,7 +13,7 @@ namespace vantrel {
 namespace {
 
 // Room for a typical key block, so that a full store is built without regrowing the text.
-constexpr size_t kBytesPerKey = 160;
+constexpr size_t bytesPerKey = 160;
 
 void writeSettings(ConfigText& out, const Editor& editor) {
     for (const std::string* rcon : {&editor.srconport, &editor.srconpass}) {
@@ -35,7 +35,7 @@ void writeSettings(ConfigText& out, const Editor& editor) {
 }
 
 // Which alias chains the file already defines: [slot - 1][reverse].
-using WrittenChains = std::array<std::array<bool, 2>, kSlotCount>;
+using WrittenChains = std::array<std::array<bool, 2>, slotCount>;
 
 // Writes the key's circular block unless another key holding the same marker already has: a
 // chain defined twice reads back with every bind twice, so such a key gets its bind line alone,
@@ -71,14 +71,9 @@ void writeKey(ConfigText& out, const Editor& editor, const KeyRow& row, const st
 
 } // namespace
 
-bool isHoldAliasBind(std::string_view bind) {
-    return std::any_of(HoldAliasPatterns.begin(), HoldAliasPatterns.end(),
-                       [bind](std::string_view pattern) { return like(bind, pattern); });
-}
-
 std::string writeConfig(const Editor& editor) {
     ConfigText out;
-    out.reserve(kLiveKeyCount * kBytesPerKey);
+    out.reserve(liveKeyCount * bytesPerKey);
     writeSettings(out, editor);
     WrittenChains written{};
     for (KeyIndex key : fileOrder()) {

@@ -17,7 +17,7 @@ void resetallbinds(Editor& editor) {
     form6.lookedup.clear();
 
     // Live keys only: the grey buttons, keyLSLASH among them, keep their colour.
-    for (KeyIndex key = 0; key < kKeyCount; ++key)
+    for (KeyIndex key = 0; key < keyCount; ++key)
         editor.colours.paintKey(key, Colour::Unbound);
 }
 

@@ -11,7 +11,7 @@
 
 namespace vantrel {
 
-using BindBoxes = std::array<std::string, kMaxCircularBinds>; // Text1 to Text7
+using BindBoxes = std::array<std::string, maxCircularBinds>; // Text1 to Text7
 
 // What Save and Close stores: each box trimmed of spaces and of one final ";" (and the spaces
 // before it), up to the first empty box.

@@ -7,6 +7,6 @@ namespace vantrel {
 
 // True when the window is to be shown. It is not shown before a key is selected, nor as the blank
 // editor while no slot can take a new circular bind; the user is told why.
-bool circularbind_Click(Editor& editor);
+[[nodiscard]] bool circularbind_Click(Editor& editor);
 
 } // namespace vantrel

@@ -33,7 +33,7 @@ std::string withEndMode(const std::string& o, EndMode state) {
 // Returns true when a key other than those acted on lost its bind.
 bool keepRules(Editor& editor, Unbinding unbinding, std::initializer_list<std::optional<KeyIndex>> actedOn) {
     bool unboundOther = false;
-    for (int n = 1; n <= kSlotCount; ++n) {
+    for (int n = 1; n <= slotCount; ++n) {
         CircularSlot& slot = editor.form6.slot(n);
         if (!slot.inUse()) {
             slot = CircularSlot{};
@@ -105,7 +105,7 @@ bool holdsMarker(const Editor& editor, KeyIndex key, std::string_view marker) {
 }
 
 std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> ignored) {
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         if (!editor.form6.slot(n).inUse() && !markerInUse(editor, forwardMarker(n), ignored) &&
             !markerInUse(editor, reverseMarker(n), ignored))
             return n;

@@ -7,8 +7,8 @@
 
 namespace vantrel {
 
-inline constexpr int kSlotCount = 10;
-inline constexpr size_t kMaxCircularBinds = 7;
+inline constexpr int slotCount = 10;
+inline constexpr size_t maxCircularBinds = 7;
 
 struct CircularSlot {
     // Bind 1 first. A slot is in use exactly when the list has an entry (an empty entry counts).
@@ -23,7 +23,7 @@ struct CircularSlot {
 
 struct CircularTable {
     std::string selectkeyr;
-    std::array<CircularSlot, kSlotCount> slots; // slot n is slots[n - 1]
+    std::array<CircularSlot, slotCount> slots; // slot n is slots[n - 1]
     std::string lookup;
     std::string lookedup;
 

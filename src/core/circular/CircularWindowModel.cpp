@@ -10,8 +10,8 @@ namespace vantrel {
 
 namespace {
 
-constexpr double kLowestStart = 0;
-constexpr double kHighestStart = 7;
+constexpr double lowestStart = 0;
+constexpr double highestStart = 7;
 
 // A decimal number with spaces around it allowed: sign, digits with an optional fraction, an
 // optional exponent. Read without the locale, which the platform may have set to a decimal comma.
@@ -36,7 +36,7 @@ std::optional<double> numberIn(std::string_view text) {
 void CircularWindowModel::Form_Load() {
     c_ = Form6Controls{};
     closed_ = false;
-    c_.Check2 = kGreyed;
+    c_.Check2 = checkGreyed;
     c_.combo2Enabled = false;
     c_.combo3Enabled = false;
     // A whole string, not a literal: GCC 12 at -O2 warns of a false overlap (-Wrestrict, GCC bug
@@ -58,7 +58,7 @@ void CircularWindowModel::Form_Load() {
         // slot has no reverse key, and a slot read from a file does not know its forward key.
         c_.Combo2 = lookupkeyname(table) ? table.lookedup : std::string();
         if (!slot.r.empty())
-            setCheck1(kTicked);
+            setCheck1(checkTicked);
         options = slot.o;
         if (marker->reverse)
             lockReverseView();
@@ -71,14 +71,14 @@ void CircularWindowModel::Form_Load() {
         mirrorBoxes(c_.Text);
 
     if (view_ == CircularView::Reverse) {
-        c_.Check2 = kGreyed;
+        c_.Check2 = checkGreyed;
         c_.Combo3 = reverseStart(options, bindsShown(c_.Text));
     } else {
         const Options decoded = decodeOptions(options);
-        c_.Check2 = static_cast<int>(decoded.state);
+        c_.Check2 = stopAtEndsCheck(decoded.state);
         c_.Combo3 = std::to_string(decoded.start);
     }
-    if (c_.Check1 == kClear)
+    if (c_.Check1 == checkClear)
         twoWayRule();
 }
 
@@ -86,8 +86,8 @@ void CircularWindowModel::lockReverseView() {
     c_.clearAllEnabled = false;
     c_.saveVisible = false;
     c_.textEnabled = false;
-    setCheck1(kGreyed);
-    c_.Check2 = kGreyed;
+    setCheck1(checkGreyed);
+    c_.Check2 = checkGreyed;
     c_.reverselabelVisible = true;
     c_.combo1Enabled = false;
     c_.combo2Enabled = false;
@@ -118,8 +118,8 @@ void CircularWindowModel::setCheck2(int value) {
 }
 
 void CircularWindowModel::twoWayRule() {
-    const bool twoWay = c_.Check1 != kClear;
-    c_.Check2 = twoWay ? kClear : kGreyed;
+    const bool twoWay = c_.Check1 != checkClear;
+    c_.Check2 = twoWay ? checkClear : checkGreyed;
     c_.combo2Enabled = twoWay;
     c_.combo3Enabled = twoWay;
 }
@@ -133,14 +133,14 @@ void CircularWindowModel::Combo1_Click(const std::string& item) {
             c_.Text[k] = std::string(t.binds[k]);
         setCheck1(t.Check1);
         c_.Check2 = t.Check2;
-        c_.combo2Enabled = t.Check1 != kClear;
-        c_.combo3Enabled = t.Check1 != kClear;
+        c_.combo2Enabled = t.Check1 != checkClear;
+        c_.combo3Enabled = t.Check1 != checkClear;
     }
 }
 
 bool CircularWindowModel::Combo3_Validate() {
     const auto value = numberIn(c_.Combo3);
-    if (value && *value >= kLowestStart && *value <= kHighestStart)
+    if (value && *value >= lowestStart && *value <= highestStart)
         return true;
     editor_.prompter->message({"Please choose a number between 0 and 7 for this field.", "Start at bind"});
     return false;
@@ -154,14 +154,14 @@ bool CircularWindowModel::Combo2_Validate() {
 }
 
 void CircularWindowModel::Command4_Click() {
-    editor_.showhelp2 = 1;
+    editor_.helpSection = HelpSection::CircularBinds;
     editor_.prompter->showHelp();
 }
 
 void CircularWindowModel::Command2_Click() {
     c_.Text = {};
-    setCheck1(kClear);
-    c_.Check2 = kGreyed;
+    setCheck1(checkClear);
+    c_.Check2 = checkGreyed;
     c_.combo2Enabled = false;
     c_.combo3Enabled = false;
 }

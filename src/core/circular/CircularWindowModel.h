@@ -16,11 +16,11 @@ enum class CircularView { Blank, Forward, Reverse };
 struct Form6Controls {
     BindBoxes Text; // Text1 to Text7
     bool textEnabled = true;
-    int Check1 = kClear; // "Two way"
-    int Check2 = kClear; // "Stop at ends"
-    std::string Combo1;  // template
-    std::string Combo2;  // reverse key, by display name
-    std::string Combo3;  // start at bind
+    int Check1 = checkClear; // "Two way"
+    int Check2 = checkClear; // "Stop at ends"
+    std::string Combo1;      // template
+    std::string Combo2;      // reverse key, by display name
+    std::string Combo3;      // start at bind
     bool combo1Enabled = true;
     bool combo2Enabled = true;
     bool combo3Enabled = true;
@@ -49,8 +49,8 @@ class CircularWindowModel {
 
     void Combo1_Click(const std::string& item); // a template is chosen
     // Input checks run as the focus leaves their box: false refuses, after the message.
-    bool Combo3_Validate();
-    bool Combo2_Validate();
+    [[nodiscard]] bool Combo3_Validate();
+    [[nodiscard]] bool Combo2_Validate();
 
     void Command4_Click(); // Help
     void Command2_Click(); // Clear all

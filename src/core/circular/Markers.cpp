@@ -25,7 +25,7 @@ std::optional<MarkerRef> findMarker(std::string_view bind, Case how) {
     if (reverse)
         number.remove_suffix(1);
     if (number == "10")
-        return MarkerRef{kSlotCount, reverse};
+        return MarkerRef{slotCount, reverse};
     if (number.size() == 1 && number[0] >= '1' && number[0] <= '9')
         return MarkerRef{number[0] - '0', reverse};
     return std::nullopt;

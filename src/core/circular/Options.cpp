@@ -7,7 +7,7 @@
 namespace vantrel {
 
 namespace {
-constexpr long long kStateStep = 10;
+constexpr long long stateStep = 10;
 } // namespace
 
 std::optional<long long> optionsValue(std::string_view text) {
@@ -23,10 +23,10 @@ std::optional<long long> optionsValue(std::string_view text) {
 }
 
 Options decodeOptions(long long o) {
-    if (o > 2 * kStateStep)
-        return {EndMode::OneWay, o - 2 * kStateStep};
-    if (o > kStateStep)
-        return {EndMode::StopAtEnds, o - kStateStep};
+    if (o > 2 * stateStep)
+        return {EndMode::OneWay, o - 2 * stateStep};
+    if (o > stateStep)
+        return {EndMode::StopAtEnds, o - stateStep};
     if (o > 0)
         return {EndMode::Wrap, o};
     return {EndMode::OneWay, 1};
@@ -37,7 +37,7 @@ Options decodeOptions(std::string_view text) {
 }
 
 std::string encodeOptions(long long start, EndMode state) {
-    return std::to_string(start + kStateStep * static_cast<long long>(state));
+    return std::to_string(start + stateStep * static_cast<long long>(state));
 }
 
 } // namespace vantrel

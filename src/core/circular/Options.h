@@ -7,6 +7,7 @@
 
 namespace vantrel {
 
+// Each value is the state the options number holds in its tens: start + 10 x state.
 enum class EndMode { Wrap = 0, StopAtEnds = 1, OneWay = 2 };
 
 struct Options {

@@ -24,7 +24,7 @@ std::string forwardKeyOf(const Editor& editor) {
 void CircularWindowModel::Command3_Click() {
     CircularTable& table = editor_.form6;
     table.selectkeyr.clear();
-    if (c_.Check1 != kClear)
+    if (c_.Check1 != checkClear)
         if (const auto key = keyByDisplay(c_.Combo2, Case::Exact))
             table.selectkeyr = std::string(keyTable[*key].id);
     if (table.selectkeyr == forwardKeyOf(editor_))
@@ -57,7 +57,7 @@ void CircularWindowModel::saveSlot(int n, const std::vector<std::string>& binds)
     slot.binds = binds;
     slot.k = forwardKeyOf(editor_);
     slot.r = table.selectkeyr;
-    slot.o = encodeOptions(optionsValue(c_.Combo3).value_or(1), static_cast<EndMode>(c_.Check2));
+    slot.o = encodeOptions(optionsValue(c_.Combo3).value_or(1), endModeOfStopAtEnds(c_.Check2));
 
     const auto forwardKey = keyById(slot.k, Case::Exact);
     const auto reverseKey = keyById(slot.r, Case::Exact);
@@ -80,7 +80,7 @@ void CircularWindowModel::deleteSlot(int n) {
 }
 
 void CircularWindowModel::unbindHolders(const std::string& marker) {
-    for (KeyIndex key = 0; key < kKeyCount; ++key)
+    for (KeyIndex key = 0; key < keyCount; ++key)
         if (holdsMarker(editor_, key, marker))
             editor_.bind(key).clear();
 }

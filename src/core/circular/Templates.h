@@ -11,7 +11,7 @@ namespace vantrel {
 
 struct CircularTemplate {
     std::string_view name;
-    std::array<std::string_view, kMaxCircularBinds> binds;
+    std::array<std::string_view, maxCircularBinds> binds;
     int Check1;
     int Check2;
 };
@@ -20,8 +20,8 @@ inline constexpr std::array<CircularTemplate, 2> circularTemplates = {{
     {"Nameswap one-way",
      {"name MyNameOne", "name MyNameTwo", "name MyNameThree", "name MyNameFour", "name MyNameFive",
       "name MyNameSix", "name MyNameSeven"},
-     0,
-     kGreyed},
+     checkClear,
+     checkGreyed},
     {"Volume two-way",
      {"volume 0.0;developer 1; echo VOLUME 0.0;developer 0",
       "volume 0.2;developer 1; echo VOLUME 0.2;developer 0;",
@@ -30,8 +30,8 @@ inline constexpr std::array<CircularTemplate, 2> circularTemplates = {{
       "volume 0.8;developer 1; echo VOLUME 0.8;developer 0;",
       "volume 0.9;developer 1; echo VOLUME 0.9;developer 0;",
       "volume 1.0;developer 1; echo VOLUME 1.0;developer 0;"},
-     1,
-     kTicked},
+     checkTicked,
+     checkTicked},
 }};
 
 } // namespace vantrel

@@ -9,13 +9,13 @@
 
 namespace vantrel {
 
-inline constexpr size_t kBindPartCount = 14;
+inline constexpr size_t bindPartCount = 14;
 
 using PartField = std::string BindParts::*;
 
 struct BindOrderRow {
     std::string_view name;
-    std::array<PartField, kBindPartCount> parts; // first to last
+    std::array<PartField, bindPartCount> parts; // first to last
 };
 
 inline constexpr std::array<BindOrderRow, 5> bindOrderTable = {{

@@ -21,10 +21,10 @@ struct GunAmmo {
 // What a matching row does to the composer: select an option, set a list, tick a box.
 using ParseChange = std::variant<Pistol, Gun, Armour, PistolAmmo, GunAmmo, Equipment>;
 
-inline constexpr size_t kMaxSequencesPerRow = 3;
+inline constexpr size_t maxSequencesPerRow = 3;
 
 struct BuyParseRow {
-    std::array<std::string_view, kMaxSequencesPerRow> sequences; // unused entries are empty
+    std::array<std::string_view, maxSequencesPerRow> sequences; // unused entries are empty
     ParseChange change;
 };
 

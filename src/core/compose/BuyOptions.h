@@ -6,7 +6,6 @@
 #include "compose/Controls.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -93,9 +92,5 @@ constexpr std::string_view commandOf(const std::array<BuyOption<Value>, N>& opti
 constexpr const EquipmentBox& equipmentBox(Equipment box) {
     return equipmentBoxes[static_cast<size_t>(box)];
 }
-
-// The part an ammunition list item gives: n copies of the command for item n; no value for a text
-// that is no item (no item chosen yet), which leaves the part as it was.
-std::optional<std::string> ammoPart(std::string_view item, std::string_view command);
 
 } // namespace vantrel

@@ -4,6 +4,7 @@
 #include "compose/RadioCommands.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vantrel {
 
@@ -43,8 +44,8 @@ template <class Value> bool changeControl(Value& control, const Value& value) {
     return true;
 }
 
-} // namespace
-
+// The part an ammunition list item gives: n copies of the command for item n; no value for a text
+// that is no item (no item chosen yet), which leaves the part as it was.
 std::optional<std::string> ammoPart(std::string_view item, std::string_view command) {
     const auto found = std::find(ammoItems.begin(), ammoItems.end(), item);
     if (found == ammoItems.end())
@@ -54,6 +55,8 @@ std::optional<std::string> ammoPart(std::string_view item, std::string_view comm
         part += command;
     return part;
 }
+
+} // namespace
 
 void composebind(Editor& editor) {
     BindParts& parts = editor.parts;
@@ -159,7 +162,7 @@ void deleterconsay_Click(Editor& editor) {
     composebind(editor);
 }
 
-void resetComposerControls(Editor& editor) {
+void resetComposerButNotCbind(Editor& editor) {
     BindParts& p = editor.parts;
     for (PartField buy :
          {&BindParts::scbindp, &BindParts::scbindpa, &BindParts::scbindg, &BindParts::scbindga,
@@ -179,9 +182,9 @@ void resetComposerControls(Editor& editor) {
     rconsaybox_Change(editor, "");
 }
 
-void composerReset(Editor& editor) {
+void resetComposerAndCbind(Editor& editor) {
     editor.cbind.clear();
-    resetComposerControls(editor);
+    resetComposerButNotCbind(editor);
 }
 
 } // namespace vantrel

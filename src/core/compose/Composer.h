@@ -29,10 +29,11 @@ void rconsaybox_Change(Editor& editor, const std::string& text);
 void deletesay_Click(Editor& editor);
 void deleterconsay_Click(Editor& editor);
 
-// Empties the 11 buy parts and returns every composer control to its default through its handler;
-// cbind ends holding whatever the last handler composed.
-void resetComposerControls(Editor& editor);
-// Returns cbind, the parts and every composer control to their defaults.
-void composerReset(Editor& editor);
+// Empties the 11 buy parts and returns every composer control to its default through its handler.
+// cbind is not emptied first: it ends holding whatever the last handler composed.
+void resetComposerButNotCbind(Editor& editor);
+// The composer reset: empties cbind, then returns the parts and every composer control to their
+// defaults as above.
+void resetComposerAndCbind(Editor& editor);
 
 } // namespace vantrel

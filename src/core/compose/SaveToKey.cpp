@@ -54,11 +54,11 @@ size_t characterCount(std::string_view text) {
 }
 
 void savetokey_Click(Editor& editor) {
-    if (characterCount(editor.cbind) >= kLongBindLength) {
+    if (characterCount(editor.cbind) >= longBindLength) {
         const Answer answer = editor.prompter->message(
             {longBindWarning, longBindTitle, Buttons::YesNo, Answer::No, Icon::None});
         if (answer == Answer::Yes) {
-            editor.showhelp1 = 1;
+            editor.helpSection = HelpSection::BindTooLong;
             editor.prompter->showHelp();
         }
     }
@@ -69,7 +69,7 @@ void savetokey_Click(Editor& editor) {
         keepCircularRules(editor, {key});
     }
     if (bind.empty())
-        composerReset(editor);
+        resetComposerAndCbind(editor);
 }
 
 } // namespace vantrel

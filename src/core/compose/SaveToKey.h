@@ -8,7 +8,7 @@
 namespace vantrel {
 
 // A bind of this many characters or more draws the length warning.
-inline constexpr size_t kLongBindLength = 232;
+inline constexpr size_t longBindLength = 232;
 
 inline constexpr const char* longBindWarning =
     "The current bind is too long and so might not work properly. Do you want to see the help file?";

@@ -68,7 +68,7 @@ void fetch(Editor& editor) {
 void showkeybind(Editor& editor) {
     fetch(editor);
     const std::string shown = editor.cbind;
-    resetComposerControls(editor);
+    resetComposerButNotCbind(editor);
     editor.cbind = shown;
     parse(editor, shown);
     showMessages(editor, shown);

@@ -17,9 +17,9 @@ size_t indexOf(std::string_view button) {
 
 } // namespace
 
-const std::array<std::string_view, kColouredButtonCount>& ButtonColours::buttons() {
+const std::array<std::string_view, colouredButtonCount>& ButtonColours::buttons() {
     static const auto all = [] {
-        std::array<std::string_view, kColouredButtonCount> out{};
+        std::array<std::string_view, colouredButtonCount> out{};
         size_t n = 0;
         for (const KeyRow& row : keyTable) {
             if (!row.live())

@@ -17,7 +17,7 @@ inline constexpr std::array<std::string_view, 10> unbindableButtons = {
 inline constexpr std::string_view circularBindButton = "circularbind";
 
 // The 102 key buttons, the ten unbindable buttons and "Circular Bind".
-inline constexpr size_t kColouredButtonCount = kLiveKeyCount + kPairedKeyCount + unbindableButtons.size() + 1;
+inline constexpr size_t colouredButtonCount = liveKeyCount + pairedKeyCount + unbindableButtons.size() + 1;
 
 enum class Colour : std::uint8_t { Unbound, Selection, Bound, Unbindable };
 
@@ -32,10 +32,10 @@ class ButtonColours {
     // Paints the key's button, or both buttons of Alt, Control and Shift.
     void paintKey(KeyIndex key, Colour colour);
 
-    static const std::array<std::string_view, kColouredButtonCount>& buttons();
+    static const std::array<std::string_view, colouredButtonCount>& buttons();
 
   private:
-    std::array<Colour, kColouredButtonCount> colours_;
+    std::array<Colour, colouredButtonCount> colours_;
 };
 
 } // namespace vantrel

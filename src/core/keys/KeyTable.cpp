@@ -5,7 +5,7 @@
 namespace vantrel {
 
 // clang-format off
-constexpr std::array<KeyRow, kKeyCount> keyTable = {{
+constexpr std::array<KeyRow, keyCount> keyTable = {{
     {"button1", "sBUTTON1", "button1", {}, "Button 1", "Mouse 1", "mouse1", "mouse1", 13},
     {"button2", "sBUTTON2", "button2", {}, "Button 2", "Mouse 2", "mouse2", "mouse2", 14},
     {"button3", "sBUTTON3", "button3", {}, "Button 3", "Mouse 3", "mouse3", "mouse3", 15},
@@ -122,13 +122,13 @@ constexpr size_t countRows(auto&& wanted) {
 }
 
 // The orders below are fixed-size arrays filled from the table: the counts must agree.
-static_assert(countRows([](const KeyRow& r) { return r.live(); }) == kLiveKeyCount);
-static_assert(countRows([](const KeyRow& r) { return !r.button2.empty(); }) == kPairedKeyCount);
+static_assert(countRows([](const KeyRow& r) { return r.live(); }) == liveKeyCount);
+static_assert(countRows([](const KeyRow& r) { return !r.button2.empty(); }) == pairedKeyCount);
 
 template <size_t N> std::array<KeyIndex, N> collect(auto&& wanted) {
     std::array<KeyIndex, N> out{};
     size_t n = 0;
-    for (KeyIndex i = 0; i < kKeyCount; ++i)
+    for (KeyIndex i = 0; i < keyCount; ++i)
         if (wanted(keyTable[i]))
             out[n++] = i;
     return out;
@@ -149,9 +149,9 @@ std::optional<KeyIndex> find(const std::array<KeyIndex, N>& order, std::string_v
 
 } // namespace
 
-const std::array<KeyIndex, kLiveKeyCount>& fileOrder() {
+const std::array<KeyIndex, liveKeyCount>& fileOrder() {
     static const auto order = [] {
-        auto out = collect<kLiveKeyCount>([](const KeyRow& r) { return r.live(); });
+        auto out = collect<liveKeyCount>([](const KeyRow& r) { return r.live(); });
         std::sort(out.begin(), out.end(),
                   [](KeyIndex a, KeyIndex b) { return keyTable[a].filePos < keyTable[b].filePos; });
         return out;
@@ -159,17 +159,17 @@ const std::array<KeyIndex, kLiveKeyCount>& fileOrder() {
     return order;
 }
 
-const std::array<KeyIndex, kKeyCount>& identifierOrder() {
+const std::array<KeyIndex, keyCount>& identifierOrder() {
     static const auto order = [] {
-        auto out = collect<kKeyCount>([](const KeyRow&) { return true; });
+        auto out = collect<keyCount>([](const KeyRow&) { return true; });
         std::stable_partition(out.begin(), out.end(), [](KeyIndex i) { return isFunctionKey(keyTable[i]); });
         return out;
     }();
     return order;
 }
 
-const std::array<KeyIndex, kLiveKeyCount>& displayOrder() {
-    static const auto order = collect<kLiveKeyCount>([](const KeyRow& r) { return r.live(); });
+const std::array<KeyIndex, liveKeyCount>& displayOrder() {
+    static const auto order = collect<liveKeyCount>([](const KeyRow& r) { return r.live(); });
     return order;
 }
 

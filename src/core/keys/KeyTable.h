@@ -23,21 +23,21 @@ struct KeyRow {
     constexpr bool live() const { return filePos != 0; }
 };
 
-inline constexpr size_t kKeyCount = 103;
-inline constexpr size_t kLiveKeyCount = 99;
-inline constexpr size_t kPairedKeyCount = 3; // Alt, Control and Shift have a right-hand button too
+inline constexpr size_t keyCount = 103;
+inline constexpr size_t liveKeyCount = 99;
+inline constexpr size_t pairedKeyCount = 3; // Alt, Control and Shift have a right-hand button too
 
 using KeyIndex = size_t; // position in declaration order
 
 // Rows in declaration order.
-extern const std::array<KeyRow, kKeyCount> keyTable;
+extern const std::array<KeyRow, keyCount> keyTable;
 
 // Live keys in file order (F1 to F12 first): the order of the saved file's blocks.
-const std::array<KeyIndex, kLiveKeyCount>& fileOrder();
+const std::array<KeyIndex, liveKeyCount>& fileOrder();
 // All identifiers, "f1" to "f12" first, dead identifiers included.
-const std::array<KeyIndex, kKeyCount>& identifierOrder();
+const std::array<KeyIndex, keyCount>& identifierOrder();
 // Live keys in declaration order: the order of the name lookups.
-const std::array<KeyIndex, kLiveKeyCount>& displayOrder();
+const std::array<KeyIndex, liveKeyCount>& displayOrder();
 
 std::optional<KeyIndex> keyById(std::string_view id, Case how);
 std::optional<KeyIndex> keyByDisplay(std::string_view display, Case how);

@@ -14,13 +14,13 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kMaxLinkHops = 40;
-constexpr int kTempNameTries = 100;
-constexpr std::uint64_t kTempNameRange = 1000000000;
-constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
-constexpr mode_t kPermissionBits = 07777;
-constexpr mode_t kNewFileMode = 0666; // narrowed by the umask, as for any new file
-constexpr size_t kReadChunk = 16384;
+constexpr int maxLinkHops = 40;
+constexpr int tempNameTries = 100;
+constexpr std::uint64_t tempNameRange = 1000000000;
+constexpr mode_t anyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t permissionBits = 07777;
+constexpr mode_t newFileMode = 0666; // narrowed by the umask, as for any new file
+constexpr size_t readChunk = 16384;
 
 std::string reason(int error) {
     return std::strerror(error);
@@ -28,7 +28,7 @@ std::string reason(int error) {
 
 // Write permission as the file's marks give it, also for a user the kernel would let through.
 bool markedWritable(const std::string& path, const struct stat& st) {
-    return (st.st_mode & kAnyWrite) != 0 && ::access(path.c_str(), W_OK) == 0;
+    return (st.st_mode & anyWrite) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
 std::string folderOf(const std::string& path) {
@@ -38,7 +38,7 @@ std::string folderOf(const std::string& path) {
 
 // The file a chain of symbolic links ends at (which need not exist yet).
 std::optional<std::string> followLinks(std::string path, int& error) {
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    for (int hop = 0; hop < maxLinkHops; ++hop) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return path;
@@ -83,9 +83,9 @@ int finish(int fd, std::string_view bytes, const FileCalls& calls) {
 int createTemp(const std::string& target, std::string& name, const FileCalls& calls) {
     const std::string folder = folderOf(target);
     static std::mt19937_64 random{std::random_device{}()};
-    for (int attempt = 0; attempt < kTempNameTries; ++attempt) {
-        name = folder + "/.vantrel-" + std::to_string(random() % kTempNameRange) + ".tmp";
-        const int fd = calls.create(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    for (int attempt = 0; attempt < tempNameTries; ++attempt) {
+        name = folder + "/.vantrel-" + std::to_string(random() % tempNameRange) + ".tmp";
+        const int fd = calls.create(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, newFileMode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -95,7 +95,7 @@ int createTemp(const std::string& target, std::string& name, const FileCalls& ca
 
 // Reads the whole of an open file from its start; the error, or 0.
 int readAll(int fd, std::string& out) {
-    char buffer[kReadChunk];
+    char buffer[readChunk];
     for (;;) {
         const ssize_t n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(out.size()));
         if (n < 0 && errno == EINTR)
@@ -182,7 +182,7 @@ std::optional<std::string> saveFile(const std::string& path, std::string_view by
             return writeInPlace(*target, bytes, calls);
         return reason(error);
     }
-    if (exists && ::fchmod(fd, old.st_mode & kPermissionBits) != 0)
+    if (exists && ::fchmod(fd, old.st_mode & permissionBits) != 0)
         error = errno;
     if (exists) {
         // A user who may not give the file away keeps it as their own.

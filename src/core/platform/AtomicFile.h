@@ -36,8 +36,8 @@ const FileCalls& systemFileCalls();
 // read is refused before anything is written) and put back with its old length when any step
 // fails; when even that fails, the reason ends by saying the file may be damaged. Returns the
 // operating system's reason on failure, and no value on success.
-std::optional<std::string> saveFile(const std::string& path, std::string_view bytes,
-                                    const FileCalls& calls = systemFileCalls());
+[[nodiscard]] std::optional<std::string> saveFile(const std::string& path, std::string_view bytes,
+                                                  const FileCalls& calls = systemFileCalls());
 
 // True when anything exists at the path: a file (hidden ones too), a folder, a link. Also true
 // when that cannot be told.

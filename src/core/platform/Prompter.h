@@ -41,7 +41,7 @@ class Prompter {
     virtual std::optional<std::string> openFileName(const std::string& filter) = 0;
     virtual std::optional<std::string> saveFileName(const std::string& filter, SaveDialog purpose) = 0;
     virtual void setBusy(bool busy) = 0;
-    // Shows the help window modally; it reads the editor's help-section flags itself.
+    // Shows the help window modally; it reads the editor's help section itself.
     virtual void showHelp() = 0;
 };
 

@@ -10,7 +10,7 @@ std::optional<std::size_t> recognisePreset(std::string_view text) {
 }
 
 BindOrderSettings::BindOrderSettings(Editor& editor) : editor_(editor) {
-    for (std::size_t n = 0; n < kBindPartCount; ++n)
+    for (std::size_t n = 0; n < bindPartCount; ++n)
         o[n] = std::to_string(n + 1);
 }
 
@@ -25,7 +25,7 @@ void BindOrderSettings::Combo1_Click(std::string_view item) {
     if (!preset)
         return;
     Combo1 = item;
-    for (std::size_t n = 0; n < kBindPartCount; ++n)
+    for (std::size_t n = 0; n < bindPartCount; ++n)
         o[n] = bindOrderPresets[*preset].captions[n];
 }
 
@@ -35,7 +35,7 @@ void BindOrderSettings::Command1_Click() {
 }
 
 void BindOrderSettings::Command3_Click() {
-    editor_.showhelp4 = 1;
+    editor_.helpSection = HelpSection::BindOrder;
     editor_.prompter->showHelp();
 }
 

@@ -15,7 +15,7 @@ namespace vantrel {
 
 struct BindOrderPreset {
     std::string_view name;
-    std::array<std::string_view, kBindPartCount> captions; // positions 1 to 14
+    std::array<std::string_view, bindPartCount> captions; // positions 1 to 14
 };
 
 inline constexpr std::array<BindOrderPreset, 5> bindOrderPresets = {{
@@ -43,8 +43,8 @@ class BindOrderSettings {
   public:
     explicit BindOrderSettings(Editor& editor);
 
-    std::string Combo1;                        // the selected item's text; "" while none is selected
-    std::array<std::string, kBindPartCount> o; // the labels o1 to o14, "1" to "14" in the layout
+    std::string Combo1;                       // the selected item's text; "" while none is selected
+    std::array<std::string, bindPartCount> o; // the labels o1 to o14, "1" to "14" in the layout
 
     void Form_Load();
     void Combo1_Click(std::string_view item);

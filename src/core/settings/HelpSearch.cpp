@@ -27,16 +27,19 @@ void HelpSearch::select(std::size_t start, std::size_t length) {
 }
 
 void HelpSearch::Command2_Click(Editor& editor) {
+    std::string& ssearchtext = editor.helpMemory.ssearchtext;
     ssearchtext = searchtextbox;
     const std::size_t found = findIgnoreCase(text, ssearchtext);
     if (found != std::string::npos)
         select(found, ssearchtext.size());
     else
         notFound(editor);
-    sst = text;
+    editor.helpMemory.sst = text;
 }
 
 void HelpSearch::Command3_Click(Editor& editor) {
+    const std::string& ssearchtext = editor.helpMemory.ssearchtext;
+    std::string& sst = editor.helpMemory.sst;
     // Before any Search there is no working copy yet: start from the whole document.
     if (sst.empty())
         sst = text;
@@ -58,16 +61,15 @@ void HelpSearch::Command3_Click(Editor& editor) {
 }
 
 void HelpSearch::Timer1_Timer(Editor& editor) {
-    for (const HelpSection& section : helpSections) {
-        if (editor.*section.flag != 1)
+    for (const HelpHeading& h : helpHeadings) {
+        if (h.section != editor.helpSection)
             continue;
-        searchtextbox = section.heading;
-        const std::size_t found = findIgnoreCase(text, section.heading);
+        searchtextbox = h.heading;
+        const std::size_t found = findIgnoreCase(text, h.heading);
         if (found != std::string::npos)
-            select(found, section.heading.size());
+            select(found, h.heading.size());
     }
-    for (const HelpSection& section : helpSections)
-        editor.*section.flag = 0;
+    editor.helpSection = HelpSection::None;
 }
 
 } // namespace vantrel

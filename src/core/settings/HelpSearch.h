@@ -1,5 +1,5 @@
 // The help window's model (Form3): Search and Find next over the document's plain text, and the
-// jump to a section that a help-section flag asks for. Positions count the plain text's characters.
+// jump to the section the editor asks for. Positions count the plain text's characters.
 #pragma once
 
 #include "app/Editor.h"
@@ -11,16 +11,16 @@
 
 namespace vantrel {
 
-struct HelpSection {
-    int Editor::*flag;
+struct HelpHeading {
+    HelpSection section;
     std::string_view heading; // selected whole, so its length is the selection's
 };
 
-inline constexpr std::array<HelpSection, 4> helpSections = {{
-    {&Editor::showhelp1, "Bind too long error:"},
-    {&Editor::showhelp2, "Circular Binds:"},
-    {&Editor::showhelp3, "Slot10:"},
-    {&Editor::showhelp4, "Bind Order:"},
+inline constexpr std::array<HelpHeading, 4> helpHeadings = {{
+    {HelpSection::BindTooLong, "Bind too long error:"},
+    {HelpSection::CircularBinds, "Circular Binds:"},
+    {HelpSection::Slot10, "Slot10:"},
+    {HelpSection::BindOrder, "Bind Order:"},
 }};
 
 inline constexpr const char* stringNotFound = "String not found.";
@@ -30,12 +30,9 @@ inline constexpr std::size_t maxBlanked = 100000;
 // text typed into the box holds, so a search text that begins with spaces cannot match there.
 inline constexpr char passedFiller = '\0';
 
+// One showing of the window; its search text and working copy are the editor's help memory.
 class HelpSearch {
   public:
-    // Kept for the whole run: the last Search's text and Find next's working copy.
-    std::string ssearchtext;
-    std::string sst; // the document text, its passed part blanked with passedFiller
-
     // The controls of one showing: rtb1's plain text and selection, and the search box.
     std::string text;
     std::size_t SelStart = 0;

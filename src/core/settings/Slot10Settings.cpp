@@ -58,7 +58,7 @@ void Slot10Settings::savebutton_Click() {
 }
 
 void Slot10Settings::Command1_Click() {
-    editor_.showhelp3 = 1;
+    editor_.helpSection = HelpSection::Slot10;
     editor_.prompter->showHelp();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Editor.h"
+#include "app/Slot10Factors.h"
 
 #include <array>
 #include <optional>
@@ -11,16 +12,6 @@
 
 namespace vantrel {
 
-// Factor n is held in slot10 as n calls of the slot10s alias joined by ";".
-inline constexpr std::array<std::string_view, 7> slot10Factors = {
-    "slot10s",
-    "slot10s;slot10s",
-    "slot10s;slot10s;slot10s",
-    "slot10s;slot10s;slot10s;slot10s",
-    "slot10s;slot10s;slot10s;slot10s;slot10s",
-    "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s",
-    "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s",
-};
 inline constexpr std::array<std::string_view, 7> waitnoItems = {"1", "2", "3", "4", "5", "6", "7"};
 // The factor box's text in the layout, kept when slot10 holds none of the seven texts.
 inline constexpr std::string_view waitnoInitial = "waitno";

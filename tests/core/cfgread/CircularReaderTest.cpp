@@ -132,7 +132,7 @@ TEST_F(ReaderCircular, MarkerWithoutAChainLeavesTheSlotFree) {
     editor.form6.slot(7).binds = {"old"};
     open(crlf({"bind h \"aCB1\""}));
     EXPECT_EQ(bindOf("h"), "aCB1");
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         EXPECT_EQ(slot(n), CircularSlot{}) << n;
     EXPECT_EQ(editor.form6.selectkeyr, "keyZ");
 }

@@ -71,7 +71,7 @@ TEST_F(OpenConfig, CancelForgetsTheCurrentFileAndChangesNothingElse) {
 // A refused file is not current: Save asks for a name instead of writing over it.
 TEST_F(OpenConfig, FileOverTheLimitIsRefusedAndSaveThenAsksForAName) {
     fillState();
-    const std::string big(kMaxConfigBytes + 1, 'x');
+    const std::string big(maxConfigBytes + 1, 'x');
     const std::string path = file("big.cfg", big);
     prompter.answerOpen(path).answerMessage(Answer::Ok).answerSave(std::nullopt);
     openconfig(editor);
@@ -85,8 +85,8 @@ TEST_F(OpenConfig, FileOverTheLimitIsRefusedAndSaveThenAsksForAName) {
 
 TEST_F(OpenConfig, FileAtTheLimitIsRead) {
     std::string bytes = crlf({"bind f2 \"x\""});
-    bytes += "//" + std::string(kMaxConfigBytes - bytes.size() - 2, '-');
-    ASSERT_EQ(bytes.size(), kMaxConfigBytes);
+    bytes += "//" + std::string(maxConfigBytes - bytes.size() - 2, '-');
+    ASSERT_EQ(bytes.size(), maxConfigBytes);
     const std::string path = file("limit.cfg", bytes);
     prompter.answerOpen(path);
     openconfig(editor);
@@ -131,7 +131,7 @@ TEST_F(OpenConfig, OpeningReplacesEverythingTheLastFileGave) {
     openconfig(editor);
     EXPECT_EQ(callKinds(), (std::vector<Kind>{Kind::OpenFile, Kind::Busy, Kind::Busy}));
     EXPECT_TRUE(prompter.busyBalanced());
-    for (KeyIndex k = 0; k < kKeyCount; ++k)
+    for (KeyIndex k = 0; k < keyCount; ++k)
         EXPECT_EQ(editor.bind(k), "") << keyTable[k].id;
     EXPECT_FALSE(painted("f1"));
     EXPECT_TRUE(editor.ssettings.empty());

@@ -45,7 +45,7 @@ TEST_F(ReaderTest, SavedFileGivesBackEveryKeySettingAndSlot) {
     const CircularSlot two{{"slot1", "slot2", "slot3"}, "keyH", "keyJ", "2"};
     EXPECT_EQ(editor.form6.slot(1), one);
     EXPECT_EQ(editor.form6.slot(2), two);
-    for (int n = 3; n <= kSlotCount; ++n)
+    for (int n = 3; n <= slotCount; ++n)
         EXPECT_FALSE(editor.form6.slot(n).inUse()) << n;
 }
 

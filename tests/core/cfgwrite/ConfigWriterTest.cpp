@@ -1,4 +1,5 @@
 #include "WriterFixture.h"
+#include "app/HoldAliasBind.h"
 
 #include <algorithm>
 #include <sstream>
@@ -75,7 +76,7 @@ TEST_F(ConfigFile, EveryLiveKeyOnceInFileOrderAndDeadIdentifiersNever) {
         R"( p kp_ins kp_end kp_downarrow kp_pgdn kp_leftarrow kp_5 kp_rightarrow)"
         R"( kp_home kp_uparrow kp_pgup kp_del kp_enter kp_minus kp_plus kp_slash *)"
         R"( pgdn pgup q ' r rightarrow ] / s ; space t u uparrow v w x y z tab `)";
-    for (KeyIndex key = 0; key < kKeyCount; ++key)
+    for (KeyIndex key = 0; key < keyCount; ++key)
         editor.bind(key) = "echo " + std::string(keyTable[key].game);
     std::string expected;
     std::istringstream names(fileOrderNames);
@@ -95,7 +96,7 @@ TEST_F(ConfigFile, EveryKeysHoldAliasesAreNamedByItsAliasSuffix) {
         R"( kprightarrow kphome kpuparrow kppgup kpdel kpenter kpminus kpplus kpslash star)"
         R"( pgdn pgup q quote r rightarrow rightbracket rslash s semicolon space t u uparrow)"
         R"( v w x y z tab console)";
-    for (KeyIndex key = 0; key < kKeyCount; ++key)
+    for (KeyIndex key = 0; key < keyCount; ++key)
         editor.bind(key) = "buyequip;menuselect 1;";
     std::string press, release;
     std::istringstream lines(keyBlocks());
@@ -114,7 +115,7 @@ TEST_F(ConfigFile, StoreLargerThanAnOpenableFileIsWrittenWhole) {
         editor.bind(key) = longBind;
     const std::string file = writeConfig(editor);
     EXPECT_GT(file.size(), 65000u);
-    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 3 + 2 * static_cast<long>(kLiveKeyCount));
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 3 + 2 * static_cast<long>(liveKeyCount));
     EXPECT_TRUE(file.ends_with("bind ` \"" + longBind + "\"\r\n\r\n"));
 }
 

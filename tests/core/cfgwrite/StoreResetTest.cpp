@@ -17,16 +17,16 @@ TEST_F(StoreReset, EmptiesWhatAFileFillsAndLeavesTheRest) {
     editor.srconpass = "rcon_password p";
     editor.parts.scbindp = "usp;";
     editor.parts.srconsay = "rcon say hi;";
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         editor.form6.slot(n) = {{"a", "b"}, "keyH", "keyJ", "11"};
     editor.form6 = {"keyJ", editor.form6.slots, "keyH", "H"};
     editor.slot10 = "slot10s";
     editor.selectkey = "keyA";
     editor.cbind = "usp;";
     editor.skeycopy = "echo copied";
-    editor.showhelp3 = 1;
+    editor.helpSection = HelpSection::Slot10;
     editor.fileName = "/tmp/current.cfg";
-    for (KeyIndex key = 0; key < kKeyCount; ++key)
+    for (KeyIndex key = 0; key < keyCount; ++key)
         editor.colours.paintKey(key, Colour::Bound);
     editor.colours.paint(circularBindButton, Colour::Selection);
     Editor expected = editor;
@@ -43,11 +43,11 @@ TEST_F(StoreReset, EmptiesWhatAFileFillsAndLeavesTheRest) {
     EXPECT_EQ(editor.parts, expected.parts);
     EXPECT_EQ(editor.form6, expected.form6);
     EXPECT_EQ(std::tie(editor.srconport, editor.srconpass, editor.slot10, editor.slot10s, editor.BindOrder,
-                       editor.selectkey, editor.ckeybox, editor.cbind, editor.skeycopy, editor.showhelp3,
+                       editor.selectkey, editor.ckeybox, editor.cbind, editor.skeycopy, editor.helpSection,
                        editor.fileName),
               std::tie(expected.srconport, expected.srconpass, expected.slot10, expected.slot10s,
                        expected.BindOrder, expected.selectkey, expected.ckeybox, expected.cbind,
-                       expected.skeycopy, expected.showhelp3, expected.fileName));
+                       expected.skeycopy, expected.helpSection, expected.fileName));
     EXPECT_EQ(editor.controls, expected.controls);
 
     // The grey buttons, keyLSLASH among them, and Circular Bind keep their colour; every other

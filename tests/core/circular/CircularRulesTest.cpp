@@ -32,7 +32,7 @@ class CircularRules : public testing::CircularFixture {
         for (size_t k = 0; k < binds.size(); ++k)
             window.setText(static_cast<int>(k + 1), binds[k]);
         if (!reverseKey.empty()) {
-            window.setCheck1(kTicked);
+            window.setCheck1(checkTicked);
             window.setCombo2(reverseKey);
         }
         window.Command3_Click();
@@ -89,7 +89,7 @@ TEST_F(CircularRules, ReplacedForwardMarkersFreeTheirSlots) {
         circular(key, {"echo x"});
         saveToKey(key, "jump");
     }
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         EXPECT_EQ(slot(n), CircularSlot{}) << n;
     circular("keyK", {"echo x"});
     EXPECT_EQ(bindOf("keyK"), "aCB1");

@@ -5,7 +5,7 @@
 namespace vantrel {
 namespace {
 
-class CircularWindow : public testing::CircularFixture {
+class CircularBindEditing : public testing::CircularFixture {
   protected:
     CircularWindowModel window{editor};
     const Form6Controls& c() const { return window.controls(); }
@@ -16,7 +16,7 @@ class CircularWindow : public testing::CircularFixture {
     }
 };
 
-TEST_F(CircularWindow, OpensTheViewOfTheSlotInUseThatTheMarkerNamesInAnyCase) {
+TEST_F(CircularBindEditing, OpensTheViewOfTheSlotInUseThatTheMarkerNamesInAnyCase) {
     makeSlot(3, {"a"}, "keyP", "keyR", "13");
     for (const char* forward : {"aCB3", "ACB3"}) {
         openOn(forward);
@@ -34,23 +34,23 @@ TEST_F(CircularWindow, OpensTheViewOfTheSlotInUseThatTheMarkerNamesInAnyCase) {
     }
 }
 
-TEST_F(CircularWindow, BlankEditorStartsEmptyAndOneWay) {
+TEST_F(CircularBindEditing, BlankEditorStartsEmptyAndOneWay) {
     openOn("say hi");
     Form6Controls expected;
-    expected.Check1 = kClear;
-    expected.Check2 = kGreyed;
+    expected.Check1 = checkClear;
+    expected.Check2 = checkGreyed;
     expected.Combo3 = "1";
     expected.combo2Enabled = false;
     expected.combo3Enabled = false;
     EXPECT_EQ(c(), expected);
 }
 
-TEST_F(CircularWindow, ForwardViewOfATwoWaySlot) {
+TEST_F(CircularBindEditing, ForwardViewOfATwoWaySlot) {
     makeSlot(2, {"a", "", "b"}, "keyP", "keyconsole", "13");
     openOn("aCB2");
     EXPECT_EQ(c().Text, (BindBoxes{"a", "b"}));
-    EXPECT_EQ(c().Check1, kTicked);
-    EXPECT_EQ(c().Check2, kTicked);
+    EXPECT_EQ(c().Check1, checkTicked);
+    EXPECT_EQ(c().Check2, checkTicked);
     EXPECT_EQ(c().Combo2, "Console Key");
     EXPECT_EQ(c().Combo3, "3");
     EXPECT_TRUE(c().combo2Enabled);
@@ -59,12 +59,12 @@ TEST_F(CircularWindow, ForwardViewOfATwoWaySlot) {
     EXPECT_EQ(editor.form6.lookup, "keyconsole");
 }
 
-TEST_F(CircularWindow, ForwardViewDecodesTheOptions) {
-    const std::tuple<const char*, int, const char*> cases[] = {{"13", kTicked, "3"},
-                                                               {"3", kClear, "3"},
-                                                               {"20", kTicked, "10"},
-                                                               {"", kGreyed, "1"},
-                                                               {"0", kGreyed, "1"}};
+TEST_F(CircularBindEditing, ForwardViewDecodesTheOptions) {
+    const std::tuple<const char*, int, const char*> cases[] = {{"13", checkTicked, "3"},
+                                                               {"3", checkClear, "3"},
+                                                               {"20", checkTicked, "10"},
+                                                               {"", checkGreyed, "1"},
+                                                               {"0", checkGreyed, "1"}};
     for (const auto& [options, check2, start] : cases) {
         makeSlot(2, {"a"}, "keyP", "keyR", options);
         openOn("aCB2");
@@ -73,15 +73,15 @@ TEST_F(CircularWindow, ForwardViewDecodesTheOptions) {
     }
 }
 
-TEST_F(CircularWindow, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft) {
+TEST_F(CircularBindEditing, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft) {
     makeSlot(1, {"a"}, "keyA", "keyB", "3");
     openOn("aCB1");
     ASSERT_EQ(editor.form6.lookedup, "B");
     for (const char* options : {"23", "13"}) {
         makeSlot(2, {"x"}, "keyP", "", options);
         openOn("aCB2");
-        EXPECT_EQ(c().Check1, kClear) << options;
-        EXPECT_EQ(c().Check2, kGreyed) << options;
+        EXPECT_EQ(c().Check1, checkClear) << options;
+        EXPECT_EQ(c().Check2, checkGreyed) << options;
         EXPECT_EQ(c().Combo3, "3") << options;
         EXPECT_EQ(c().Combo2, "") << options;
         EXPECT_FALSE(c().combo2Enabled);
@@ -89,22 +89,22 @@ TEST_F(CircularWindow, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft) {
     }
 }
 
-TEST_F(CircularWindow, ReverseViewOfASlotReadFromAFileNamesNoForwardKey) {
+TEST_F(CircularBindEditing, ReverseViewOfASlotReadFromAFileNamesNoForwardKey) {
     makeSlot(1, {"a", "b"}, "", "keyJ", "3"); // the reader leaves the forward key unknown
     editor.form6.lookedup = "J";              // and its last reverse key in lookedup
     openOn("aCB1r");
     EXPECT_EQ(c().Combo2, "");
 }
 
-TEST_F(CircularWindow, ReverseViewIsMirroredAndLocked) {
+TEST_F(CircularBindEditing, ReverseViewIsMirroredAndLocked) {
     makeSlot(3, {"a", "b", "c"}, "keyP", "keyR", "11");
     openOn("aCB3r");
     EXPECT_EQ(c().Text, (BindBoxes{"c", "b", "a"}));
     EXPECT_EQ(c().Combo2, "P");
     EXPECT_EQ(editor.form6.lookup, "keyP");
     EXPECT_EQ(c().Combo3, "3"); // bind 1, where the forward direction starts
-    EXPECT_EQ(c().Check1, kGreyed);
-    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_EQ(c().Check1, checkGreyed);
+    EXPECT_EQ(c().Check2, checkGreyed);
     EXPECT_FALSE(c().saveVisible);
     EXPECT_FALSE(c().clearAllEnabled);
     EXPECT_FALSE(c().textEnabled);
@@ -114,14 +114,14 @@ TEST_F(CircularWindow, ReverseViewIsMirroredAndLocked) {
     EXPECT_TRUE(c().reverselabelVisible);
 }
 
-TEST_F(CircularWindow, TemplatesFillTheBoxesButNotTheKeyOrStart) {
+TEST_F(CircularBindEditing, TemplatesFillTheBoxesButNotTheKeyOrStart) {
     makeSlot(2, {"a"}, "keyP", "keyR", "14");
     openOn("aCB2");
     window.Combo1_Click("Nameswap one-way");
     EXPECT_EQ(c().Text, (BindBoxes{"name MyNameOne", "name MyNameTwo", "name MyNameThree", "name MyNameFour",
                                    "name MyNameFive", "name MyNameSix", "name MyNameSeven"}));
-    EXPECT_EQ(c().Check1, kClear);
-    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_EQ(c().Check1, checkClear);
+    EXPECT_EQ(c().Check2, checkGreyed);
     EXPECT_FALSE(c().combo2Enabled);
     window.Combo1_Click("Volume two-way");
     EXPECT_EQ(c().Text, (BindBoxes{"volume 0.0;developer 1; echo VOLUME 0.0;developer 0",
@@ -131,21 +131,21 @@ TEST_F(CircularWindow, TemplatesFillTheBoxesButNotTheKeyOrStart) {
                                    "volume 0.8;developer 1; echo VOLUME 0.8;developer 0;",
                                    "volume 0.9;developer 1; echo VOLUME 0.9;developer 0;",
                                    "volume 1.0;developer 1; echo VOLUME 1.0;developer 0;"}));
-    EXPECT_EQ(c().Check1, kTicked);
-    EXPECT_EQ(c().Check2, kTicked);
+    EXPECT_EQ(c().Check1, checkTicked);
+    EXPECT_EQ(c().Check2, checkTicked);
     EXPECT_TRUE(c().combo2Enabled);
     EXPECT_TRUE(c().combo3Enabled);
     EXPECT_EQ(c().Combo2, "R");
     EXPECT_EQ(c().Combo3, "4");
 }
 
-TEST_F(CircularWindow, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
+TEST_F(CircularBindEditing, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
     makeSlot(2, {"a", "b"}, "keyP", "keyR", "4");
     openOn("aCB2");
     window.Command2_Click();
     EXPECT_EQ(c().Text, BindBoxes{});
-    EXPECT_EQ(c().Check1, kClear);
-    EXPECT_EQ(c().Check2, kGreyed);
+    EXPECT_EQ(c().Check1, checkClear);
+    EXPECT_EQ(c().Check2, checkGreyed);
     EXPECT_FALSE(c().combo2Enabled);
     EXPECT_FALSE(c().combo3Enabled);
     EXPECT_EQ(c().Combo2, "R");
@@ -153,7 +153,7 @@ TEST_F(CircularWindow, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
     EXPECT_FALSE(window.closed());
 }
 
-TEST_F(CircularWindow, StartCheckAcceptsNumbersFromZeroToSeven) {
+TEST_F(CircularBindEditing, StartCheckAcceptsNumbersFromZeroToSeven) {
     openOn("");
     for (const char* ok : {"0", "7", " 3", "3 ", "6.5", "-0"}) {
         window.setCombo3(ok);
@@ -168,7 +168,7 @@ TEST_F(CircularWindow, StartCheckAcceptsNumbersFromZeroToSeven) {
     }
 }
 
-TEST_F(CircularWindow, ReverseKeyCheckWantsAListedNameExactly) {
+TEST_F(CircularBindEditing, ReverseKeyCheckWantsAListedNameExactly) {
     openOn("");
     window.setCombo2("Mouse 1");
     EXPECT_TRUE(window.Combo2_Validate());
@@ -180,12 +180,12 @@ TEST_F(CircularWindow, ReverseKeyCheckWantsAListedNameExactly) {
     }
 }
 
-TEST_F(CircularWindow, HelpOpensAtTheCircularBindsSection) {
+TEST_F(CircularBindEditing, HelpOpensAtTheCircularBindsSection) {
     openOn("");
-    int flagSeen = 0;
-    prompter.onHelp = [&] { flagSeen = editor.showhelp2; };
+    HelpSection seen = HelpSection::None;
+    prompter.onHelp = [&] { seen = editor.helpSection; };
     window.Command4_Click();
-    EXPECT_EQ(flagSeen, 1);
+    EXPECT_EQ(seen, HelpSection::CircularBinds);
     EXPECT_EQ(prompter.helpCount(), 1);
     EXPECT_FALSE(window.closed());
 }
@@ -200,7 +200,7 @@ TEST_F(CircularBindButton, RefusesWithoutASelectedKey) {
 }
 
 TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         slot(n).binds = {"x"};
     select("keyA");
     const auto refused = [this] {

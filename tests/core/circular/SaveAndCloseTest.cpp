@@ -15,8 +15,8 @@ class SaveAndClose : public testing::CircularFixture {
         for (size_t k = 0; k < binds.size(); ++k)
             window.setText(static_cast<int>(k + 1), binds[k]);
     }
-    void twoWay(const std::string& reverseKey, const std::string& start, int stopAtEnds = kClear) {
-        window.setCheck1(kTicked);
+    void twoWay(const std::string& reverseKey, const std::string& start, int stopAtEnds = checkClear) {
+        window.setCheck1(checkTicked);
         window.setCheck2(stopAtEnds);
         window.setCombo2(reverseKey);
         window.setCombo3(start);
@@ -30,7 +30,7 @@ class SaveAndClose : public testing::CircularFixture {
 TEST_F(SaveAndClose, TwoWayBindTiesBothKeysAndRefreshesTheMainWindow) {
     bindOf("keyconsole") = "say old";
     open("keyH", {"name MyNameOne;", " name MyNameTwo ", "", "name MyNameFour"});
-    twoWay("Console Key", "3", kTicked);
+    twoWay("Console Key", "3", checkTicked);
     save();
     EXPECT_EQ(slot(1), (CircularSlot{{"name MyNameOne", "name MyNameTwo"}, "keyH", "keyconsole", "13"}));
     EXPECT_EQ(editor.form6.selectkeyr, "keyconsole");
@@ -61,12 +61,12 @@ TEST_F(SaveAndClose, StartOutsideTheListBecomesOne) {
 
 TEST_F(SaveAndClose, NoUsableReverseKeyStoresOneWayWithTheStopAtEndsState) {
     open("keyH", {"a"});
-    twoWay("", "2", kTicked);
+    twoWay("", "2", checkTicked);
     save();
     EXPECT_EQ(slot(1), (CircularSlot{{"a"}, "keyH", "", "12"}));
 
     open("keyJ", {"a"});
-    twoWay("J", "2", kClear);
+    twoWay("J", "2", checkClear);
     save();
     EXPECT_EQ(slot(2), (CircularSlot{{"a"}, "keyJ", "", "2"}));
     EXPECT_EQ(bindOf("keyJ"), "aCB2");
@@ -116,7 +116,7 @@ TEST_F(SaveAndClose, TwoWayClearedReleasesEveryHolderOfTheReverseMarker) {
     makeSlot(2, {"a"}, "keyF", "keyQ", "3");
     bindOf("keyW") = "ACB2R"; // a pasted copy
     open("keyF", {"a"});
-    window.setCheck1(kClear);
+    window.setCheck1(checkClear);
     save();
     EXPECT_EQ(bindOf("keyQ"), "");
     EXPECT_EQ(bindOf("keyW"), "");
@@ -178,7 +178,7 @@ TEST_F(SaveAndClose, EmptyFirstBoxDeletesTheOpenedCircularBind) {
 TEST_F(SaveAndClose, EmptyFirstBoxInTheBlankEditorStoresNothing) {
     bindOf("keyH") = "jump";
     open("keyH");
-    window.setCheck1(kTicked);
+    window.setCheck1(checkTicked);
     window.setCombo2("J");
     const CircularTable before = editor.form6;
     save();

@@ -134,7 +134,7 @@ TEST_F(ComposeBind, ResetReturnsEveryControlAndPartToDefault) {
     teamsay_Click(editor, true);
     rconsaybox_Change(editor, "x");
     editor.cbind = "typed";
-    composerReset(editor);
+    resetComposerAndCbind(editor);
     EXPECT_EQ(editor.cbind, "");
     EXPECT_EQ(editor.parts, BindParts{});
     ComposerControls defaults;

@@ -36,7 +36,7 @@ TEST_F(SaveToKey, StoresAt231SilentlyAndAfterEitherAnswerFrom232) {
     ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_EQ(prompter.messages()[0], longBindQuestion);
     EXPECT_EQ(prompter.helpCount(), 0);
-    EXPECT_EQ(editor.showhelp1, 0);
+    EXPECT_EQ(editor.helpSection, HelpSection::None);
     EXPECT_EQ(bindOf("keyA"), editor.cbind);
 }
 
@@ -45,7 +45,7 @@ TEST_F(SaveToKey, YesShowsHelpAtItsSectionBeforeStoring) {
     editor.cbind = repeat("x", 300);
     prompter.answerMessage(Answer::Yes);
     prompter.onHelp = [&] {
-        EXPECT_EQ(editor.showhelp1, 1);
+        EXPECT_EQ(editor.helpSection, HelpSection::BindTooLong);
         EXPECT_EQ(bindOf("keyA"), "") << "stored only after the help window closes";
     };
     savetokey_Click(editor);

@@ -297,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, ShowKeyBindCase, ::testing::ValuesIn(messageC
 // The composer's own texts, typed separately from the rows, are all recognised again.
 TEST_F(ShowKeyBind, EveryComposedOptionIsRecognisedAgain) {
     const auto roundTrip = [&](auto change) {
-        composerReset(editor);
+        resetComposerAndCbind(editor);
         change();
         const ComposerControls composedControls = editor.controls;
         show(std::string(editor.cbind)); // a copy: show() changes cbind first

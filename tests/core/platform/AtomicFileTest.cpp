@@ -150,7 +150,7 @@ TEST_F(AtomicSave, InPlaceWriteFailingAnywherePutsTheOldFileBack) {
         writeBytes(path, oldBytes);
         CountedCalls restore;
         restore.failAt = {1};
-        saveFile(path, bytes, restore.calls());
+        EXPECT_NE(saveFile(path, bytes, restore.calls()), std::nullopt);
         const int restoreSteps = restore.count - 1;
         for (int at = 1; at <= steps; ++at) {
             writeBytes(path, oldBytes);

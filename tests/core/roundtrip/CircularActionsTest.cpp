@@ -52,7 +52,7 @@ bool tidy(std::string_view text) {
 
 // What a saved file carries, as Open gives it back.
 struct FileView {
-    std::array<std::string, kKeyCount> binds;
+    std::array<std::string, keyCount> binds;
     std::vector<std::string> kept;
     std::array<std::string, 4> settings;
     struct Slot {
@@ -62,7 +62,7 @@ struct FileView {
         EndMode endMode = EndMode::Wrap; // two-way with two binds or more only
         bool operator==(const Slot&) const = default;
     };
-    std::array<std::optional<Slot>, kSlotCount> slots;
+    std::array<std::optional<Slot>, slotCount> slots;
     bool operator==(const FileView&) const = default;
 };
 
@@ -73,7 +73,7 @@ FileView fileView(const Editor& editor) {
     for (std::string& bind : v.binds)
         if (const auto marker = markerInUse(editor.form6, bind))
             bind = marker->reverse ? reverseMarker(marker->slot) : forwardMarker(marker->slot);
-    for (int n = 1; n <= kSlotCount; ++n) {
+    for (int n = 1; n <= slotCount; ++n) {
         const CircularSlot& slot = editor.form6.slot(n);
         if (!slot.inUse())
             continue;
@@ -101,10 +101,10 @@ bool isTidy(const Editor& editor) {
 
 std::string describe(const FileView& v) {
     std::string out;
-    for (KeyIndex key = 0; key < kKeyCount; ++key)
+    for (KeyIndex key = 0; key < keyCount; ++key)
         if (!v.binds[key].empty())
             out += std::string(keyTable[key].id) + "=[" + v.binds[key] + "] ";
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         if (const auto& s = v.slots[static_cast<size_t>(n - 1)])
             out += "slot" + std::to_string(n) + "{" + s->boxes[0] + ".., start " + std::to_string(s->start) +
                    (s->twoWay ? ", two-way " + std::to_string(static_cast<int>(s->endMode)) : "") + "} ";
@@ -148,7 +148,7 @@ class CircularActions {
     }
     std::string randomText() {
         if (random_.percent(50)) {
-            const int n = static_cast<int>(random_.below(kSlotCount)) + 1;
+            const int n = static_cast<int>(random_.below(slotCount)) + 1;
             return anyCase(random_, random_.percent(50) ? forwardMarker(n) : reverseMarker(n));
         }
         return random_.pick(plainTexts);
@@ -222,7 +222,7 @@ class CircularActions {
         for (int i = 0; i < windowSteps; ++i) {
             switch (random_.below(7)) {
             case 0: {
-                const int box = static_cast<int>(random_.below(kMaxCircularBinds)) + 1;
+                const int box = static_cast<int>(random_.below(maxCircularBinds)) + 1;
                 const std::string text = random_.pick(boxTexts);
                 steps_.push_back("  box " + std::to_string(box) + " [" + text + "]");
                 window.setText(box, text);
@@ -245,13 +245,13 @@ class CircularActions {
                 break;
             }
             case 4: {
-                const int value = random_.percent(60) ? kTicked : kClear;
+                const int value = random_.percent(60) ? checkTicked : checkClear;
                 steps_.push_back("  two way " + std::to_string(value));
                 window.setCheck1(value);
                 break;
             }
             case 5: {
-                const int value = random_.percent(50) ? kTicked : kClear;
+                const int value = random_.percent(50) ? checkTicked : checkClear;
                 steps_.push_back("  stop at ends " + std::to_string(value));
                 window.setCheck2(value);
                 break;
@@ -273,7 +273,7 @@ class CircularActions {
         }
         steps_.push_back("  save and close");
         actOn(editor_.selectedKey(Case::Exact));
-        if (window.controls().Check1 != kClear)
+        if (window.controls().Check1 != checkClear)
             actOn(keyByDisplay(window.controls().Combo2, Case::Exact));
         window.Command3_Click();
     }
@@ -301,7 +301,7 @@ class CircularActions {
     // A key other than those acted on changes only by losing a marker, through the rules: the
     // reverse marker of a slot that became free, or a marker of the slot the window saved or deleted.
     void checkChangedKeys() {
-        for (KeyIndex key = 0; key < kKeyCount; ++key) {
+        for (KeyIndex key = 0; key < keyCount; ++key) {
             const std::string& was = before_.bind(key);
             const std::string& now = editor_.bind(key);
             if (was == now || actedOn_.contains(key))
@@ -328,11 +328,11 @@ class CircularActions {
     }
 
     void checkTable() {
-        std::array<std::optional<MarkerRef>, kKeyCount> markers;
-        for (KeyIndex key = 0; key < kKeyCount; ++key)
+        std::array<std::optional<MarkerRef>, keyCount> markers;
+        for (KeyIndex key = 0; key < keyCount; ++key)
             markers[key] = findMarker(editor_.bind(key), Case::Ignore);
         std::set<std::string> forwardKeys;
-        for (int n = 1; n <= kSlotCount; ++n) {
+        for (int n = 1; n <= slotCount; ++n) {
             const CircularSlot& slot = editor_.form6.slot(n);
             const std::string name = "slot " + std::to_string(n);
             if (!slot.inUse()) {
@@ -351,7 +351,7 @@ class CircularActions {
                     fail(name + " is two-way but its reverse key [" + slot.r + "] holds no reverse marker");
             }
             // A key that holds a marker of a slot in use held it before, or was given it now.
-            for (KeyIndex key = 0; key < kKeyCount; ++key) {
+            for (KeyIndex key = 0; key < keyCount; ++key) {
                 const auto& marker = markers[key];
                 if (!marker || marker->slot != n)
                     continue;

@@ -1,6 +1,6 @@
 #include "EditorStates.h"
 
-#include "cfgwrite/ConfigWriter.h"
+#include "app/HoldAliasBind.h"
 #include "compose/BuyOptions.h"
 #include "compose/Composer.h"
 #include "compose/RadioCommands.h"
@@ -101,7 +101,7 @@ std::string typedText(Random& random) {
 
 // What the composer makes of a random choice of its controls.
 std::string composedBind(Editor& scratch, Random& random) {
-    composerReset(scratch);
+    resetComposerAndCbind(scratch);
     if (random.percent(50))
         selectPistol(scratch, random.pick(pistolOptions).value);
     if (random.percent(50))
@@ -194,16 +194,16 @@ void makeTidyState(Editor& editor, Random& random) {
     const std::vector<std::string>& composed = composedBinds(*editor.prompter);
     std::vector<KeyIndex> keys = shuffledLiveKeys(random);
     size_t nextKey = 0;
-    const size_t usedSlots = random.below(kSlotCount + 1);
+    const size_t usedSlots = random.below(slotCount + 1);
     std::vector<int> slots;
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         slots.push_back(n);
     for (size_t i = slots.size(); i > 1; --i)
         std::swap(slots[i - 1], slots[random.below(i)]);
     for (size_t i = 0; i < usedSlots; ++i) {
         const int n = slots[i];
         CircularSlot& slot = editor.form6.slot(n);
-        const size_t binds = 1 + random.below(kMaxCircularBinds);
+        const size_t binds = 1 + random.below(maxCircularBinds);
         for (size_t b = 0; b < binds; ++b)
             slot.binds.push_back(typedText(random));
         const KeyIndex forward = keys[nextKey++];
@@ -284,9 +284,9 @@ std::string roughen(std::string text, Random& random) {
     case 3:
         return "\r\n" + text;
     case 4:
-        return "aCB" + std::to_string(1 + random.below(kSlotCount)) + (random.percent(50) ? "r" : "");
+        return "aCB" + std::to_string(1 + random.below(slotCount)) + (random.percent(50) ? "r" : "");
     default:
-        return text + " \"; alias aCB" + std::to_string(1 + random.below(kSlotCount)) + " x";
+        return text + " \"; alias aCB" + std::to_string(1 + random.below(slotCount)) + " x";
     }
 }
 
@@ -296,8 +296,8 @@ void makeUntidyState(Editor& editor, Random& random) {
     makeTidyState(editor, random);
     const size_t changes = 1 + random.below(8);
     for (size_t c = 0; c < changes; ++c) {
-        const KeyIndex key = fileOrder()[random.below(kLiveKeyCount)];
-        CircularSlot& slot = editor.form6.slot(1 + static_cast<int>(random.below(kSlotCount)));
+        const KeyIndex key = fileOrder()[random.below(liveKeyCount)];
+        CircularSlot& slot = editor.form6.slot(1 + static_cast<int>(random.below(slotCount)));
         switch (random.below(10)) {
         case 0:
             editor.bind(key) =

@@ -77,7 +77,7 @@ std::string link(const std::string& marker, size_t line) {
 void ownSlot(GeneratedFile& file, Random& random, int n, KeyIndex forward, std::optional<KeyIndex> reverse) {
     const std::string self = forwardMarker(n), other = reverseMarker(n);
     std::vector<std::string> binds;
-    const size_t count = 1 + random.below(kMaxCircularBinds);
+    const size_t count = 1 + random.below(maxCircularBinds);
     for (size_t i = 0; i < count; ++i)
         binds.emplace_back(random.pick(chainBinds));
     const size_t start = 1 + random.below(count);
@@ -137,7 +137,7 @@ GeneratedFile generate(Random& random) {
     GeneratedFile file;
     std::vector<KeyIndex> keys(fileOrder().begin(), fileOrder().end());
     std::vector<int> slots;
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         slots.push_back(n);
     for (size_t i = keys.size(); i > 1; --i)
         std::swap(keys[i - 1], keys[random.below(i)]);

@@ -25,7 +25,7 @@ constexpr int stateCount = 400;
 // binds, forward key, reverse key and options number. The composer, the selection, the key
 // clipboard and the circular-bind window's working texts are no part of the file.
 void expectSameFileState(const Editor& got, const Editor& want) {
-    for (KeyIndex key = 0; key < kKeyCount; ++key)
+    for (KeyIndex key = 0; key < keyCount; ++key)
         EXPECT_EQ(got.bind(key), want.bind(key)) << keyTable[key].id;
     for (KeyIndex key : fileOrder())
         EXPECT_EQ(got.colours.of(keyTable[key].button), want.colours.of(keyTable[key].button))
@@ -35,7 +35,7 @@ void expectSameFileState(const Editor& got, const Editor& want) {
     EXPECT_EQ(got.srconport, want.srconport);
     EXPECT_EQ(got.srconpass, want.srconpass);
     EXPECT_EQ(got.ssettings, want.ssettings);
-    for (int n = 1; n <= kSlotCount; ++n)
+    for (int n = 1; n <= slotCount; ++n)
         EXPECT_EQ(got.form6.slot(n), want.form6.slot(n)) << "slot " << n;
 }
 

@@ -7,9 +7,9 @@
 namespace vantrel {
 namespace {
 
-using BindOrderWindow = testing::EditorTest;
+using BindOrderChoice = testing::EditorTest;
 
-TEST_F(BindOrderWindow, LoadSelectsTheStoredPresetAndShowsItsOrder) {
+TEST_F(BindOrderChoice, LoadSelectsTheStoredPresetAndShowsItsOrder) {
     BindOrderSettings form7{editor};
     form7.Form_Load();
     EXPECT_EQ(form7.Combo1, "Default");
@@ -23,7 +23,7 @@ TEST_F(BindOrderWindow, LoadSelectsTheStoredPresetAndShowsItsOrder) {
     EXPECT_EQ(again.o[0], "HE gren.");
 }
 
-TEST_F(BindOrderWindow, ShowsTheGunPairFirstForDefuserAndGrenades) {
+TEST_F(BindOrderChoice, ShowsTheGunPairFirstForDefuserAndGrenades) {
     BindOrderSettings form7{editor};
     form7.Combo1_Click("Defuser");
     EXPECT_EQ(form7.o[1], "Gun");
@@ -50,7 +50,7 @@ TEST(BindOrderPresets, RecognisesOnlyTheExactNames) {
     EXPECT_FALSE(recognisePreset(""));
 }
 
-TEST_F(BindOrderWindow, CloseStoresNothingAndTheNextOpeningShowsTheStoredPreset) {
+TEST_F(BindOrderChoice, CloseStoresNothingAndTheNextOpeningShowsTheStoredPreset) {
     BindOrderSettings form7{editor};
     form7.Form_Load();
     form7.Combo1_Click("Pistol");
@@ -61,7 +61,7 @@ TEST_F(BindOrderWindow, CloseStoresNothingAndTheNextOpeningShowsTheStoredPreset)
     EXPECT_EQ(next.Combo1, "Default");
 }
 
-TEST_F(BindOrderWindow, SaveStoresThePickWithoutRecomposing) {
+TEST_F(BindOrderChoice, SaveStoresThePickWithoutRecomposing) {
     editor.cbind = "typed by hand;";
     BindOrderSettings form7{editor};
     form7.Form_Load();
@@ -71,7 +71,7 @@ TEST_F(BindOrderWindow, SaveStoresThePickWithoutRecomposing) {
     EXPECT_EQ(editor.cbind, "typed by hand;");
 }
 
-TEST_F(BindOrderWindow, SaveWithNoPresetSelectedKeepsTheOrder) {
+TEST_F(BindOrderChoice, SaveWithNoPresetSelectedKeepsTheOrder) {
     editor.BindOrder = "pistol"; // never stored by the program, but must not be replaced by nothing
     BindOrderSettings form7{editor};
     form7.Form_Load();
@@ -81,14 +81,14 @@ TEST_F(BindOrderWindow, SaveWithNoPresetSelectedKeepsTheOrder) {
     EXPECT_EQ(editor.BindOrder, "pistol");
 }
 
-TEST_F(BindOrderWindow, HelpSetsItsFlagAndKeepsThePick) {
+TEST_F(BindOrderChoice, HelpNamesItsSectionAndKeepsThePick) {
     BindOrderSettings form7{editor};
     form7.Form_Load();
     form7.Combo1_Click("Defuser");
-    int flagSeen = -1;
-    prompter.onHelp = [&] { flagSeen = editor.showhelp4; };
+    HelpSection seen = HelpSection::None;
+    prompter.onHelp = [&] { seen = editor.helpSection; };
     form7.Command3_Click();
-    EXPECT_EQ(flagSeen, 1);
+    EXPECT_EQ(seen, HelpSection::BindOrder);
     EXPECT_EQ(form7.Combo1, "Defuser");
     EXPECT_EQ(editor.BindOrder, "Default");
 }

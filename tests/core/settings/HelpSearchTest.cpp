@@ -19,7 +19,7 @@ constexpr std::string_view document = "Vantrel Help\n"
                                       "Bind too long error:\n"
                                       "Split the bind.\n";
 
-class HelpWindowSearch : public testing::EditorTest {
+class HelpTextSearch : public testing::EditorTest {
   protected:
     HelpSearch form3;
 
@@ -47,15 +47,15 @@ class HelpWindowSearch : public testing::EditorTest {
     }
 };
 
-TEST_F(HelpWindowSearch, SearchSelectsTheFirstOccurrenceIgnoringCase) {
+TEST_F(HelpTextSearch, SearchSelectsTheFirstOccurrenceIgnoringCase) {
     search("SLOT10:");
     EXPECT_EQ(form3.SelStart, document.find("Slot10:"));
     EXPECT_EQ(selected(), "Slot10:") << "the document keeps its own letter case";
-    EXPECT_EQ(form3.ssearchtext, "SLOT10:");
-    EXPECT_EQ(form3.sst, document);
+    EXPECT_EQ(editor.helpMemory.ssearchtext, "SLOT10:");
+    EXPECT_EQ(editor.helpMemory.sst, document);
 }
 
-TEST_F(HelpWindowSearch, EmptySearchPutsTheCaretAtTheStart) {
+TEST_F(HelpTextSearch, EmptySearchPutsTheCaretAtTheStart) {
     form3.SelStart = 30;
     form3.SelLength = 4;
     search("");
@@ -64,7 +64,7 @@ TEST_F(HelpWindowSearch, EmptySearchPutsTheCaretAtTheStart) {
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, NotFoundIsSaidOncePerClickAndKeepsTheSelection) {
+TEST_F(HelpTextSearch, NotFoundIsSaidOncePerClickAndKeepsTheSelection) {
     search("slot10");
     const std::size_t start = form3.SelStart;
     prompter.answerMessage(Answer::Ok).answerMessage(Answer::Ok).answerMessage(Answer::Ok);
@@ -74,10 +74,10 @@ TEST_F(HelpWindowSearch, NotFoundIsSaidOncePerClickAndKeepsTheSelection) {
     expectNotFoundShown(3);
     EXPECT_EQ(form3.SelStart, start);
     EXPECT_EQ(form3.SelLength, 6u);
-    EXPECT_EQ(form3.ssearchtext, "missing");
+    EXPECT_EQ(editor.helpMemory.ssearchtext, "missing");
 }
 
-TEST_F(HelpWindowSearch, FindNextStepsOnAndWrapsWithoutAMessage) {
+TEST_F(HelpTextSearch, FindNextStepsOnAndWrapsWithoutAMessage) {
     search("slot10");
     EXPECT_EQ(form3.SelStart, nth("lot10", 0) - 1);
     form3.Command3_Click(editor);
@@ -86,11 +86,11 @@ TEST_F(HelpWindowSearch, FindNextStepsOnAndWrapsWithoutAMessage) {
     EXPECT_EQ(form3.SelStart, document.find("slot10 and"));
     form3.Command3_Click(editor); // the last occurrence: back to the first
     EXPECT_EQ(form3.SelStart, document.find("Slot10:"));
-    EXPECT_EQ(form3.sst, document) << "the wrap makes the working copy whole again";
+    EXPECT_EQ(editor.helpMemory.sst, document) << "the wrap makes the working copy whole again";
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, FindNextReselectsASingleOccurrence) {
+TEST_F(HelpTextSearch, FindNextReselectsASingleOccurrence) {
     search("circular bind steps");
     const std::size_t at = document.find("circular bind steps");
     for (int i = 0; i < 3; ++i) {
@@ -101,7 +101,7 @@ TEST_F(HelpWindowSearch, FindNextReselectsASingleOccurrence) {
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, FindNextGoesOnAfterTheFurthestPointEvenWhenTheCaretMovesBack) {
+TEST_F(HelpTextSearch, FindNextGoesOnAfterTheFurthestPointEvenWhenTheCaretMovesBack) {
     search("slot10");
     form3.Command3_Click(editor);
     form3.Command3_Click(editor); // the third occurrence; the second is now passed
@@ -111,15 +111,15 @@ TEST_F(HelpWindowSearch, FindNextGoesOnAfterTheFurthestPointEvenWhenTheCaretMove
     EXPECT_EQ(form3.SelStart, document.find("slot10 and"));
 }
 
-TEST_F(HelpWindowSearch, FindNextSearchesForTheLastSearchNotTheBox) {
+TEST_F(HelpTextSearch, FindNextSearchesForTheLastSearchNotTheBox) {
     search("bind");
     form3.searchtextbox = "Errors";
     form3.Command3_Click(editor);
     EXPECT_EQ(form3.SelStart, document.find("Binds:"));
-    EXPECT_EQ(form3.ssearchtext, "bind");
+    EXPECT_EQ(editor.helpMemory.ssearchtext, "bind");
 }
 
-TEST_F(HelpWindowSearch, TheLastSearchSurvivesClosingTheWindow) {
+TEST_F(HelpTextSearch, TheLastSearchSurvivesClosingTheWindow) {
     search("slot10");
     form3.Command3_Click(editor);
     form3.Command3_Click(editor);
@@ -131,17 +131,17 @@ TEST_F(HelpWindowSearch, TheLastSearchSurvivesClosingTheWindow) {
         << "the old working copy still holds what was passed";
 }
 
-TEST_F(HelpWindowSearch, FindNextBeforeAnySearchWorksOnAFreshCopy) {
+TEST_F(HelpTextSearch, FindNextBeforeAnySearchWorksOnAFreshCopy) {
     form3.SelStart = 10;
     form3.Command3_Click(editor);
-    EXPECT_EQ(form3.sst.size(), document.size());
-    EXPECT_EQ(form3.sst.substr(10), document.substr(10));
+    EXPECT_EQ(editor.helpMemory.sst.size(), document.size());
+    EXPECT_EQ(editor.helpMemory.sst.substr(10), document.substr(10));
     EXPECT_EQ(form3.SelStart, 0u) << "an empty search text is found at the first position";
     EXPECT_EQ(form3.SelLength, 0u);
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, FindNextNeverMatchesInsideThePassedPart) {
+TEST_F(HelpTextSearch, FindNextNeverMatchesInsideThePassedPart) {
     // A search text that begins with a space must not join the passed part to the text after it.
     form3.Form_Load("a thethe");
     search(" the");
@@ -157,7 +157,7 @@ TEST_F(HelpWindowSearch, FindNextNeverMatchesInsideThePassedPart) {
     expectNotFoundShown(0);
 }
 
-TEST_F(HelpWindowSearch, OneClickBlanksAtMostAHundredThousandCharacters) {
+TEST_F(HelpTextSearch, OneClickBlanksAtMostAHundredThousandCharacters) {
     std::string big(150000, '.');
     big.replace(110000, 4, "mark");
     big.replace(130000, 4, "mark");
@@ -167,43 +167,33 @@ TEST_F(HelpWindowSearch, OneClickBlanksAtMostAHundredThousandCharacters) {
     form3.SelLength = 0;
     form3.Command3_Click(editor);
     EXPECT_EQ(form3.SelStart, 110000u) << "the part past the cap is searched again";
-    EXPECT_EQ(form3.sst.size(), big.size());
+    EXPECT_EQ(editor.helpMemory.sst.size(), big.size());
 }
 
-class HelpWindowJump : public HelpWindowSearch, public ::testing::WithParamInterface<std::size_t> {};
+class HelpSectionJump : public HelpTextSearch, public ::testing::WithParamInterface<std::size_t> {};
 
-TEST_P(HelpWindowJump, SelectsItsHeadingAndClearsEveryFlag) {
-    const HelpSection& section = helpSections[GetParam()];
-    editor.*section.flag = 1;
+TEST_P(HelpSectionJump, SelectsItsHeadingAndClearsTheSection) {
+    const HelpHeading& h = helpHeadings[GetParam()];
+    editor.helpSection = h.section;
     search("slot10"); // the jump must leave the search state alone
-    const std::string sst = form3.sst;
+    const HelpMemory memory = editor.helpMemory;
     form3.Timer1_Timer(editor);
-    EXPECT_EQ(form3.searchtextbox, section.heading);
-    EXPECT_EQ(form3.SelStart, document.find(section.heading));
-    EXPECT_EQ(selected(), section.heading);
-    EXPECT_EQ(form3.ssearchtext, "slot10");
-    EXPECT_EQ(form3.sst, sst);
-    for (const HelpSection& s : helpSections)
-        EXPECT_EQ(editor.*s.flag, 0);
+    EXPECT_EQ(form3.searchtextbox, h.heading);
+    EXPECT_EQ(form3.SelStart, document.find(h.heading));
+    EXPECT_EQ(selected(), h.heading);
+    EXPECT_EQ(editor.helpMemory.ssearchtext, memory.ssearchtext);
+    EXPECT_EQ(editor.helpMemory.sst, memory.sst);
+    EXPECT_EQ(editor.helpSection, HelpSection::None);
 }
 
-INSTANTIATE_TEST_SUITE_P(Flags, HelpWindowJump, ::testing::Values(0u, 1u, 2u, 3u));
+INSTANTIATE_TEST_SUITE_P(Sections, HelpSectionJump, ::testing::Values(0u, 1u, 2u, 3u));
 
-TEST_F(HelpWindowSearch, JumpWithNoFlagSelectsNothingAndStillClearsTheFlags) {
-    editor.showhelp2 = 7;
+TEST_F(HelpTextSearch, JumpWithNoSectionSelectsNothing) {
     form3.Timer1_Timer(editor);
     EXPECT_EQ(form3.searchtextbox, "");
     EXPECT_EQ(form3.SelStart, 0u);
     EXPECT_EQ(form3.SelLength, 0u);
-    EXPECT_EQ(editor.showhelp2, 0);
-}
-
-TEST_F(HelpWindowSearch, JumpWithSeveralFlagsEndsOnTheLast) {
-    editor.showhelp1 = 1;
-    editor.showhelp3 = 1;
-    form3.Timer1_Timer(editor);
-    EXPECT_EQ(form3.searchtextbox, "Slot10:");
-    EXPECT_EQ(selected(), "Slot10:");
+    EXPECT_EQ(editor.helpSection, HelpSection::None);
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 namespace vantrel {
 namespace {
 
-class RconWindow : public testing::EditorTest {
+class RconEditing : public testing::EditorTest {
   protected:
     RconSettings form5{editor};
 
@@ -21,7 +21,7 @@ class RconWindow : public testing::EditorTest {
     }
 };
 
-TEST_F(RconWindow, EmptyBoxesStoreTheBarePrefixes) {
+TEST_F(RconEditing, EmptyBoxesStoreTheBarePrefixes) {
     load("", "");
     EXPECT_EQ(form5.port, "");
     EXPECT_EQ(form5.pass, "");
@@ -35,7 +35,7 @@ TEST_F(RconWindow, EmptyBoxesStoreTheBarePrefixes) {
 
 // What is typed reaches the game as one value: a value the console would cut at a ";", a blank, a
 // tab or "//" is written between double quotes; others are written as typed.
-TEST_F(RconWindow, TypedValuesAreWrittenSoTheGameReadsThemWhole) {
+TEST_F(RconEditing, TypedValuesAreWrittenSoTheGameReadsThemWhole) {
     struct {
         const char* typed;
         const char* written; // the file's first line
@@ -63,7 +63,7 @@ TEST_F(RconWindow, TypedValuesAreWrittenSoTheGameReadsThemWhole) {
 }
 
 // A line read from a file and left alone in the window is written as read, comment and all.
-TEST_F(RconWindow, LinesLeftAloneKeepTheirBytes) {
+TEST_F(RconEditing, LinesLeftAloneKeepTheirBytes) {
     load("RCON_PORT 27015", "rcon_password secret // admin");
     EXPECT_EQ(form5.pass, "secret // admin");
     form5.Command2_Click();
@@ -76,7 +76,7 @@ TEST_F(RconWindow, LinesLeftAloneKeepTheirBytes) {
     EXPECT_EQ(editor.srconpass, "rcon_password secret2");
 }
 
-TEST_F(RconWindow, DecodesLinesFromAFileByTheCommandWordsLength) {
+TEST_F(RconEditing, DecodesLinesFromAFileByTheCommandWordsLength) {
     load("RCON_PORT 27015", "Rcon_Password \"pa ss\"");
     EXPECT_EQ(form5.port, "27015");
     EXPECT_EQ(form5.pass, "\"pa ss\"");
@@ -88,7 +88,7 @@ TEST_F(RconWindow, DecodesLinesFromAFileByTheCommandWordsLength) {
     EXPECT_EQ(form5.pass, "");
 }
 
-TEST_F(RconWindow, LoadChangesNothingStored) {
+TEST_F(RconEditing, LoadChangesNothingStored) {
     load("RCON_PORT   1 ", "rcon_password\tx");
     EXPECT_EQ(form5.port, "1 ");
     EXPECT_EQ(form5.pass, "\tx") << "only spaces are dropped after the command word";

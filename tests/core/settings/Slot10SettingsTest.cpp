@@ -9,19 +9,19 @@
 namespace vantrel {
 namespace {
 
-class Slot10Window : public testing::EditorTest {
+class Slot10Editing : public testing::EditorTest {
   protected:
     Slot10Settings form4{editor};
 };
 
-TEST_F(Slot10Window, LoadsTheStoredStringAndFactor) {
+TEST_F(Slot10Editing, LoadsTheStoredStringAndFactor) {
     editor.slot10s = "  slot10;wait";
     form4.Form_Load();
     EXPECT_EQ(form4.waitno, "5");
     EXPECT_EQ(form4.slot10box, "  slot10;wait");
 }
 
-TEST_F(Slot10Window, FactorTextOutsideTheTableLeavesTheInitialText) {
+TEST_F(Slot10Editing, FactorTextOutsideTheTableLeavesTheInitialText) {
     for (const char* odd : {"slot10s;slot10s;", "SLOT10S", "",
                             "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;"
                             "slot10s;slot10s"}) {
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, FactorText,
                                            FactorCase{"99999999999999999999", 0}));
 
 // The release alias body each factor writes into the file, written out in full.
-TEST_F(Slot10Window, EveryFactorSavesItsTextAndShowsAtTheNextOpening) {
+TEST_F(Slot10Editing, EveryFactorSavesItsTextAndShowsAtTheNextOpening) {
     const char* const slot10Texts[] = {
         "slot10s",
         "slot10s;slot10s",
@@ -95,7 +95,7 @@ TEST(StoredSlot10s, DropsOneTrailingSemicolonThenTrailingSpaces) {
     EXPECT_EQ(storedSlot10s("slot10\t"), "slot10\t") << "only spaces are trimmed";
 }
 
-TEST_F(Slot10Window, ResetPutsTheDefaultsIntoTheBoxesOnly) {
+TEST_F(Slot10Editing, ResetPutsTheDefaultsIntoTheBoxesOnly) {
     editor.slot10 = "slot10s";
     editor.slot10s = "wait";
     form4.Form_Load();
@@ -109,13 +109,13 @@ TEST_F(Slot10Window, ResetPutsTheDefaultsIntoTheBoxesOnly) {
     EXPECT_EQ(editor.slot10s, "slot10;wait;wait;slot10;wait;wait;slot10;wait;wait");
 }
 
-TEST_F(Slot10Window, HelpSetsItsFlagBeforeTheHelpWindowShows) {
+TEST_F(Slot10Editing, HelpNamesItsSectionBeforeTheHelpWindowShows) {
     form4.Form_Load();
     form4.slot10box = "edited";
-    int flagSeen = -1;
-    prompter.onHelp = [&] { flagSeen = editor.showhelp3; };
+    HelpSection seen = HelpSection::None;
+    prompter.onHelp = [&] { seen = editor.helpSection; };
     form4.Command1_Click();
-    EXPECT_EQ(flagSeen, 1);
+    EXPECT_EQ(seen, HelpSection::Slot10);
     EXPECT_EQ(prompter.helpCount(), 1);
     EXPECT_EQ(form4.slot10box, "edited");
     EXPECT_EQ(editor.slot10s, defaultSlot10s);
