@@ -13,12 +13,12 @@ namespace {
 
 using testing::SilentPrompter;
 
-constexpr size_t kBindLength = 1'000'000;
+constexpr size_t bindLength = 1'000'000;
 
 std::string millionCharacterBind() {
-    std::string bind(kBindLength / 2, 'x');
+    std::string bind(bindLength / 2, 'x');
     const std::string tail = "say hi;";
-    while (bind.size() + tail.size() < kBindLength)
+    while (bind.size() + tail.size() < bindLength)
         bind += "rcon say a;";
     return bind + tail;
 }

@@ -43,9 +43,10 @@ std::function<void(QWidget*)> choose(const char* title, const std::string& path,
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle().toStdString(), title);
-        if (!saves)
+        if (!saves) {
             for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
                 EXPECT_FALSE(button->text().contains("Save", Qt::CaseInsensitive)) << title;
+        }
         // Typed as the user would: selectFile leaves a focused name box as it is.
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(name, nullptr);

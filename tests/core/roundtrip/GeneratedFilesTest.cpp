@@ -120,8 +120,9 @@ void keptChain(GeneratedFile& file, Random& random, int n, std::vector<std::stri
         file.lines.push_back(line);
     }
     file.checks.push_back([=](const Editor& e, const std::string& at) {
-        if (n > 0)
+        if (n > 0) {
             EXPECT_FALSE(e.form6.slot(n).inUse()) << at << " slot " << n;
+        }
         for (const std::string& line : chain)
             EXPECT_TRUE(keeps(e, line)) << at << " kept: " << line;
     });
@@ -150,8 +151,9 @@ GeneratedFile generate(Random& random) {
         switch (random.below(4)) {
         case 0: { // the editor's own slot, with chain-like names it does not read
             const KeyIndex forward = takeKey();
-            const std::optional<KeyIndex> reverse =
-                random.percent(50) ? std::optional(takeKey()) : std::nullopt;
+            std::optional<KeyIndex> reverse;
+            if (random.percent(50))
+                reverse = takeKey();
             ownSlot(file, random, n, forward, reverse);
             keptChain(file, random, 0,
                       {"alias " + forwardMarker(n) + "line12 \"z; " + link(forwardMarker(n), 1) + "\"",
