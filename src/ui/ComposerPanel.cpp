@@ -122,11 +122,8 @@ template <typename E> void ComposerPanel::buildOptionGroup(const OptionGroup<E>&
         }
         buttons->addButton(option);
         const E value = spec.value;
-        // Clicking the option already chosen changes nothing, so it runs no handler.
-        connect(option, &QRadioButton::clicked, this, [this, value, group] {
-            if (editor_.controls.*group.value != value)
-                change([&](Editor& editor) { group.select(editor, value); });
-        });
+        connect(option, &QRadioButton::clicked, this,
+                [this, value, group] { change([&](Editor& editor) { group.select(editor, value); }); });
         options.emplace_back(option, value);
     }
     refreshers_.push_back([this, options, field = group.value] {
@@ -154,13 +151,9 @@ void ComposerPanel::buildLists(QWidget& surface) {
         list->setObjectName(toQt(spec.name));
         list->addItems(itemsOf(spec.items));
         list->setGeometry(toPixels(spec.rect));
-        // Picking the item already shown changes nothing, so it runs no handler.
-        connect(list, &QComboBox::textActivated, this,
-                [this, field = spec.value, choose = spec.choose](const QString& picked) {
-                    const std::string item = fromQt(picked);
-                    if (item != editor_.controls.*field)
-                        change([&](Editor& editor) { choose(editor, item); });
-                });
+        connect(list, &QComboBox::textActivated, this, [this, choose = spec.choose](const QString& picked) {
+            change([&](Editor& editor) { choose(editor, fromQt(picked)); });
+        });
         refreshers_.push_back([this, list, field = spec.value] { showItem(*list, editor_.controls.*field); });
     }
 }
