@@ -23,28 +23,23 @@ TEST_F(Selection, StartsWithNothingSelectedAndEveryKeyUnbound) {
     }
 }
 
-TEST_F(Selection, RightHandButtonsSelectTheLeftKeyAndPaintBoth) {
-    keyClick(editor, "keyRSHIFT");
-    EXPECT_EQ(editor.selectkey, "keyLSHIFT");
-    EXPECT_EQ(editor.ckeybox, "Shift");
-    EXPECT_EQ(colour("keyLSHIFT"), Colour::Selection);
-    EXPECT_EQ(colour("keyRSHIFT"), Colour::Selection);
-    keyClick(editor, "keyRALT");
-    EXPECT_EQ(editor.selectkey, "keyLALT");
-    EXPECT_EQ(editor.ckeybox, "Alt");
-    EXPECT_EQ(colour("keyRSHIFT"), Colour::Unbound);
-    keyClick(editor, "keyRCONTROL");
-    EXPECT_EQ(editor.selectkey, "keyLCONTROL");
-    EXPECT_EQ(editor.ckeybox, "Control");
-}
-
-TEST_F(Selection, FunctionAndKeypadKeysShowTheirDisplayNames) {
-    keyClick(editor, "keyf5");
-    EXPECT_EQ(editor.selectkey, "f5");
-    EXPECT_EQ(editor.ckeybox, "F5");
-    keyClick(editor, "keypad5");
-    EXPECT_EQ(editor.selectkey, "keypad5");
-    EXPECT_EQ(editor.ckeybox, "keypad5");
+// A right-hand modifier selects the left key and paints both; function and keypad keys show their
+// display names.
+TEST_F(Selection, ButtonsSelectTheirKeyAndShowItsDisplayName) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"keyRSHIFT", "keyLSHIFT", "Shift"},
+        {"keyRALT", "keyLALT", "Alt"},
+        {"keyRCONTROL", "keyLCONTROL", "Control"},
+        {"keyf5", "f5", "F5"},
+        {"keypad5", "keypad5", "keypad5"}};
+    for (const auto& [button, id, display] : cases) {
+        keyClick(editor, button);
+        EXPECT_EQ(editor.selectkey, id);
+        EXPECT_EQ(editor.ckeybox, display);
+        EXPECT_EQ(colour(keyTable[*keyById(id, Case::Exact)].button), Colour::Selection) << button;
+        EXPECT_EQ(colour(button), Colour::Selection);
+    }
+    EXPECT_EQ(colour("keyRSHIFT"), Colour::Unbound) << "the previous pair is repainted";
 }
 
 TEST_F(Selection, UnbindableButtonsChangeNothing) {

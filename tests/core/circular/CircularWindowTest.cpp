@@ -180,16 +180,6 @@ TEST_F(CircularBindEditing, ReverseKeyCheckWantsAListedNameExactly) {
     }
 }
 
-TEST_F(CircularBindEditing, HelpOpensAtTheCircularBindsSection) {
-    openOn("");
-    HelpSection seen = HelpSection::None;
-    prompter.onHelp = [&] { seen = editor.helpSection; };
-    window.Command4_Click();
-    EXPECT_EQ(seen, HelpSection::CircularBinds);
-    EXPECT_EQ(prompter.helpCount(), 1);
-    EXPECT_FALSE(window.closed());
-}
-
 class CircularBindButton : public testing::CircularFixture {};
 
 TEST_F(CircularBindButton, RefusesWithoutASelectedKey) {

@@ -43,19 +43,15 @@ TEST_F(SaveAndClose, TwoWayBindTiesBothKeysAndRefreshesTheMainWindow) {
     EXPECT_EQ(colour("circularbind"), Colour::Selection);
 }
 
-TEST_F(SaveAndClose, OneWayGetsTheGreyedStateInItsOptions) {
-    open("keyH", {"a"});
-    window.setCombo3("5");
-    save();
-    EXPECT_EQ(slot(1), (CircularSlot{{"a"}, "keyH", "", "25"}));
-}
-
-TEST_F(SaveAndClose, StartOutsideTheListBecomesOne) {
-    for (const char* start : {"0", "10", " 3", ""}) {
+// A one-way slot stores the greyed state with its start; a start outside the list becomes 1.
+TEST_F(SaveAndClose, OneWayStoresTheGreyedStateAndItsStart) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"5", "25"}, {"0", "21"}, {"10", "21"}, {" 3", "21"}, {"", "21"}};
+    for (const auto& [start, options] : cases) {
         open("keyH", {"a"});
         window.setCombo3(start);
         save();
-        EXPECT_EQ(slot(1).o, "21") << start;
+        EXPECT_EQ(slot(1), (CircularSlot{{"a"}, "keyH", "", options})) << start;
     }
 }
 

@@ -125,23 +125,5 @@ TEST_F(ComposeBind, DeleteEmptiesTheBoxAndStillComposes) {
     EXPECT_EQ(editor.cbind, "");
 }
 
-TEST_F(ComposeBind, ResetReturnsEveryControlAndPartToDefault) {
-    composeWorkedExample();
-    gacombo_Click(editor, "4");
-    selectGun(editor, Gun::Awm);
-    for (const EquipmentBox& box : equipmentBoxes)
-        setEquipment(editor, box.box, true);
-    teamsay_Click(editor, true);
-    rconsaybox_Change(editor, "x");
-    editor.cbind = "typed";
-    resetComposerAndCbind(editor);
-    EXPECT_EQ(editor.cbind, "");
-    EXPECT_EQ(editor.parts, BindParts{});
-    ComposerControls defaults;
-    defaults.pacombo = defaults.gacombo = "0";
-    defaults.radio = "None";
-    EXPECT_EQ(editor.controls, defaults);
-}
-
 } // namespace
 } // namespace vantrel

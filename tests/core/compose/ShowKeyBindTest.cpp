@@ -294,31 +294,6 @@ INSTANTIATE_TEST_SUITE_P(Order, ShowKeyBindCase, ::testing::ValuesIn(orderCases(
 INSTANTIATE_TEST_SUITE_P(Messages, ShowKeyBindCase, ::testing::ValuesIn(messageCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The composer's own texts, typed separately from the rows, are all recognised again.
-TEST_F(ShowKeyBind, EveryComposedOptionIsRecognisedAgain) {
-    const auto roundTrip = [&](auto change) {
-        resetComposerAndCbind(editor);
-        change();
-        const ComposerControls composedControls = editor.controls;
-        show(std::string(editor.cbind)); // a copy: show() changes cbind first
-        EXPECT_EQ(editor.controls, composedControls) << editor.cbind;
-    };
-    for (const auto& o : pistolOptions)
-        roundTrip([&] { selectPistol(editor, o.value); });
-    for (const auto& o : gunOptions)
-        roundTrip([&] { selectGun(editor, o.value); });
-    for (const auto& o : armourOptions)
-        roundTrip([&] { selectArmour(editor, o.value); });
-    for (const EquipmentBox& box : equipmentBoxes)
-        if (box.box != Equipment::Fbang2) // a second flashbang alone reads as the first
-            roundTrip([&] { setEquipment(editor, box.box, true); });
-    for (std::string_view n : ammoItems)
-        roundTrip([&] {
-            pacombo_Click(editor, std::string(n));
-            gacombo_Click(editor, std::string(n));
-        });
-}
-
 // However long the bind, its messages are found where a short bind has them, and showing ends.
 TEST_F(ShowKeyBind, LongBindsAreTakenApartLikeShortOnes) {
     struct Shape {

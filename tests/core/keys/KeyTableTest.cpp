@@ -1,5 +1,4 @@
 #include "keys/KeyTable.h"
-#include "keys/Buttons.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -30,20 +29,6 @@ TEST(KeyTable, LookupsCompareAsAsked) {
     EXPECT_FALSE(keyByDisplay("page down", Case::Exact));
     EXPECT_EQ(keyTable[*keyByGame("KP_INS", Case::Ignore)].id, "keypad0");
     EXPECT_FALSE(keyByGame("", Case::Ignore)); // dead rows have no game name
-}
-
-TEST(KeyButtons, PairsSelectTheLeftKeyAndGreyButtonsSelectNothing) {
-    EXPECT_EQ(keyTable[*keyByButton("keyRALT")].id, "keyLALT");
-    EXPECT_EQ(keyTable[*keyByButton("keyRCONTROL")].id, "keyLCONTROL");
-    EXPECT_EQ(keyTable[*keyByButton("keyRSHIFT")].id, "keyLSHIFT");
-    EXPECT_EQ(keyTable[*keyByButton("keyf5")].id, "f5");
-    for (std::string_view b : unbindableButtons)
-        EXPECT_FALSE(keyByButton(b)) << b;
-    EXPECT_FALSE(keyByButton("f5"));
-    size_t keyButtons = 0;
-    for (std::string_view b : ButtonColours::buttons())
-        keyButtons += keyByButton(b).has_value();
-    EXPECT_EQ(keyButtons, 102u);
 }
 
 } // namespace

@@ -23,17 +23,6 @@ TEST_F(BindOrderChoice, LoadSelectsTheStoredPresetAndShowsItsOrder) {
     EXPECT_EQ(again.o[0], "HE gren.");
 }
 
-TEST_F(BindOrderChoice, ShowsTheGunPairFirstForDefuserAndGrenades) {
-    BindOrderSettings form7{editor};
-    form7.Combo1_Click("Defuser");
-    EXPECT_EQ(form7.o[1], "Gun");
-    EXPECT_EQ(form7.o[4], "Pistol");
-    form7.Combo1_Click("Grenades");
-    EXPECT_EQ(form7.o[4], "Gun");
-    EXPECT_EQ(form7.o[8], "Pistol");
-    EXPECT_EQ(form7.o[9], "Pistol ammo");
-}
-
 TEST(BindOrderPresets, EachListsEveryPartOnce) {
     for (const BindOrderPreset& preset : bindOrderPresets) {
         auto sorted = preset.captions;
@@ -79,18 +68,6 @@ TEST_F(BindOrderChoice, SaveWithNoPresetSelectedKeepsTheOrder) {
     EXPECT_EQ(form7.o[0], "1");
     form7.Command1_Click();
     EXPECT_EQ(editor.BindOrder, "pistol");
-}
-
-TEST_F(BindOrderChoice, HelpNamesItsSectionAndKeepsThePick) {
-    BindOrderSettings form7{editor};
-    form7.Form_Load();
-    form7.Combo1_Click("Defuser");
-    HelpSection seen = HelpSection::None;
-    prompter.onHelp = [&] { seen = editor.helpSection; };
-    form7.Command3_Click();
-    EXPECT_EQ(seen, HelpSection::BindOrder);
-    EXPECT_EQ(form7.Combo1, "Defuser");
-    EXPECT_EQ(editor.BindOrder, "Default");
 }
 
 } // namespace

@@ -76,24 +76,24 @@ TEST_F(RconEditing, LinesLeftAloneKeepTheirBytes) {
     EXPECT_EQ(editor.srconpass, "rcon_password secret2");
 }
 
-TEST_F(RconEditing, DecodesLinesFromAFileByTheCommandWordsLength) {
-    load("RCON_PORT 27015", "Rcon_Password \"pa ss\"");
-    EXPECT_EQ(form5.port, "27015");
-    EXPECT_EQ(form5.pass, "\"pa ss\"");
-    load("rcon_port27015", "rcon_password");
-    EXPECT_EQ(form5.port, "27015");
-    EXPECT_EQ(form5.pass, "");
-    load("rcon", "x");
-    EXPECT_EQ(form5.port, "") << "a text shorter than the command word decodes to nothing";
-    EXPECT_EQ(form5.pass, "");
-}
-
-TEST_F(RconEditing, LoadChangesNothingStored) {
-    load("RCON_PORT   1 ", "rcon_password\tx");
-    EXPECT_EQ(form5.port, "1 ");
-    EXPECT_EQ(form5.pass, "\tx") << "only spaces are dropped after the command word";
-    EXPECT_EQ(editor.srconport, "RCON_PORT   1 ");
-    EXPECT_EQ(editor.srconpass, "rcon_password\tx");
+// The boxes show what follows the command word's length, less the spaces after it; loading
+// changes nothing stored.
+TEST_F(RconEditing, BoxesShowTheValueAfterTheCommandWordsLength) {
+    struct {
+        const char *port, *pass, *shownPort, *shownPass;
+    } const cases[] = {
+        {"RCON_PORT 27015", "Rcon_Password \"pa ss\"", "27015", "\"pa ss\""},
+        {"rcon_port27015", "rcon_password", "27015", ""},
+        {"rcon", "x", "", ""}, // shorter than the command word
+        {"RCON_PORT   1 ", "rcon_password\tx", "1 ", "\tx"},
+    };
+    for (const auto& c : cases) {
+        load(c.port, c.pass);
+        EXPECT_EQ(form5.port, c.shownPort) << c.port;
+        EXPECT_EQ(form5.pass, c.shownPass) << c.pass;
+        EXPECT_EQ(editor.srconport, c.port);
+        EXPECT_EQ(editor.srconpass, c.pass);
+    }
 }
 
 } // namespace

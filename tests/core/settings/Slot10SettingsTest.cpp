@@ -36,30 +36,16 @@ TEST_F(Slot10Editing, FactorTextOutsideTheTableLeavesTheInitialText) {
     }
 }
 
-struct FactorCase {
-    const char* text;
-    int factor; // 0: selects none
-};
-
-class FactorText : public ::testing::TestWithParam<FactorCase> {};
-
-TEST_P(FactorText, SelectsOnlyTheValuesOneToSeven) {
-    const FactorCase& c = GetParam();
-    const auto factor = slot10Factor(c.text);
-    if (c.factor == 0)
-        EXPECT_FALSE(factor.has_value()) << '"' << c.text << '"';
-    else
-        EXPECT_EQ(factor, c.factor) << '"' << c.text << '"';
+// Only the values one to seven select a factor; 0 below selects none.
+TEST(FactorText, SelectsOnlyTheValuesOneToSeven) {
+    const std::pair<const char*, int> cases[] = {
+        {"1", 1},       {"7", 7}, {"07", 7}, {" 7 ", 7}, {"7.0", 7}, {"5.", 5},
+        {"005.000", 5}, {"8", 0}, {"0", 0},  {"2.5", 0}, {"70", 0},  {"", 0},
+        {"waitno", 0},  {".", 0}, {"3a", 0}, {"-3", 0},  {"1 2", 0}, {"99999999999999999999", 0}};
+    for (const auto& [text, factor] : cases)
+        EXPECT_EQ(slot10Factor(text), factor == 0 ? std::nullopt : std::optional<int>(factor))
+            << '"' << text << '"';
 }
-
-INSTANTIATE_TEST_SUITE_P(Numbers, FactorText,
-                         ::testing::Values(FactorCase{"1", 1}, FactorCase{"7", 7}, FactorCase{"07", 7},
-                                           FactorCase{" 7 ", 7}, FactorCase{"7.0", 7}, FactorCase{"5.", 5},
-                                           FactorCase{"005.000", 5}, FactorCase{"8", 0}, FactorCase{"0", 0},
-                                           FactorCase{"2.5", 0}, FactorCase{"70", 0}, FactorCase{"", 0},
-                                           FactorCase{"waitno", 0}, FactorCase{".", 0}, FactorCase{"3a", 0},
-                                           FactorCase{"-3", 0}, FactorCase{"1 2", 0},
-                                           FactorCase{"99999999999999999999", 0}));
 
 // The release alias body each factor writes into the file, written out in full.
 TEST_F(Slot10Editing, EveryFactorSavesItsTextAndShowsAtTheNextOpening) {
@@ -107,18 +93,6 @@ TEST_F(Slot10Editing, ResetPutsTheDefaultsIntoTheBoxesOnly) {
     form4.savebutton_Click();
     EXPECT_EQ(editor.slot10, "slot10s;slot10s;slot10s;slot10s;slot10s");
     EXPECT_EQ(editor.slot10s, "slot10;wait;wait;slot10;wait;wait;slot10;wait;wait");
-}
-
-TEST_F(Slot10Editing, HelpNamesItsSectionBeforeTheHelpWindowShows) {
-    form4.Form_Load();
-    form4.slot10box = "edited";
-    HelpSection seen = HelpSection::None;
-    prompter.onHelp = [&] { seen = editor.helpSection; };
-    form4.Command1_Click();
-    EXPECT_EQ(seen, HelpSection::Slot10);
-    EXPECT_EQ(prompter.helpCount(), 1);
-    EXPECT_EQ(form4.slot10box, "edited");
-    EXPECT_EQ(editor.slot10s, defaultSlot10s);
 }
 
 } // namespace
