@@ -330,14 +330,6 @@ TEST_F(ShowKeyBind, LongBindsAreTakenApartLikeShortOnes) {
     }
 }
 
-TEST_F(ShowKeyBind, FetchesTheSelectedKeyIgnoringCase) {
-    bindOf("keyA") = "buyammo1;";
-    editor.selectkey = "KEYA";
-    showkeybind(editor);
-    EXPECT_EQ(editor.cbind, "buyammo1;");
-    EXPECT_EQ(editor.controls.gacombo, "1");
-}
-
 TEST_F(ShowKeyBind, WithNoKeySelectedTakesApartWhatCbindHolds) {
     editor.cbind = "buy;menuselect 1;menuselect 3;wait;";
     showkeybind(editor);
