@@ -183,17 +183,5 @@ TEST_F(ReaderTest, AltControlAndShiftPaintBothButtons) {
     EXPECT_EQ(editor.colours.of("keyLSLASH"), Colour::Unbindable);
 }
 
-TEST_F(ReaderTest, EachKeyGetsItsOwnLineWhateverTheOrder) {
-    open(crlf({"bind z \"last\"", "bind f1 \"first\"", "bind ins \"middle\"", "bind kp_5 \"pad\""}));
-    EXPECT_EQ(bindOf("z"), "last");
-    EXPECT_EQ(bindOf("f1"), "first");
-    EXPECT_EQ(bindOf("ins"), "middle");
-    EXPECT_EQ(bindOf("kp_5"), "pad");
-    size_t bound = 0;
-    for (KeyIndex k : fileOrder())
-        bound += !editor.bind(k).empty();
-    EXPECT_EQ(bound, 4u);
-}
-
 } // namespace
 } // namespace vantrel::testing

@@ -52,6 +52,16 @@ const KeptCase keptLines[] = {
     {"alias foo a; alias bar b; echo c", {"alias foo a", "alias bar b", "echo c"}},
     {"bind f1 \"x\" // a; b", {}},
     {"echo a; bind f1 x", {"echo a; bind f1 x"}},
+    // Only bind and alias commands are cut again; no cut inside quotes, after a comment mark
+    // that begins a word, or in the semicolon key's name.
+    {"bindx a;b", {"bindx a;b"}},
+    {"alias x a;bind f2 \"b\"; bind f3 c;d", {"alias x a", "d"}},
+    {"bind f1 \"a\" \"b;c\"; d", {"d"}},
+    {"bind f1 \"a // b; c\"\nbind f1 a // b; c", {}},
+    {"bind f1 a//b; c", {"c"}},
+    {"bind ; \"x\"; bind a b", {}},
+    {"bind ;", {"bind ;"}},
+    {"bind ;; x", {"bind ", "; x"}},
     // The lines of a chain the editor writes again are the circular reader's; every other alias
     // line is kept, whatever its name begins with.
     {"bind h aCB1\nalias aCB1 \"aCB1line1\"\nALIAS ACB1line1 \"x; alias aCB1 aCB1line1\"\n  alias aCB10r "
