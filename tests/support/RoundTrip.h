@@ -4,11 +4,20 @@
 
 #include "app/Editor.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace vantrel::testing {
+
+// Lines each ended by CR LF, as the editor ends them.
+inline std::string crlf(std::initializer_list<std::string_view> lines) {
+    std::string out;
+    for (std::string_view line : lines)
+        out.append(line).append("\r\n");
+    return out;
+}
 
 // Opens the bytes in a fresh editor, as File Open reads a file it has read whole.
 void openBytes(Editor& editor, std::string_view bytes);

@@ -39,9 +39,6 @@ const KeyCase shapes[] = {
     {"bind \"f1\" \"jump\"", "f1", "jump", true},
     {"BIND F1 \"Jump\"", "f1", "Jump", true},
     {"   bind f1 \"jump\"", "f1", "jump", true},
-    {"\tbind f1 \"jump\"", "f1", "", false},
-    {"bind\tf1 \"jump\"", "f1", "", false},
-    {"bind  f1 \"jump\"", "f1", "", false},
     {"bind f1\t\"jump\"", "f1", "", false},
     {"bind \"f1\"\t\"jump\"", "f1", "", false},
     {"bind f1", "f1", "", false},
@@ -56,10 +53,8 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ReaderKeyBind,
 const KeyCase texts[] = {
     {"bind f1 jump", "f1", "jump", true},
     {"bind f1 jump; wait", "f1", "jump", true},
-    {"bind kp_ins \t\t\"vesthelm\" // 0", "kp_ins", "vesthelm", true},
     {"bind f1 \"jump\" x", "f1", "jump", true},
     {"bind ins \"say \"hi\"\"", "ins", "say", true},
-    {"bind \"del\" \"say_team sry\" // Delete", "del", "say_team sry", true},
     {"bind f1 \"  say hi  \"", "f1", "say hi", true},
     {"bind f1 \"\tsay hi\t\"", "f1", "\tsay hi\t", true},
     {"bind f1 \"jump", "f1", "jump", true},
@@ -68,38 +63,15 @@ const KeyCase texts[] = {
     {"bind f1 // nothing", "f1", "", true},
     {"bind f1 \t jump \t", "f1", "jump", true},
     {"bind ins                              \"say hi\"", "ins", "say hi", true},
-    {"bind f1 \"jump; wait\"", "f1", "jump; wait", true},
-    {"bind f1 \"say // not a comment\"", "f1", "say // not a comment", true},
-    {"bind ins \"say a+b\"", "ins", "say a+b", true},
-    {"bind f1 \"\xA4x\xA4\"", "f1", "\xA4x\xA4", true},
-    {"bind \"w\" \"+forward\"; bind \"s\" \"+back\"", "s", "+back", true},
-    {"bind \"w\" \"+forward\"; bind \"s\" \"+back\"", "w", "+forward", true},
 };
 INSTANTIATE_TEST_SUITE_P(Texts, ReaderKeyBind,
                          ::testing::Combine(::testing::ValuesIn(texts), ::testing::ValuesIn(lineEnds)));
 
-// Keys whose names begin alike, and the names that are wildcard or separator characters.
+// A name no key has, and the semicolon key named bare. Keys whose names begin alike and names that
+// are wildcard characters are every key's in the round trip; names in capitals, the published config's.
 const KeyCase names[] = {
-    {"bind f10 \"x\"", "f1", "", false},
-    {"bind f10 \"x\"", "f10", "x", true},
-    {"bind f1 \"x\"", "f10", "", false},
     {"bind kp_ins \"x\"\nbind insert \"y\"", "ins", "", false},
-    {"bind ins \"x\"", "kp_ins", "", false},
-    {"bind space \"x\"", "s", "", false},
-    {"bind s \"x\"", "space", "", false},
-    {"bind kp_uparrow \"x\"", "uparrow", "", false},
-    {"bind [ \"x\"", "[", "x", true},
-    {"bind \"[\" \"x\"", "[", "x", true},
-    {"bind ] \"x\"", "[", "", false},
-    {"bind ] \"x\"", "]", "x", true},
-    {"bind * \"x\"", "*", "x", true},
-    {"bind \"*\" \"x\"", "*", "x", true},
-    {"bind x \"y\"", "*", "", false},
-    {"bind \\ \"x\"", "\\", "x", true},
     {"bind ; \"x\"", ";", "x", true},
-    {"bind \";\" \"x\"", ";", "x", true},
-    {"bind ` \"toggleconsole\"", "`", "toggleconsole", true},
-    {"bind MOUSE1 \"+attack\"", "mouse1", "+attack", true},
 };
 INSTANTIATE_TEST_SUITE_P(Names, ReaderKeyBind,
                          ::testing::Combine(::testing::ValuesIn(names), ::testing::ValuesIn(lineEnds)));
@@ -111,7 +83,6 @@ const KeyCase lastLineWins[] = {
     {"bind f1 +af1\nalias +af1 \"say hi\"\nbind f1 \"jump\"", "f1", "jump", true},
     {"bind f1 \"jump\"\nbind f1 +af1", "f1", "+af1", true},
     {"bind f1 \"jump\"\nbind f1 +af1\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"", "f1", "say hi", true},
-    {"bind \"SPACE\" \"+jump\"\nbind \"SPACE\" \"+jump;resetScroll\"", "space", "+jump;resetScroll", true},
     {"bind f1 +af1\nbind f1 +attack", "f1", "+attack", true},
 };
 INSTANTIATE_TEST_SUITE_P(LastLineWins, ReaderKeyBind,
@@ -122,8 +93,6 @@ INSTANTIATE_TEST_SUITE_P(LastLineWins, ReaderKeyBind,
 // that pair is written back as it stands (a hold alias body, released by the file's factor); every
 // other hold line is read as it stands.
 const KeyCase holdLines[] = {
-    {"bind f1 +af1\nalias +af1 \"buy;menuselect 3\"\nalias -af1 \"slot10s\"", "f1", "buy;menuselect 3", true},
-    {"alias +af1 \"buy;menuselect 3\"\nbind f1 +af1\nalias -af1 \"slot10s\"", "f1", "buy;menuselect 3", true},
     {"bind f1 +af1\nalias +af1 \"buy; menuselect 3\"\nalias -af1 \"slot10s\"", "f1", "+af1", true},
     {"alias +af1 \"say one\"\nbind f1 +af1\nalias +af1 \"say two\"\nalias -af1 \"slot10s\"", "f1", "say two",
      true},
@@ -131,8 +100,6 @@ const KeyCase holdLines[] = {
     {"bind f1 +af1\nalias +af1 \"+jump;+duck\"\nalias -af1 \"slot10s\"", "f1", "+af1", true},
     {"bind f1 +af1\nalias -af1 \"slot10s\"", "f1", "+af1", true},
     {"bind f1 +attack", "f1", "+attack", true},
-    {"bind f1 \"+attack\"", "f1", "+attack", true},
-    {"bind \"f1\" +af1\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"", "f1", "say hi", true},
     {"bind f1 \"+af1\"\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"", "f1", "say hi", true},
     {"bind \"f1\" \"+af1\"\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"", "f1", "say hi", true},
     {"bind ins +AINS\nalias +ains \"say hi\"\nalias -ains \"slot10s\"", "ins", "say hi", true},
@@ -144,13 +111,9 @@ const KeyCase holdLines[] = {
     {"bind f1 \"+attack; wait\"", "f1", "+attack; wait", true},
     {"bind f1 \"+af1;x\"\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"", "f1", "+af1;x", true},
     {"bind f1 +af1;x\nalias +af1 \"say hi\"\nalias -af1 \"slot10s\"", "f1", "say hi", true},
-    {"bind \\ +ahash\nalias +ahash \"say gg\"\nalias -ahash \"slot10s\"", "\\", "say gg", true},
-    {"bind * +astar\nalias +astar \"say star\"\nalias -astar \"slot10s\"", "*", "say star", true},
     {"bind kp_5 +akp5\nalias +akp5 \"radio1; menuselect 2\"\nalias -akp5 \"slot10s\"", "kp_5",
      "radio1; menuselect 2", true},
     {"bind ins +", "ins", "+", true},
-    {"bind \";\" +asemicolon\nalias +asemicolon \"say semi\"\nalias -asemicolon \"slot10s\"", ";", "say semi",
-     true},
     {"bind ins +ains\nalias +ains \"say hi\" // x\nalias -ains \"slot10s\"", "ins", "say hi", true},
     {"bind f1 +af1\nalias +af1 say hi // c\nalias -af1 \"slot10s\"", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1 +attack\nalias -af1 \"slot10s\"", "f1", "+af1", true},
@@ -161,7 +124,6 @@ const KeyCase holdLines[] = {
     {"bind ins +ains\nalias +ains2 \"say x\"\nalias -ains \"slot10s\"", "ins", "+ains", true},
     {"bind f1 +af10\nalias +af10 \"say x\"\nalias -af1 \"slot10s\"", "f1", "+af10", true},
     // The pair is the key's own only with the release the writer writes, the file's factor.
-    {"bind f1 +af1\nalias +af1 \"say go;+jump\"\nalias -af1 \"-jump\"", "f1", "+af1", true},
     {"bind f1 +af1\nalias +af1 \"say go\"", "f1", "+af1", true},
     {"bind f1 +af1\nalias +af1 \"say go\"\nalias -af1 \"slot10s\"\nalias -af2 \"slot10s;slot10s\"", "f1",
      "+af1", true},
@@ -181,18 +143,6 @@ TEST_F(ReaderTest, AltControlAndShiftPaintBothButtons) {
     for (const char* dead : {"keyRALT", "keyRCONTROL", "keyRSHIFT", "keyLSLASH"})
         EXPECT_EQ(editor.bind(*keyById(dead, Case::Exact)), "") << dead;
     EXPECT_EQ(editor.colours.of("keyLSLASH"), Colour::Unbindable);
-}
-
-TEST_F(ReaderTest, EachKeyGetsItsOwnLineWhateverTheOrder) {
-    open(crlf({"bind z \"last\"", "bind f1 \"first\"", "bind ins \"middle\"", "bind kp_5 \"pad\""}));
-    EXPECT_EQ(bindOf("z"), "last");
-    EXPECT_EQ(bindOf("f1"), "first");
-    EXPECT_EQ(bindOf("ins"), "middle");
-    EXPECT_EQ(bindOf("kp_5"), "pad");
-    size_t bound = 0;
-    for (KeyIndex k : fileOrder())
-        bound += !editor.bind(k).empty();
-    EXPECT_EQ(bound, 4u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Helpers for the reader tests: an editor opened on a file given as text, and its keys by game name.
 #pragma once
 
+#include "RoundTrip.h"
 #include "ScriptedPrompter.h"
 #include "app/Editor.h"
 #include "cfgread/OpenConfig.h"
@@ -34,13 +35,5 @@ class ReaderTest : public ::testing::Test {
         return editor.colours.of(keyTable[key(game)].button) == Colour::Bound;
     }
 };
-
-// Lines joined with CR LF, each ended by it.
-inline std::string crlf(std::initializer_list<std::string_view> lines) {
-    std::string out;
-    for (std::string_view l : lines)
-        out.append(l).append("\r\n");
-    return out;
-}
 
 } // namespace vantrel::testing

@@ -22,47 +22,12 @@ constexpr size_t maxTypedPieces = 6;
 constexpr size_t maxBoundPercent = 60;
 
 // Pieces of typed binds: console words and the characters the reader and writer treat specially.
-constexpr std::array<std::string_view, 40> typedPieces = {"+attack",
-                                                          "+jump",
-                                                          "wait",
-                                                          "slot1",
-                                                          "weapon_knife",
-                                                          "say_team",
-                                                          "echo",
-                                                          "//",
-                                                          ";",
-                                                          " ",
-                                                          "  ",
-                                                          "\t",
-                                                          "'",
-                                                          "+",
-                                                          "-",
-                                                          "*",
-                                                          "?",
-                                                          "#",
-                                                          "[",
-                                                          "]",
-                                                          "[*]",
-                                                          "\\",
-                                                          "/",
-                                                          "\xA4",
-                                                          "\xE9",
-                                                          "slot10s",
-                                                          "f1",
-                                                          "kp_ins",
-                                                          "alias",
-                                                          "bind",
-                                                          "menuselect 3",
-                                                          "buy",
-                                                          "radio2",
-                                                          "x",
-                                                          "1",
-                                                          "+af1",
-                                                          "+ains",
-                                                          "say",
-                                                          "-duck",
-                                                          "x\xA4"
-                                                          "y"};
+// clang-format off
+constexpr std::array<std::string_view, 40> typedPieces = {
+    "+attack", "+jump", "wait", "slot1", "weapon_knife", "say_team", "echo", "//", ";", " ", "  ", "\t", "'",
+    "+", "-", "*", "?", "#", "[", "]", "[*]", "\\", "/", "\xA4", "\xE9", "slot10s", "f1", "kp_ins", "alias",
+    "bind", "menuselect 3", "buy", "radio2", "x", "1", "+af1", "+ains", "say", "-duck", "x\xA4y"};
+// clang-format on
 
 // Typed around an rcon value: what the console would cut at, and double quotes.
 constexpr std::array<std::string_view, 8> rconTyped = {"",   "; quit",   " ",  "\t",
@@ -257,21 +222,12 @@ constexpr std::array<std::string_view, 12> badOptions = {"",   "x",   "-3",     
                                                          "+2", "007", "2147483648", "-0", "25", "3x"};
 
 // Lines that look like what the reader takes, or that it cuts.
+// clang-format off
 constexpr std::array<std::string_view, 14> untidyKeptLines = {
-    "rcon_port 1",
-    "alias slot10s \"x\"",
-    "bind f1 \"x\"",
-    "alias +af1 \"say hi\"",
-    "alias -af1 \"slot10s\"",
-    "echo a; echo b",
-    "alias x \"a\"; alias y \"b\"",
-    "bind \"ESCAPE\" \"aCB3r\"",
-    "alias x slot10s;slot10s",
-    "  echo spaced  ",
-    "",
-    "   ",
-    "alias aCB2line1 \"stray; alias aCB2 aCB2line1\"",
-    "bind f2 jump; wait"};
+    "rcon_port 1", "alias slot10s \"x\"", "bind f1 \"x\"", "alias +af1 \"say hi\"", "alias -af1 \"slot10s\"",
+    "echo a; echo b", "alias x \"a\"; alias y \"b\"", "bind \"ESCAPE\" \"aCB3r\"", "alias x slot10s;slot10s",
+    "  echo spaced  ", "", "   ", "alias aCB2line1 \"stray; alias aCB2 aCB2line1\"", "bind f2 jump; wait"};
+// clang-format on
 
 std::string roughen(std::string text, Random& random) {
     switch (random.below(6)) {

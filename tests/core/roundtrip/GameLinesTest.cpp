@@ -5,19 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <string_view>
-
 namespace vantrel::testing {
 namespace {
-
-// Lines each ended by CR LF.
-std::string crlf(std::initializer_list<std::string_view> lines) {
-    std::string out;
-    for (std::string_view line : lines)
-        out.append(line).append("\r\n");
-    return out;
-}
 
 // Every saved file begins with the Slot10 string's line between empty lines.
 const std::string head =
