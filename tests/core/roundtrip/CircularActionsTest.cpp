@@ -67,8 +67,10 @@ struct FileView {
 };
 
 FileView fileView(const Editor& editor) {
-    FileView v{
-        editor.store, editor.ssettings, {editor.slot10, editor.slot10s, editor.srconport, editor.srconpass}, {}};
+    FileView v{editor.store,
+               editor.ssettings,
+               {editor.slot10, editor.slot10s, editor.srconport, editor.srconpass},
+               {}};
     // The file spells a marker of a slot in use as the writer does: letter case is no part of it.
     for (std::string& bind : v.binds)
         if (const auto marker = markerInUse(editor.form6, bind))
