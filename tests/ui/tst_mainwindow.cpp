@@ -148,6 +148,8 @@ TEST_F(MainWindowTest, MenuShortcutsReachTheMenuWhileATextBoxHasTheFocus) {
         {Qt::Key_G, Qt::ControlModifier, "menu_key_copy"},
         {Qt::Key_H, Qt::ControlModifier, "menu_key_paste"},
         {Qt::Key_N, Qt::ControlModifier, "menu_file_new"},
+        {Qt::Key_O, Qt::ControlModifier, "menu_file_open"},
+        {Qt::Key_S, Qt::ControlModifier, "menu_file_save"},
         {Qt::Key_F1, Qt::NoModifier, "menu_help_help"},
     };
     for (const char* boxName : {"cbind", "saybox", "rconsaybox"}) {
