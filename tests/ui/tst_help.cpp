@@ -1,7 +1,7 @@
 // The help window: its document, the section jumps, Search and Find next on real widgets.
 #include "ui/HelpWindow.h"
 
-#include "DialogsFixture.h"
+#include "MainWindowFixture.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
@@ -15,7 +15,6 @@ namespace vantrel {
 namespace {
 
 using testing::child;
-using testing::click;
 using testing::whenModal;
 
 constexpr const char* headings[] = {

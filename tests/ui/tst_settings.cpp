@@ -3,7 +3,7 @@
 // buttons and from the other windows' ways into help.
 #include "settings/Slot10Settings.h"
 
-#include "DialogsFixture.h"
+#include "MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,7 +15,6 @@ namespace vantrel {
 namespace {
 
 using testing::child;
-using testing::click;
 using testing::whenModal;
 
 void retype(QLineEdit* box, const char* text) {
@@ -227,21 +226,21 @@ TEST_F(SettingsWindows, AboutIsCentredAndClosesOnlyByItsButton) {
 
 // The other windows' ways into help: Save to key's too-long question and the circular-bind window.
 TEST_F(SettingsWindows, SaveToKeysLongBindQuestionOpensTheLongBindSection) {
-    click(main.get(), "keyA");
-    auto* cbind = child<QLineEdit>(main.get(), "cbind");
+    click(window.get(), "keyA");
+    auto* cbind = child<QLineEdit>(window.get(), "cbind");
     cbind->setFocus();
     QTest::keyClicks(cbind, QString(240, u'x'));
     // The help window opens once the question has closed, still inside Save to key.
     testing::whenModals(
-        [&] { click(main.get(), "savetokey"); },
+        [&] { click(window.get(), "savetokey"); },
         {[](QWidget* question) { qobject_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click(); },
          [&](QWidget* h) { expectHelpAt(h, "Bind too long error:"); }});
     EXPECT_EQ(editor.store[*keyById("keyA", Case::Exact)], std::string(240, 'x'));
 }
 
 TEST_F(SettingsWindows, CircularBindHelpOpensTheCircularBindsSection) {
-    click(main.get(), "keyA");
-    whenModal([&] { click(main.get(), "circularbind"); },
+    click(window.get(), "keyA");
+    whenModal([&] { click(window.get(), "circularbind"); },
               [&](QWidget* form6) {
                   whenModal([&] { click(form6, "Command4"); },
                             [&](QWidget* h) { expectHelpAt(h, "Circular Binds:"); });
