@@ -9,7 +9,6 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QTextList>
 
 namespace vantrel {
 namespace {
@@ -84,16 +83,6 @@ TEST_F(HelpDocument, FirstOccurrenceOfEachJumpHeadingIsTheHeading) {
         const int at = int(text.indexOf(heading, 0, Qt::CaseInsensitive));
         EXPECT_EQ(at, blockWithText(heading).position()) << section.heading.data();
     }
-}
-
-TEST_F(HelpDocument, LongBindErrorIsABulletUnderErrors) {
-    const QTextBlock item = blockWithText("Bind too long error:");
-    ASSERT_NE(item.textList(), nullptr);
-    EXPECT_EQ(item.textList()->format().style(), QTextListFormat::ListDisc);
-    QTextBlock before = item.previous();
-    while (before.isValid() && before.text().isEmpty())
-        before = before.previous();
-    EXPECT_EQ(before.text(), "Errors :");
 }
 
 using HelpWindowUi = testing::DialogsFixture;

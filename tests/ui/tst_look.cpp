@@ -70,25 +70,19 @@ bool isIndicatorButton(const QWidget* w) {
     return qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w);
 }
 
-QStyleOptionButton buttonOption(const QAbstractButton* b) {
+// A check box's or option button's indicator, or the space its caption is laid out in.
+QRect partOf(const QAbstractButton* b, bool indicator) {
     QStyleOptionButton option;
     option.initFrom(b);
     option.text = b->text();
-    return option;
+    const bool box = qobject_cast<const QCheckBox*>(b);
+    return b->style()->subElementRect(
+        indicator ? (box ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator)
+                  : (box ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents),
+        &option, b);
 }
-
 QRect indicatorRect(const QAbstractButton* b) {
-    const QStyleOptionButton option = buttonOption(b);
-    return b->style()->subElementRect(qobject_cast<const QCheckBox*>(b) ? QStyle::SE_CheckBoxIndicator
-                                                                        : QStyle::SE_RadioButtonIndicator,
-                                      &option, b);
-}
-
-QRect captionArea(const QAbstractButton* b) {
-    const QStyleOptionButton option = buttonOption(b);
-    return b->style()->subElementRect(qobject_cast<const QCheckBox*>(b) ? QStyle::SE_CheckBoxContents
-                                                                        : QStyle::SE_RadioButtonContents,
-                                      &option, b);
+    return partOf(b, true);
 }
 
 QRect groupBoxTitle(const QGroupBox* box) {
@@ -135,7 +129,7 @@ std::vector<Caption> captionsOf(const QWidget* window) {
             out.push_back({w, text, text, toWindow(w, space)});
         } else if (isIndicatorButton(w)) {
             const auto* b = static_cast<const QAbstractButton*>(w);
-            const QRect area = captionArea(b);
+            const QRect area = partOf(b, false);
             const QRect text = fm.boundingRect(area, Qt::AlignLeft | Qt::AlignVCenter, b->text());
             if (b->text().isEmpty()) // its caption is a label beside it
                 out.push_back({w, toWindow(w, indicatorRect(b)), {}, {}});

