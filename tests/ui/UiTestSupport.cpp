@@ -6,10 +6,6 @@
 
 namespace vantrel::testing {
 
-void whenModal(const std::function<void()>& open, const std::function<void(QWidget*)>& step) {
-    whenModals(open, {step});
-}
-
 void whenModals(const std::function<void()>& open, const std::vector<std::function<void(QWidget*)>>& steps) {
     size_t stepped = 0;
     QPointer<QWidget> handled; // the window the last step was given, while it lasts

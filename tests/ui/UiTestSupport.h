@@ -19,9 +19,11 @@ template <typename T> T* child(QObject* parent, const char* name) {
 
 // Runs `step` on the modal window that `open` shows, once it is the active modal widget; the
 // step must close it. A watchdog closes any window still open after a few seconds and fails.
-void whenModal(const std::function<void()>& open, const std::function<void(QWidget*)>& step);
-// The same for modal windows shown one after another: each step runs on the next one.
+// Modal windows shown one after another take one step each, in turn.
 void whenModals(const std::function<void()>& open, const std::vector<std::function<void(QWidget*)>>& steps);
+inline void whenModal(const std::function<void()>& open, const std::function<void(QWidget*)>& step) {
+    whenModals(open, {step});
+}
 
 // Fails when a top-level window other than those given is still visible, and closes it.
 void expectNoWindowsLeft(const QList<QWidget*>& allowed = {});

@@ -59,14 +59,11 @@ TEST_F(CircularBinds, ReverseKeyOpensTheReverseView) {
     click("keyJ");
     whenModal([&] { click("circularbind"); },
               [&](QWidget* form6) {
-                  EXPECT_EQ(form6->findChild<QLineEdit*>("Text1")->text(),
-                            "volume 1.0;developer 1; echo VOLUME 1.0;developer 0");
+                  // The core's reverse view, shown locked (its texts are the core's, tested there).
+                  EXPECT_EQ(form6->findChild<QComboBox*>("Combo2")->currentText(), "H");
                   EXPECT_FALSE(form6->findChild<QLineEdit*>("Text1")->isEnabled());
-                  EXPECT_EQ(form6->findChild<QLineEdit*>("Text1")->cursorPosition(), 0);
                   EXPECT_EQ(form6->focusWidget()->objectName(), "Command1");
                   EXPECT_FALSE(form6->findChild<QPushButton*>("Command3")->isVisible());
-                  EXPECT_EQ(form6->findChild<QComboBox*>("Combo2")->currentText(), "H");
-                  EXPECT_EQ(form6->findChild<QComboBox*>("Combo3")->currentText(), "5");
                   // Greyed, and a click ticks it: Qt's own order would skip from greyed to ticked to clear.
                   auto* twoWay = form6->findChild<QCheckBox*>("Check1");
                   EXPECT_EQ(twoWay->checkState(), Qt::PartiallyChecked);

@@ -52,21 +52,17 @@ TEST(ControlMap, ANameNotInTheTableOrOfAnotherTypeFailsInEveryBuild) {
     expectFault([&] { (void)byName.at<QLabel>("Command1"); }, {"Command1", "QLabel", "CaptionButton"});
     expectFault([&] { (void)byName.at<ValueCheckBox>("Command1"); }, {"Command1", "ValueCheckBox"});
 
-    constexpr ControlSpec orphan[] = {{"Label1", ControlKind::Label, "x", 0, 0, 975, 255, 0, "Frame2"}};
-    expectFault(
-        [&] {
+    const auto buildFrom = [](std::span<const ControlSpec> rows) {
+        return [rows] {
             QWidget other;
-            (void)buildControls(&other, orphan);
-        },
-        {"Frame2"});
+            (void)buildControls(&other, rows);
+        };
+    };
+    constexpr ControlSpec orphan[] = {{"Label1", ControlKind::Label, "x", 0, 0, 975, 255, 0, "Frame2"}};
+    expectFault(buildFrom(orphan), {"Frame2"});
     constexpr ControlSpec twice[] = {{"Text1", ControlKind::TextBox, "", 0, 0, 975, 285, 0},
                                      {"Text1", ControlKind::TextBox, "", 0, 400, 975, 285, 1}};
-    expectFault(
-        [&] {
-            QWidget other;
-            (void)buildControls(&other, twice);
-        },
-        {"Text1"});
+    expectFault(buildFrom(twice), {"Text1"});
 }
 
 using Windows = vantrel::testing::EditorTest;

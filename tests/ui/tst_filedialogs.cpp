@@ -2,7 +2,7 @@
 // settings folders are scratch folders: each dialog is titled for its command, a message without
 // a title of its own carries the program's, and the run leaves no file behind but the
 // configuration file it was told to write.
-#include "DialogsFixture.h"
+#include "MainWindowFixture.h"
 #include "TempDir.h"
 #include "cfgwrite/FileCommands.h"
 

@@ -20,6 +20,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,25 +70,19 @@ bool isIndicatorButton(const QWidget* w) {
     return qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w);
 }
 
-QStyleOptionButton buttonOption(const QAbstractButton* b) {
+// A check box's or option button's indicator, or the space its caption is laid out in.
+QRect partOf(const QAbstractButton* b, bool indicator) {
     QStyleOptionButton option;
     option.initFrom(b);
     option.text = b->text();
-    return option;
+    const bool box = qobject_cast<const QCheckBox*>(b);
+    return b->style()->subElementRect(
+        indicator ? (box ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator)
+                  : (box ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents),
+        &option, b);
 }
-
 QRect indicatorRect(const QAbstractButton* b) {
-    const QStyleOptionButton option = buttonOption(b);
-    return b->style()->subElementRect(qobject_cast<const QCheckBox*>(b) ? QStyle::SE_CheckBoxIndicator
-                                                                        : QStyle::SE_RadioButtonIndicator,
-                                      &option, b);
-}
-
-QRect captionArea(const QAbstractButton* b) {
-    const QStyleOptionButton option = buttonOption(b);
-    return b->style()->subElementRect(qobject_cast<const QCheckBox*>(b) ? QStyle::SE_CheckBoxContents
-                                                                        : QStyle::SE_RadioButtonContents,
-                                      &option, b);
+    return partOf(b, true);
 }
 
 QRect groupBoxTitle(const QGroupBox* box) {
@@ -134,7 +129,7 @@ std::vector<Caption> captionsOf(const QWidget* window) {
             out.push_back({w, text, text, toWindow(w, space)});
         } else if (isIndicatorButton(w)) {
             const auto* b = static_cast<const QAbstractButton*>(w);
-            const QRect area = captionArea(b);
+            const QRect area = partOf(b, false);
             const QRect text = fm.boundingRect(area, Qt::AlignLeft | Qt::AlignVCenter, b->text());
             if (b->text().isEmpty()) // its caption is a label beside it
                 out.push_back({w, toWindow(w, indicatorRect(b)), {}, {}});
@@ -211,6 +206,10 @@ TEST_F(LookTest, EveryCaptionFitsItsControlAndNoControlCoversAnother) {
         const std::vector<Caption> captions = captionsOf(surface);
         for (const Caption& c : captions) {
             EXPECT_TRUE(surface->rect().contains(c.ink)) << nameOf(c.control) << " lies outside its window";
+            // A caption drawn smaller than its window's font would fit where the window's own does not.
+            if (qobject_cast<const QLabel*>(c.control))
+                EXPECT_EQ(QFontInfo(c.control->font()).pixelSize(), QFontInfo(surface->font()).pixelSize())
+                    << nameOf(c.control) << " is not in its window's font";
             if (!c.space.isNull()) {
                 EXPECT_TRUE(c.space.contains(c.text))
                     << nameOf(c.control) << " needs " << c.text.width() << "x" << c.text.height() << ", has "
