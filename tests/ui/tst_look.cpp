@@ -207,9 +207,10 @@ TEST_F(LookTest, EveryCaptionFitsItsControlAndNoControlCoversAnother) {
         for (const Caption& c : captions) {
             EXPECT_TRUE(surface->rect().contains(c.ink)) << nameOf(c.control) << " lies outside its window";
             // A caption drawn smaller than its window's font would fit where the window's own does not.
-            if (qobject_cast<const QLabel*>(c.control))
+            if (qobject_cast<const QLabel*>(c.control)) {
                 EXPECT_EQ(QFontInfo(c.control->font()).pixelSize(), QFontInfo(surface->font()).pixelSize())
                     << nameOf(c.control) << " is not in its window's font";
+            }
             if (!c.space.isNull()) {
                 EXPECT_TRUE(c.space.contains(c.text))
                     << nameOf(c.control) << " needs " << c.text.width() << "x" << c.text.height() << ", has "
