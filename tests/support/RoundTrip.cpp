@@ -28,12 +28,16 @@ void openBytes(Editor& editor, std::string_view bytes) {
     readConfigBytes(editor, bytes);
 }
 
-std::string saveOpened(std::string_view bytes) {
-    SilentPrompter prompter;
+Editor opened(Prompter& prompter, std::string_view bytes) {
     Editor editor{prompter};
     Form_Load(editor);
     openBytes(editor, bytes);
-    return writeConfig(editor);
+    return editor;
+}
+
+std::string saveOpened(std::string_view bytes) {
+    SilentPrompter prompter;
+    return writeConfig(opened(prompter, bytes));
 }
 
 std::string difference(std::string_view expected, std::string_view actual) {

@@ -6,8 +6,21 @@
 
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
+
+namespace vantrel {
+
+// How a slot shows in a failed comparison.
+inline void PrintTo(const CircularSlot& slot, std::ostream* out) {
+    *out << "{binds";
+    for (const std::string& bind : slot.binds)
+        *out << " [" << bind << "]";
+    *out << ", k " << slot.k << ", r " << slot.r << ", o " << slot.o << "}";
+}
+
+} // namespace vantrel
 
 namespace vantrel::testing {
 
@@ -19,8 +32,11 @@ inline std::string crlf(std::initializer_list<std::string_view> lines) {
     return out;
 }
 
-// Opens the bytes in a fresh editor, as File Open reads a file it has read whole.
+// Opens the bytes in the editor, as File Open reads a file it has read whole.
 void openBytes(Editor& editor, std::string_view bytes);
+
+// A started editor that opened the bytes.
+Editor opened(Prompter& prompter, std::string_view bytes);
 
 // save(open(bytes)) in a fresh editor.
 std::string saveOpened(std::string_view bytes);

@@ -21,16 +21,13 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <sstream>
 
 namespace vantrel::testing {
 namespace {
 
 constexpr std::uint32_t seed = 10122026;
-#ifdef NDEBUG
-constexpr int sequenceCount = 3000;
-#else
-constexpr int sequenceCount = 300; // the unoptimised sanitizer build runs the same paths slower
-#endif
+constexpr int sequenceCount = optimisedBuild ? 3000 : 300;
 constexpr int stepsPerSequence = 60;
 constexpr int windowSteps = 6;
 
@@ -42,8 +39,8 @@ constexpr std::array boxTexts = {"say one", "say two", "echo x",   "volume 0.5",
                                  ";",       "",        " padded ", "q \"q\""};
 constexpr std::array startTexts = {"1", "2", "3", "5", "7", "0", "9", ""};
 
-std::string anyCase(Random& random, std::string text) {
-    return random.percent(30) ? lowerAscii(text) : text;
+std::string id(KeyIndex key) {
+    return std::string(keyTable[key].id);
 }
 
 bool tidy(std::string_view text) {
@@ -79,8 +76,7 @@ FileView fileView(const Editor& editor) {
         const CircularSlot& slot = editor.form6.slot(n);
         if (!slot.inUse())
             continue;
-        FileView::Slot s;
-        s.boxes = boxesFromBindsList(slot.binds);
+        FileView::Slot s{boxesFromBindsList(slot.binds)};
         const long long count = std::max(bindsShown(s.boxes), 1);
         const Options options = decodeOptions(slot.o);
         s.start = options.start > count || optionsValue(slot.o).value_or(0) <= 0 ? 1 : options.start;
@@ -93,19 +89,18 @@ FileView fileView(const Editor& editor) {
 }
 
 bool isTidy(const Editor& editor) {
-    const auto boxesTidy = [](const CircularSlot& slot) {
-        const BindBoxes boxes = boxesFromBindsList(slot.binds);
-        return std::all_of(boxes.begin(), boxes.end(), tidy);
-    };
     return std::all_of(editor.store.begin(), editor.store.end(), tidy) &&
-           std::all_of(editor.form6.slots.begin(), editor.form6.slots.end(), boxesTidy);
+           std::all_of(editor.form6.slots.begin(), editor.form6.slots.end(), [](const CircularSlot& slot) {
+               const BindBoxes boxes = boxesFromBindsList(slot.binds);
+               return std::all_of(boxes.begin(), boxes.end(), tidy);
+           });
 }
 
 std::string describe(const FileView& v) {
     std::string out;
     for (KeyIndex key = 0; key < keyCount; ++key)
         if (!v.binds[key].empty())
-            out += std::string(keyTable[key].id) + "=[" + v.binds[key] + "] ";
+            out += id(key) + "=[" + v.binds[key] + "] ";
     for (int n = 1; n <= slotCount; ++n)
         if (const auto& s = v.slots[static_cast<size_t>(n - 1)])
             out += "slot" + std::to_string(n) + "{" + s->boxes[0] + ".., start " + std::to_string(s->start) +
@@ -144,16 +139,29 @@ class CircularActions {
             failure_ = what;
     }
 
+    // Notes a step for the printout of a failing sequence and gives back its value.
+    template <class T> T step(const std::string& what, T value) {
+        std::ostringstream text;
+        text << what << " [" << value << "]";
+        steps_.push_back(text.str());
+        return value;
+    }
+    void step(const std::string& what) { steps_.push_back(what); }
+
     std::string randomKey() {
-        return random_.percent(90) ? random_.pick(keyPool)
-                                   : std::string(keyTable[random_.pick(fileOrder())].id);
+        return random_.percent(90) ? random_.pick(keyPool) : id(random_.pick(fileOrder()));
     }
     std::string randomText() {
-        if (random_.percent(50)) {
-            const int n = static_cast<int>(random_.below(slotCount)) + 1;
-            return anyCase(random_, random_.percent(50) ? forwardMarker(n) : reverseMarker(n));
-        }
-        return random_.pick(plainTexts);
+        if (!random_.percent(50))
+            return random_.pick(plainTexts);
+        const std::string marker = randomMarker(random_);
+        return random_.percent(30) ? lowerAscii(marker) : marker;
+    }
+    // An action on the selected key, which may change that key's bind.
+    void onSelectedKey(const std::string& what, Case letterCase, void (*action)(Editor&)) {
+        step(what);
+        actOn(editor_.selectedKey(letterCase));
+        action(editor_);
     }
     void actOn(std::optional<KeyIndex> key) {
         if (key)
@@ -163,38 +171,27 @@ class CircularActions {
     void act() {
         switch (random_.below(12)) {
         case 0:
-        case 1: {
-            const std::string id = randomKey();
-            steps_.push_back("select " + id);
-            keyClick(editor_, keyTable[*keyById(id, Case::Exact)].button);
+        case 1:
+            keyClick(editor_, keyTable[*keyById(step("select", randomKey()), Case::Exact)].button);
             break;
-        }
         case 2:
-            steps_.push_back("compose");
-            selectGun(editor_, random_.percent(50) ? Gun::Mp5 : Gun::None);
+            selectGun(editor_, step("compose mp5", random_.percent(50)) ? Gun::Mp5 : Gun::None);
             break;
         case 3:
-            editor_.cbind = randomText();
-            steps_.push_back("type [" + editor_.cbind + "]");
+            editor_.cbind = step("type", randomText());
             break;
         case 4:
-            steps_.push_back("save to key");
-            actOn(editor_.selectedKey(Case::Exact));
-            savetokey_Click(editor_);
+            onSelectedKey("save to key", Case::Exact, savetokey_Click);
             break;
         case 5:
-            steps_.push_back("copy");
+            step("copy");
             menu_key_copy_Click(editor_);
             break;
         case 6:
-            steps_.push_back("paste [" + editor_.skeycopy + "]");
-            actOn(editor_.selectedKey(Case::Exact));
-            menu_key_paste_Click(editor_);
+            onSelectedKey("paste [" + editor_.skeycopy + "]", Case::Exact, menu_key_paste_Click);
             break;
         case 7:
-            steps_.push_back("clear key");
-            actOn(editor_.selectedKey(Case::Ignore));
-            clearkey_Click(editor_);
+            onSelectedKey("clear key", Case::Ignore, clearkey_Click);
             break;
         case 8:
         case 9:
@@ -202,7 +199,7 @@ class CircularActions {
             break;
         case 10:
             if (random_.percent(20)) {
-                steps_.push_back("new");
+                step("new");
                 everyKeyActedOn_ = true;
                 resetallbinds(editor_);
             }
@@ -213,8 +210,12 @@ class CircularActions {
         }
     }
 
+    int tick(const std::string& what, size_t percent) {
+        return step(what, random_.percent(percent) ? checkTicked : checkClear);
+    }
+
     void circularWindow() {
-        steps_.push_back("circular bind");
+        step("circular bind");
         if (!circularbind_Click(editor_))
             return;
         if (const auto marker = markerInUse(editor_.form6, editor_.cbind); marker && !marker->reverse)
@@ -225,55 +226,40 @@ class CircularActions {
             switch (random_.below(7)) {
             case 0: {
                 const int box = static_cast<int>(random_.below(maxCircularBinds)) + 1;
-                const std::string text = random_.pick(boxTexts);
-                steps_.push_back("  box " + std::to_string(box) + " [" + text + "]");
-                window.setText(box, text);
+                window.setText(box,
+                               step("  box " + std::to_string(box), std::string(random_.pick(boxTexts))));
                 break;
             }
             case 1:
-                steps_.push_back("  clear all");
+                step("  clear all");
                 window.Command2_Click();
                 break;
-            case 2: {
-                const std::string_view name = random_.pick(circularTemplates).name;
-                steps_.push_back("  template " + std::string(name));
-                window.Combo1_Click(std::string(name));
+            case 2:
+                window.Combo1_Click(step("  template", std::string(random_.pick(circularTemplates).name)));
                 break;
-            }
-            case 3: {
-                const std::string start = random_.pick(startTexts);
-                steps_.push_back("  start [" + start + "]");
-                window.setCombo3(start);
+            case 3:
+                window.setCombo3(step("  start", std::string(random_.pick(startTexts))));
                 break;
-            }
-            case 4: {
-                const int value = random_.percent(60) ? checkTicked : checkClear;
-                steps_.push_back("  two way " + std::to_string(value));
-                window.setCheck1(value);
+            case 4:
+                window.setCheck1(tick("  two way", 60));
                 break;
-            }
-            case 5: {
-                const int value = random_.percent(50) ? checkTicked : checkClear;
-                steps_.push_back("  stop at ends " + std::to_string(value));
-                window.setCheck2(value);
+            case 5:
+                window.setCheck2(tick("  stop at ends", 50));
                 break;
-            }
-            default: {
-                const std::string display =
-                    random_.percent(10) ? ""
-                                        : std::string(keyTable[*keyById(randomKey(), Case::Exact)].display);
-                steps_.push_back("  reverse key [" + display + "]");
-                window.setCombo2(display);
+            default:
+                window.setCombo2(step(
+                    "  reverse key",
+                    random_.percent(10) ? std::string()
+                                        : std::string(keyTable[*keyById(randomKey(), Case::Exact)].display)));
                 break;
-            }
             }
         }
         if (random_.percent(25)) {
-            steps_.push_back("  close");
+            step("  close");
             window.Command1_Click();
             return;
         }
-        steps_.push_back("  save and close");
+        step("  save and close");
         actOn(editor_.selectedKey(Case::Exact));
         if (window.controls().Check1 != checkClear)
             actOn(keyByDisplay(window.controls().Combo2, Case::Exact));
@@ -281,23 +267,20 @@ class CircularActions {
     }
 
     void saveThenOpen() {
-        steps_.push_back("save, open");
+        step("save, open");
         everyKeyActedOn_ = true;
         const FileView saved = fileView(editor_);
         const bool wasTidy = isTidy(editor_);
-        const std::string bytes = writeConfig(editor_);
-        openBytes(editor_, bytes);
-        const FileView opened = fileView(editor_);
-        if (wasTidy && opened != saved)
+        openBytes(editor_, writeConfig(editor_));
+        const FileView first = fileView(editor_);
+        if (wasTidy && first != saved)
             fail("Save then Open changed the state:\n saved:  " + describe(saved) +
-                 "\n opened: " + describe(opened));
+                 "\n opened: " + describe(first));
         SilentPrompter quiet;
-        Editor again{quiet};
-        Form_Load(again);
-        openBytes(again, writeConfig(editor_));
-        if (fileView(again) != opened)
-            fail("Save then Open does not settle after one round:\n first:  " + describe(opened) +
-                 "\n second: " + describe(fileView(again)));
+        const FileView second = fileView(opened(quiet, writeConfig(editor_)));
+        if (second != first)
+            fail("Save then Open does not settle after one round:\n first:  " + describe(first) +
+                 "\n second: " + describe(second));
     }
 
     // A key other than those acted on changes only by losing a marker, through the rules: the
@@ -314,18 +297,17 @@ class CircularActions {
                                    !editor_.form6.slot(marker->slot).inUse()) ||
                                   windowSlot_ == marker->slot);
             if (!allowed)
-                fail(std::string(keyTable[key].id) + " changed from [" + was + "] to [" + now + "] unasked");
+                fail(id(key) + " changed from [" + was + "] to [" + now + "] unasked");
         }
     }
 
     // No key shows bound while unbound or the other way round, the selected one aside.
     void checkColours() {
         for (KeyIndex key : fileOrder()) {
-            if (editor_.selectkey && equalsIgnoreCase(*editor_.selectkey, keyTable[key].id))
-                continue;
             const Colour want = editor_.bind(key).empty() ? Colour::Unbound : Colour::Bound;
-            if (editor_.colours.of(keyTable[key].button) != want)
-                fail(std::string(keyTable[key].id) + " is painted wrongly for [" + editor_.bind(key) + "]");
+            if ((!editor_.selectkey || !equalsIgnoreCase(*editor_.selectkey, id(key))) &&
+                editor_.colours.of(keyTable[key].button) != want)
+                fail(id(key) + " is painted wrongly for [" + editor_.bind(key) + "]");
         }
     }
 
@@ -342,27 +324,27 @@ class CircularActions {
                     fail(name + " is free but keeps its keys or options");
                 continue;
             }
-            const auto forward = keyById(slot.k, Case::Exact);
-            if (!forward || !equalsIgnoreCase(editor_.bind(*forward), forwardMarker(n)))
+            const auto holds = [&](const std::string& key, const std::string& marker) {
+                const auto index = keyById(key, Case::Exact);
+                return index && equalsIgnoreCase(editor_.bind(*index), marker);
+            };
+            if (!holds(slot.k, forwardMarker(n)))
                 fail(name + " is in use but its forward key [" + slot.k + "] holds no forward marker");
             if (!forwardKeys.insert(slot.k).second)
                 fail(name + " shares its forward key " + slot.k);
-            if (!slot.r.empty()) {
-                const auto reverse = keyById(slot.r, Case::Exact);
-                if (!reverse || !equalsIgnoreCase(editor_.bind(*reverse), reverseMarker(n)))
-                    fail(name + " is two-way but its reverse key [" + slot.r + "] holds no reverse marker");
-            }
+            if (!slot.r.empty() && !holds(slot.r, reverseMarker(n)))
+                fail(name + " is two-way but its reverse key [" + slot.r + "] holds no reverse marker");
             // A key that holds a marker of a slot in use held it before, or was given it now.
             for (KeyIndex key = 0; key < keyCount; ++key) {
                 const auto& marker = markers[key];
                 if (!marker || marker->slot != n)
                     continue;
                 if (marker->reverse && slot.r.empty())
-                    fail(std::string(keyTable[key].id) + " holds the reverse marker of one-way " + name);
-                if (everyKeyActedOn_ || actedOn_.contains(key))
-                    continue;
-                if (!before_.form6.slot(n).inUse() || !equalsIgnoreCase(before_.bind(key), editor_.bind(key)))
-                    fail(std::string(keyTable[key].id) + " joined " + name + " unasked");
+                    fail(id(key) + " holds the reverse marker of one-way " + name);
+                if (!everyKeyActedOn_ && !actedOn_.contains(key) &&
+                    (!before_.form6.slot(n).inUse() ||
+                     !equalsIgnoreCase(before_.bind(key), editor_.bind(key))))
+                    fail(id(key) + " joined " + name + " unasked");
             }
         }
     }

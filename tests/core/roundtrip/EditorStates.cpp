@@ -121,14 +121,12 @@ std::string keptLine(Random& random) {
                    "bind \"ESCAPE\" \"", "bind \"PAUSE\" \"", "bind \"JOY1\" \"", "bind\tf1 \"",
                    "bind  space \"", "bind \"^\" \""})) +
                typedText(random) + "\"";
-    case 4: // foreign aliases, kept whole; ";" only inside the quotes
+    case 4: { // foreign aliases, kept whole; ";" only inside the quotes
+        const std::string body = typedText(random);
         return std::string(random.pick(std::array<std::string_view, 4>{
                    "alias +jd \"", "alias -jd \"", "alias volume \"", "alias +af13 \""})) +
-               [&] {
-                   std::string body = typedText(random);
-                   return containsIgnoreCase(body, "slot10s") ? std::string("x") : body;
-               }() +
-               "\"";
+               (containsIgnoreCase(body, "slot10s") ? "x" : body) + "\"";
+    }
     case 5: // a line beginning with a tab is no command line
         return "\tbind f1 " + typedText(random);
     case 6:
@@ -138,33 +136,63 @@ std::string keptLine(Random& random) {
     }
 }
 
-std::vector<KeyIndex> shuffledLiveKeys(Random& random) {
-    std::vector<KeyIndex> keys(fileOrder().begin(), fileOrder().end());
-    for (size_t i = keys.size(); i > 1; --i)
-        std::swap(keys[i - 1], keys[random.below(i)]);
-    return keys;
-}
+constexpr std::array<std::string_view, 12> badOptions = {"",   "x",   "-3",         "0",  "99", " 4 ",
+                                                         "+2", "007", "2147483648", "-0", "25", "3x"};
 
-// The options number the chain lines of a slot tell the reader.
-std::string readOptions(size_t start, size_t binds, bool twoWay, bool stop) {
-    if (binds == 1)
-        return "1";
-    const bool lineOneEndsAtOne = twoWay && !stop;
-    return std::to_string(start + (lineOneEndsAtOne ? 0 : 10));
+// Lines that look like what the reader takes, or that it cuts.
+// clang-format off
+constexpr std::array<std::string_view, 14> untidyKeptLines = {
+    "rcon_port 1", "alias slot10s \"x\"", "bind f1 \"x\"", "alias +af1 \"say hi\"", "alias -af1 \"slot10s\"",
+    "echo a; echo b", "alias x \"a\"; alias y \"b\"", "bind \"ESCAPE\" \"aCB3r\"", "alias x slot10s;slot10s",
+    "  echo spaced  ", "", "   ", "alias aCB2line1 \"stray; alias aCB2 aCB2line1\"", "bind f2 jump; wait"};
+// clang-format on
+
+std::string roughen(std::string text, Random& random) {
+    switch (random.below(6)) {
+    case 0:
+        return "  " + text + " ";
+    case 1:
+        return "say \"" + text + "\"";
+    case 2:
+        return text + "\"";
+    case 3:
+        return "\r\n" + text;
+    case 4:
+        return randomMarker(random);
+    default:
+        return text + " \"; alias aCB" + std::to_string(1 + random.below(slotCount)) + " x";
+    }
 }
 
 } // namespace
 
-void makeTidyState(Editor& editor, Random& random) {
-    const std::vector<std::string>& composed = composedBinds(*editor.prompter);
-    std::vector<KeyIndex> keys = shuffledLiveKeys(random);
-    size_t nextKey = 0;
-    const size_t usedSlots = random.below(slotCount + 1);
+std::vector<KeyIndex> shuffledLiveKeys(Random& random) {
+    return random.shuffled(std::vector<KeyIndex>(fileOrder().begin(), fileOrder().end()));
+}
+
+std::vector<int> shuffledSlots(Random& random) {
     std::vector<int> slots;
     for (int n = 1; n <= slotCount; ++n)
         slots.push_back(n);
-    for (size_t i = slots.size(); i > 1; --i)
-        std::swap(slots[i - 1], slots[random.below(i)]);
+    return random.shuffled(std::move(slots));
+}
+
+std::string randomMarker(Random& random) {
+    const std::string forward = "aCB" + std::to_string(1 + random.below(slotCount));
+    return random.percent(50) ? forward : forward + "r";
+}
+
+std::string readOptions(size_t start, size_t binds, bool twoWay, bool stop) {
+    const bool lineOneEndsAtOne = binds == 1 || (twoWay && !stop);
+    return std::to_string(start + (lineOneEndsAtOne ? 0 : 10));
+}
+
+void makeTidyState(Editor& editor, Random& random) {
+    const std::vector<std::string>& composed = composedBinds(*editor.prompter);
+    const std::vector<KeyIndex> keys = shuffledLiveKeys(random);
+    size_t nextKey = 0;
+    const size_t usedSlots = random.below(slotCount + 1);
+    const std::vector<int> slots = shuffledSlots(random);
     for (size_t i = 0; i < usedSlots; ++i) {
         const int n = slots[i];
         CircularSlot& slot = editor.form6.slot(n);
@@ -215,38 +243,6 @@ void makeTidyState(Editor& editor, Random& random) {
     for (KeyIndex key : fileOrder())
         editor.colours.paintKey(key, editor.bind(key).empty() ? Colour::Unbound : Colour::Bound);
 }
-
-namespace {
-
-constexpr std::array<std::string_view, 12> badOptions = {"",   "x",   "-3",         "0",  "99", " 4 ",
-                                                         "+2", "007", "2147483648", "-0", "25", "3x"};
-
-// Lines that look like what the reader takes, or that it cuts.
-// clang-format off
-constexpr std::array<std::string_view, 14> untidyKeptLines = {
-    "rcon_port 1", "alias slot10s \"x\"", "bind f1 \"x\"", "alias +af1 \"say hi\"", "alias -af1 \"slot10s\"",
-    "echo a; echo b", "alias x \"a\"; alias y \"b\"", "bind \"ESCAPE\" \"aCB3r\"", "alias x slot10s;slot10s",
-    "  echo spaced  ", "", "   ", "alias aCB2line1 \"stray; alias aCB2 aCB2line1\"", "bind f2 jump; wait"};
-// clang-format on
-
-std::string roughen(std::string text, Random& random) {
-    switch (random.below(6)) {
-    case 0:
-        return "  " + text + " ";
-    case 1:
-        return "say \"" + text + "\"";
-    case 2:
-        return text + "\"";
-    case 3:
-        return "\r\n" + text;
-    case 4:
-        return "aCB" + std::to_string(1 + random.below(slotCount)) + (random.percent(50) ? "r" : "");
-    default:
-        return text + " \"; alias aCB" + std::to_string(1 + random.below(slotCount)) + " x";
-    }
-}
-
-} // namespace
 
 void makeUntidyState(Editor& editor, Random& random) {
     makeTidyState(editor, random);

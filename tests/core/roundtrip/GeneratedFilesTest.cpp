@@ -22,11 +22,7 @@ namespace vantrel::testing {
 namespace {
 
 constexpr std::uint32_t fileSeed = 11122026;
-#ifdef NDEBUG
-constexpr int fileCount = 2000;
-#else
-constexpr int fileCount = 300;
-#endif
+constexpr int fileCount = optimisedBuild ? 2000 : 300;
 
 constexpr std::array<std::string_view, 7> chainBinds = {
     "slot1", "+jump", "say hi there", "weapon_knife", "echo x;echo y", "buy m4a1", "-"};
@@ -42,11 +38,13 @@ constexpr std::array<std::string_view, 8> foreignLines = {"echo hi",
                                                           "exec other.cfg"};
 constexpr std::array<std::string_view, 3> slot10Texts = {"slot10;wait", "slot10", "wait;slot10"};
 
+using Check = std::function<void(const Editor&, const std::string& at)>;
+
 // A file under construction with the effects each of its parts must have once opened.
 struct GeneratedFile {
     std::vector<std::string> prelude; // binds an unbindall may follow
     std::vector<std::string> lines;
-    std::vector<std::function<void(const Editor&, const std::string&)>> checks;
+    std::vector<Check> checks;
 
     std::string bytes() const {
         std::string out;
@@ -58,8 +56,7 @@ struct GeneratedFile {
 };
 
 bool keeps(const Editor& editor, std::string_view line) {
-    const auto& kept = editor.ssettings;
-    return std::any_of(kept.begin(), kept.end(),
+    return std::any_of(editor.ssettings.begin(), editor.ssettings.end(),
                        [line](const std::string& k) { return trimRight(k) == trimRight(line); });
 }
 
@@ -68,61 +65,60 @@ std::string keyName(KeyIndex key, Random& random) {
     return random.percent(30) && bare.front() != '"' ? "\"" + bare + "\"" : bare;
 }
 
+std::string bindLine(KeyIndex key, Random& random, const std::string& text) {
+    return "bind " + keyName(key, random) + " \"" + text + "\"";
+}
+
+std::string alias(const std::string& name, const std::string& body) {
+    return "alias " + name + " \"" + body + "\"";
+}
+
+std::string lineName(const std::string& marker, size_t line) {
+    return marker + "line" + std::to_string(line);
+}
+
 std::string link(const std::string& marker, size_t line) {
-    return "alias " + marker + " " + marker + "line" + std::to_string(line);
+    return "alias " + marker + " " + lineName(marker, line);
 }
 
 // A slot the editor writes again: its forward key and maybe a reverse key, the chain as the writer
 // forms it, with blanks and comments after the closing quotes and around line 1's end number.
 void ownSlot(GeneratedFile& file, Random& random, int n, KeyIndex forward, std::optional<KeyIndex> reverse) {
     const std::string self = forwardMarker(n), other = reverseMarker(n);
-    std::vector<std::string> binds;
-    const size_t count = 1 + random.below(maxCircularBinds);
-    for (size_t i = 0; i < count; ++i)
-        binds.emplace_back(random.pick(chainBinds));
-    const size_t start = 1 + random.below(count);
-    const bool stop = random.percent(50);
-    const bool twoWay = reverse.has_value();
-    file.lines.push_back("bind " + keyName(forward, random) + " \"" + self + "\"");
-    file.lines.push_back("alias " + self + " \"" + self + "line" + std::to_string(start) + "\"" +
-                         std::string(random.pick(trailers)));
+    std::vector<std::string> binds(1 + random.below(maxCircularBinds));
+    for (std::string& bind : binds)
+        bind = random.pick(chainBinds);
+    const size_t count = binds.size(), start = 1 + random.below(count);
+    const bool stop = random.percent(50), twoWay = reverse.has_value();
+    file.lines.push_back(bindLine(forward, random, self));
+    file.lines.push_back(alias(self, lineName(self, start)) + std::string(random.pick(trailers)));
     for (size_t k = 1; k <= count; ++k) {
         std::string body = binds[k - 1] + "; " + link(self, k < count ? k + 1 : (stop && twoWay ? count : 1));
         if (twoWay)
             body += "; " + link(other, k > 1 ? count + 2 - k : (stop ? count : 1));
         if (k == 1 && random.percent(30))
             body += random.pick(std::array<std::string_view, 2>{" ", " \t"});
-        file.lines.push_back("alias " + self + "line" + std::to_string(k) + " \"" + body + "\"" +
-                             std::string(random.pick(trailers)));
+        file.lines.push_back(alias(lineName(self, k), body) + std::string(random.pick(trailers)));
     }
     if (reverse) {
-        file.lines.push_back("bind " + keyName(*reverse, random) + " \"" + other + "\"");
-        file.lines.push_back("alias " + other + " \"" + other + "line1\"");
-        file.lines.push_back("alias " + other + "line1 \"x; " + link(other, 1) + "; " + link(self, 1) + "\"");
+        file.lines.push_back(bindLine(*reverse, random, other));
+        file.lines.push_back(alias(other, lineName(other, 1)));
+        file.lines.push_back(alias(lineName(other, 1), "x; " + link(other, 1) + "; " + link(self, 1)));
     }
-    const bool wraps = count == 1 || (twoWay && !stop);
-    const std::string o = std::to_string(start + (wraps ? 0 : 10));
-    const std::string k = std::string(keyTable[forward].id);
-    const std::string r = reverse ? std::string(keyTable[*reverse].id) : "";
+    const CircularSlot want{binds, std::string(keyTable[forward].id),
+                            reverse ? std::string(keyTable[*reverse].id) : "",
+                            readOptions(start, count, twoWay, stop)};
     file.checks.push_back([=](const Editor& e, const std::string& at) {
-        const CircularSlot& slot = e.form6.slot(n);
-        EXPECT_EQ(slot.binds, binds) << at << " slot " << n;
-        EXPECT_EQ(slot.o, o) << at << " slot " << n << " start and end mode";
-        EXPECT_EQ(slot.k, k) << at << " slot " << n;
-        EXPECT_EQ(slot.r, r) << at << " slot " << n;
+        EXPECT_EQ(e.form6.slot(n), want) << at << " slot " << n;
     });
 }
 
 // Lines the editor does not write itself, kept whole; those of a chain of slot n (n > 0) leave it free.
 void keptChain(GeneratedFile& file, Random& random, int n, std::vector<std::string> chain) {
-    for (std::string& line : chain) {
-        line += random.pick(trailers);
-        file.lines.push_back(line);
-    }
+    for (std::string& line : chain)
+        file.lines.push_back(line += random.pick(trailers));
     file.checks.push_back([=](const Editor& e, const std::string& at) {
-        if (n > 0) {
-            EXPECT_FALSE(e.form6.slot(n).inUse()) << at << " slot " << n;
-        }
+        EXPECT_FALSE(n > 0 && e.form6.slot(n).inUse()) << at << " slot " << n;
         for (const std::string& line : chain)
             EXPECT_TRUE(keeps(e, line)) << at << " kept: " << line;
     });
@@ -136,46 +132,33 @@ void expectBind(GeneratedFile& file, KeyIndex key, std::string bind, const char*
 
 GeneratedFile generate(Random& random) {
     GeneratedFile file;
-    std::vector<KeyIndex> keys(fileOrder().begin(), fileOrder().end());
-    std::vector<int> slots;
-    for (int n = 1; n <= slotCount; ++n)
-        slots.push_back(n);
-    for (size_t i = keys.size(); i > 1; --i)
-        std::swap(keys[i - 1], keys[random.below(i)]);
-    for (size_t i = slots.size(); i > 1; --i)
-        std::swap(slots[i - 1], slots[random.below(i)]);
+    const std::vector<KeyIndex> keys = shuffledLiveKeys(random);
     size_t nextKey = 0;
     const auto takeKey = [&] { return keys[nextKey++]; };
 
-    for (int n : slots) {
+    for (int n : shuffledSlots(random)) {
+        const std::string forward = forwardMarker(n), reverse = reverseMarker(n);
         switch (random.below(4)) {
         case 0: { // the editor's own slot, with chain-like names it does not read
-            const KeyIndex forward = takeKey();
-            std::optional<KeyIndex> reverse;
-            if (random.percent(50))
-                reverse = takeKey();
-            ownSlot(file, random, n, forward, reverse);
+            const KeyIndex key = takeKey();
+            ownSlot(file, random, n, key, random.percent(50) ? std::optional(takeKey()) : std::nullopt);
             keptChain(file, random, 0,
-                      {"alias " + forwardMarker(n) + "line12 \"z; " + link(forwardMarker(n), 1) + "\"",
-                       "alias " + forwardMarker(n) + "line1x \"z\""});
+                      {alias(forward + "line12", "z; " + link(forward, 1)), alias(forward + "line1x", "z")});
             break;
         }
         case 1: { // a reverse chain whose forward chain is missing
             const KeyIndex key = takeKey();
-            const std::string self = reverseMarker(n);
-            file.lines.push_back("bind " + keyName(key, random) + " \"" + self + "\"");
+            file.lines.push_back(bindLine(key, random, reverse));
             keptChain(file, random, n,
-                      {"alias " + self + " \"" + self + "line1\"", "alias " + self + "line1 \"slot2; " +
-                                                                       link(self, 1) + "; " +
-                                                                       link(forwardMarker(n), 1) + "\""});
-            expectBind(file, key, self, "a reverse marker without its chain stays the key's text");
+                      {alias(reverse, lineName(reverse, 1)),
+                       alias(lineName(reverse, 1), "slot2; " + link(reverse, 1) + "; " + link(forward, 1))});
+            expectBind(file, key, reverse, "a reverse marker without its chain stays the key's text");
             break;
         }
         case 2: // the chain of a marker only a key outside the table holds
             keptChain(file, random, n,
-                      {"bind \"PAUSE\" \"" + forwardMarker(n) + "\"",
-                       "alias " + forwardMarker(n) + " \"" + forwardMarker(n) + "line1\"",
-                       "alias " + forwardMarker(n) + "line1 \"slot3; " + link(forwardMarker(n), 1) + "\""});
+                      {"bind \"PAUSE\" \"" + forward + "\"", alias(forward, lineName(forward, 1)),
+                       alias(lineName(forward, 1), "slot3; " + link(forward, 1))});
             break;
         default:
             break;
@@ -191,11 +174,10 @@ GeneratedFile generate(Random& random) {
         const KeyIndex key = takeKey();
         const std::string suffix(keyTable[key].suffix);
         const bool own = factorPairs && random.percent(50);
-        const std::string press = "alias +a" + suffix + " \"say go " + suffix + "\"";
+        const std::string press = alias("+a" + suffix, "say go " + suffix);
         const std::string release = "alias -a" + suffix + (own ? " \"slot10s\"" : " \"-jump\"");
-        file.lines.push_back("bind " + keyName(key, random) + " +a" + suffix);
-        file.lines.push_back(press);
-        file.lines.push_back(release);
+        file.lines.insert(file.lines.end(),
+                          {"bind " + keyName(key, random) + " +a" + suffix, press, release});
         factorSet = factorSet || own;
         if (own) {
             expectBind(file, key, "say go " + suffix, "a pair released by the factor");
@@ -217,7 +199,7 @@ GeneratedFile generate(Random& random) {
     const bool unbindAll = random.percent(30);
     for (size_t i = random.below(4); i > 0; --i) {
         const KeyIndex key = takeKey();
-        file.prelude.push_back("bind " + keyName(key, random) + " \"early\"");
+        file.prelude.push_back(bindLine(key, random, "early"));
         expectBind(file, key, unbindAll ? "" : "early", "a bind before an unbindall");
     }
     if (unbindAll)
@@ -226,7 +208,7 @@ GeneratedFile generate(Random& random) {
     for (size_t i = random.below(4); i > 0; --i) {
         const KeyIndex key = takeKey();
         const bool ignored = random.percent(25);
-        file.lines.push_back("bind " + keyName(key, random) + " \"kill\"");
+        file.lines.push_back(bindLine(key, random, "kill"));
         file.lines.push_back("unbind " + keyName(key, random) +
                              (ignored ? " now" : std::string(random.pick(trailers))));
         expectBind(file, key, ignored ? "kill" : "", "a bind followed by an unbind");
@@ -234,15 +216,14 @@ GeneratedFile generate(Random& random) {
 
     if (random.percent(70)) {
         const std::string text(random.pick(slot10Texts));
-        file.lines.push_back("alias slot10s \"" + text + "\"" + std::string(random.pick(trailers)));
+        file.lines.push_back(alias("slot10s", text) + std::string(random.pick(trailers)));
         file.checks.push_back(
             [text](const Editor& e, const std::string& at) { EXPECT_EQ(e.slot10s, text) << at; });
     }
-    std::vector<std::string> foreign;
-    for (size_t i = random.below(5); i > 0; --i)
-        foreign.emplace_back(random.pick(foreignLines));
+    std::vector<std::string> foreign(random.below(5));
+    for (std::string& line : foreign)
+        line = random.pick(foreignLines);
     keptChain(file, random, 0, foreign);
-
     return file;
 }
 
@@ -251,17 +232,11 @@ TEST(GeneratedFiles, KeepTheirEffectsAndSettleAfterOneRound) {
     SilentPrompter prompter;
     for (int i = 0; i < fileCount && !::testing::Test::HasFailure(); ++i) {
         const GeneratedFile file = generate(random);
-        const std::string bytes = file.bytes();
-        Editor opened{prompter};
-        Form_Load(opened);
-        openBytes(opened, bytes);
-        const std::string b1 = saveOpened(bytes);
-        Editor reopened{prompter};
-        Form_Load(reopened);
-        openBytes(reopened, b1);
-        for (const auto& check : file.checks) {
-            check(opened, "file " + std::to_string(i) + " opened");
-            check(reopened, "file " + std::to_string(i) + " saved and opened");
+        const std::string bytes = file.bytes(), b1 = saveOpened(bytes);
+        const Editor first = opened(prompter, bytes), second = opened(prompter, b1);
+        for (const Check& check : file.checks) {
+            check(first, "file " + std::to_string(i) + " opened");
+            check(second, "file " + std::to_string(i) + " saved and opened");
         }
         const std::string diff = difference(b1, saveOpened(b1));
         EXPECT_TRUE(diff.empty()) << "file " << i << ": " << diff << "\n" << bytes;

@@ -12,13 +12,7 @@ namespace {
 
 constexpr std::uint32_t tidySeed = 20261207;
 constexpr std::uint32_t untidySeed = 7122026;
-// Thousands of states in an optimised build; fewer where the build is unoptimised, as under the
-// sanitizers, which exercise the same paths at a tenth of the speed.
-#ifdef NDEBUG
-constexpr int stateCount = 3000;
-#else
-constexpr int stateCount = 400;
-#endif
+constexpr int stateCount = optimisedBuild ? 3000 : 400;
 
 // What a file gives back, and so what "open(save(S)) == S" compares: every key's bind and whether
 // its button is painted bound, the Slot10 texts, the rcon lines, the kept lines and each slot's
@@ -56,8 +50,7 @@ TEST_F(RoundTrip, TidyStatesComeBackExactlyAndSaveToTheSameBytes) {
         Editor state = fresh();
         makeTidyState(state, random);
         const std::string saved = writeConfig(state);
-        Editor opened = fresh();
-        openBytes(opened, saved);
+        const Editor opened = testing::opened(prompter, saved);
         SCOPED_TRACE("state " + std::to_string(i));
         expectSameFileState(opened, state);
         const std::string diff = difference(saved, writeConfig(opened));
