@@ -43,49 +43,47 @@ std::string id(KeyIndex key) {
     return std::string(keyTable[key].id);
 }
 
+const auto& row(std::string_view id) {
+    return keyTable[*keyById(id, Case::Exact)];
+}
+
 bool tidy(std::string_view text) {
     return text == trim(text) && text.find('"') == std::string_view::npos;
 }
 
-// What a saved file carries, as Open gives it back.
-struct FileView {
-    std::array<std::string, keyCount> binds;
-    std::vector<std::string> kept;
-    std::array<std::string, 4> settings;
-    struct Slot {
-        BindBoxes boxes;
-        long long start = 0;
-        bool twoWay = false;
-        EndMode endMode = EndMode::Wrap; // two-way with two binds or more only
-        bool operator==(const Slot&) const = default;
-    };
-    std::array<std::optional<Slot>, slotCount> slots;
-    bool operator==(const FileView&) const = default;
-};
-
-FileView fileView(const Editor& editor) {
-    FileView v{editor.store,
-               editor.ssettings,
-               {editor.slot10, editor.slot10s, editor.srconport, editor.srconpass},
-               {}};
-    // The file spells a marker of a slot in use as the writer does: letter case is no part of it.
-    for (std::string& bind : v.binds)
+// What a saved file carries, as Open gives it back: an item a line.
+std::string fileView(const Editor& editor) {
+    std::string out;
+    for (KeyIndex key = 0; key < keyCount; ++key) {
+        std::string bind = editor.bind(key);
+        // The file spells a marker of a slot in use as the writer does: letter case is no part of it.
         if (const auto marker = markerInUse(editor.form6, bind))
             bind = marker->reverse ? reverseMarker(marker->slot) : forwardMarker(marker->slot);
+        if (!bind.empty())
+            out += id(key) + " [" + bind + "]\n";
+    }
+    for (const std::string& line : editor.ssettings)
+        out += "kept [" + line + "]\n";
+    for (const std::string* setting : {&editor.slot10, &editor.slot10s, &editor.srconport, &editor.srconpass})
+        out += "setting [" + *setting + "]\n";
     for (int n = 1; n <= slotCount; ++n) {
         const CircularSlot& slot = editor.form6.slot(n);
         if (!slot.inUse())
             continue;
-        FileView::Slot s{boxesFromBindsList(slot.binds)};
-        const long long count = std::max(bindsShown(s.boxes), 1);
+        const BindBoxes boxes = boxesFromBindsList(slot.binds);
+        const long long count = std::max(bindsShown(boxes), 1);
         const Options options = decodeOptions(slot.o);
-        s.start = options.start > count || optionsValue(slot.o).value_or(0) <= 0 ? 1 : options.start;
-        s.twoWay = !slot.r.empty();
-        if (s.twoWay && count > 1)
-            s.endMode = options.state;
-        v.slots[static_cast<size_t>(n - 1)] = s;
+        const bool twoWay = !slot.r.empty();
+        const EndMode endMode = twoWay && count > 1 ? options.state : EndMode::Wrap;
+        out += "slot " + std::to_string(n) + " start " +
+               std::to_string(
+                   options.start > count || optionsValue(slot.o).value_or(0) <= 0 ? 1 : options.start) +
+               (twoWay ? " two-way " : " one-way ") + std::to_string(static_cast<int>(endMode));
+        for (const std::string& box : boxes)
+            out += " [" + box + "]";
+        out += "\n";
     }
-    return v;
+    return out;
 }
 
 bool isTidy(const Editor& editor) {
@@ -94,18 +92,6 @@ bool isTidy(const Editor& editor) {
                const BindBoxes boxes = boxesFromBindsList(slot.binds);
                return std::all_of(boxes.begin(), boxes.end(), tidy);
            });
-}
-
-std::string describe(const FileView& v) {
-    std::string out;
-    for (KeyIndex key = 0; key < keyCount; ++key)
-        if (!v.binds[key].empty())
-            out += id(key) + "=[" + v.binds[key] + "] ";
-    for (int n = 1; n <= slotCount; ++n)
-        if (const auto& s = v.slots[static_cast<size_t>(n - 1)])
-            out += "slot" + std::to_string(n) + "{" + s->boxes[0] + ".., start " + std::to_string(s->start) +
-                   (s->twoWay ? ", two-way " + std::to_string(static_cast<int>(s->endMode)) : "") + "} ";
-    return out;
 }
 
 class CircularActions {
@@ -172,46 +158,63 @@ class CircularActions {
         switch (random_.below(12)) {
         case 0:
         case 1:
-            keyClick(editor_, keyTable[*keyById(step("select", randomKey()), Case::Exact)].button);
-            break;
+            return keyClick(editor_, row(step("select", randomKey())).button);
         case 2:
-            selectGun(editor_, step("compose mp5", random_.percent(50)) ? Gun::Mp5 : Gun::None);
-            break;
+            return selectGun(editor_, step("compose mp5", random_.percent(50)) ? Gun::Mp5 : Gun::None);
         case 3:
             editor_.cbind = step("type", randomText());
-            break;
+            return;
         case 4:
-            onSelectedKey("save to key", Case::Exact, savetokey_Click);
-            break;
+            return onSelectedKey("save to key", Case::Exact, savetokey_Click);
         case 5:
             step("copy");
-            menu_key_copy_Click(editor_);
-            break;
+            return menu_key_copy_Click(editor_);
         case 6:
-            onSelectedKey("paste [" + editor_.skeycopy + "]", Case::Exact, menu_key_paste_Click);
-            break;
+            return onSelectedKey("paste [" + editor_.skeycopy + "]", Case::Exact, menu_key_paste_Click);
         case 7:
-            onSelectedKey("clear key", Case::Ignore, clearkey_Click);
-            break;
+            return onSelectedKey("clear key", Case::Ignore, clearkey_Click);
         case 8:
         case 9:
-            circularWindow();
-            break;
+            return circularWindow();
         case 10:
             if (random_.percent(20)) {
                 step("new");
                 everyKeyActedOn_ = true;
                 resetallbinds(editor_);
             }
-            break;
+            return;
         default:
-            saveThenOpen();
-            break;
+            return saveThenOpen();
         }
     }
 
     int tick(const std::string& what, size_t percent) {
         return step(what, random_.percent(percent) ? checkTicked : checkClear);
+    }
+
+    void windowStep(CircularWindowModel& window) {
+        switch (random_.below(7)) {
+        case 0: {
+            const int box = static_cast<int>(random_.below(maxCircularBinds)) + 1;
+            return window.setText(box,
+                                  step("  box " + std::to_string(box), std::string(random_.pick(boxTexts))));
+        }
+        case 1:
+            step("  clear all");
+            return window.Command2_Click();
+        case 2:
+            return window.Combo1_Click(step("  template", std::string(random_.pick(circularTemplates).name)));
+        case 3:
+            return window.setCombo3(step("  start", std::string(random_.pick(startTexts))));
+        case 4:
+            return window.setCheck1(tick("  two way", 60));
+        case 5:
+            return window.setCheck2(tick("  stop at ends", 50));
+        default:
+            return window.setCombo2(step("  reverse key", random_.percent(10)
+                                                              ? std::string()
+                                                              : std::string(row(randomKey()).display)));
+        }
     }
 
     void circularWindow() {
@@ -222,38 +225,8 @@ class CircularActions {
             windowSlot_ = marker->slot;
         CircularWindowModel window{editor_};
         window.Form_Load();
-        for (int i = 0; i < windowSteps; ++i) {
-            switch (random_.below(7)) {
-            case 0: {
-                const int box = static_cast<int>(random_.below(maxCircularBinds)) + 1;
-                window.setText(box,
-                               step("  box " + std::to_string(box), std::string(random_.pick(boxTexts))));
-                break;
-            }
-            case 1:
-                step("  clear all");
-                window.Command2_Click();
-                break;
-            case 2:
-                window.Combo1_Click(step("  template", std::string(random_.pick(circularTemplates).name)));
-                break;
-            case 3:
-                window.setCombo3(step("  start", std::string(random_.pick(startTexts))));
-                break;
-            case 4:
-                window.setCheck1(tick("  two way", 60));
-                break;
-            case 5:
-                window.setCheck2(tick("  stop at ends", 50));
-                break;
-            default:
-                window.setCombo2(step(
-                    "  reverse key",
-                    random_.percent(10) ? std::string()
-                                        : std::string(keyTable[*keyById(randomKey(), Case::Exact)].display)));
-                break;
-            }
-        }
+        for (int i = 0; i < windowSteps; ++i)
+            windowStep(window);
         if (random_.percent(25)) {
             step("  close");
             window.Command1_Click();
@@ -269,18 +242,16 @@ class CircularActions {
     void saveThenOpen() {
         step("save, open");
         everyKeyActedOn_ = true;
-        const FileView saved = fileView(editor_);
+        const std::string saved = fileView(editor_);
         const bool wasTidy = isTidy(editor_);
         openBytes(editor_, writeConfig(editor_));
-        const FileView first = fileView(editor_);
+        const std::string first = fileView(editor_);
         if (wasTidy && first != saved)
-            fail("Save then Open changed the state:\n saved:  " + describe(saved) +
-                 "\n opened: " + describe(first));
+            fail("Save then Open changed the state:\nsaved:\n" + saved + "opened:\n" + first);
         SilentPrompter quiet;
-        const FileView second = fileView(opened(quiet, writeConfig(editor_)));
+        const std::string second = fileView(opened(quiet, writeConfig(editor_)));
         if (second != first)
-            fail("Save then Open does not settle after one round:\n first:  " + describe(first) +
-                 "\n second: " + describe(second));
+            fail("Save then Open does not settle after one round:\nfirst:\n" + first + "second:\n" + second);
     }
 
     // A key other than those acted on changes only by losing a marker, through the rules: the
