@@ -23,7 +23,7 @@ class CircularRules : public testing::CircularFixture {
         select(key);
         clearkey_Click(editor);
     }
-    // Circular Bind on the key: the binds typed (or a template), two-way when a reverse key is named.
+    // Circular Bind on the key: the binds typed, two-way when a reverse key is named.
     void circular(std::string_view key, std::vector<std::string> binds, const std::string& reverseKey = "") {
         select(key);
         ASSERT_TRUE(circularbind_Click(editor));
@@ -45,12 +45,7 @@ class CircularRules : public testing::CircularFixture {
         window.setCombo2(reverseKey);
         window.Command3_Click();
     }
-    Editor opened(std::string_view bytes) {
-        Editor out{prompter};
-        Form_Load(out);
-        testing::openBytes(out, bytes);
-        return out;
-    }
+    Editor opened(std::string_view bytes) { return testing::opened(prompter, bytes); }
     Editor savedAndOpened() { return opened(writeConfig(editor)); }
 };
 
