@@ -19,11 +19,6 @@
 
 namespace vantrel::testing {
 
-inline void click(QWidget* window, const char* name) {
-    if (auto* w = child<QWidget>(window, name))
-        QTest::mouseClick(w, Qt::LeftButton);
-}
-
 template <typename Prompter> class ShownMainWindow : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -42,8 +37,11 @@ template <typename Prompter> class ShownMainWindow : public ::testing::Test {
         window.reset();
     }
 
-    void click(const char* name) { testing::click(window.get(), name); }
-    static void click(QWidget* parent, const char* name) { testing::click(parent, name); }
+    void click(const char* name) { click(window.get(), name); }
+    static void click(QWidget* parent, const char* name) {
+        if (auto* w = child<QWidget>(parent, name))
+            QTest::mouseClick(w, Qt::LeftButton);
+    }
     std::function<void()> menu(const char* item) {
         return [this, item] { child<QAction>(window.get(), item)->trigger(); };
     }
@@ -57,11 +55,9 @@ template <typename Prompter> class ShownMainWindow : public ::testing::Test {
     // The fill colour of a named button, read from a grab of the window's client area at a point
     // clear of the button's border and of its centred caption.
     QColor shownColour(const char* button) {
-        auto* b = child<QPushButton>(window.get(), button);
-        if (!b)
-            return {};
         QWidget* client = window->centralWidget();
-        return client->grab().toImage().pixelColor(b->mapTo(client, QPoint(4, 4)));
+        auto* b = child<QPushButton>(client, button);
+        return b ? client->grab().toImage().pixelColor(b->mapTo(client, QPoint(4, 4))) : QColor();
     }
     // The colour a button shows when unbound: the application palette's button face.
     QColor buttonFace(const char* button) {

@@ -1,10 +1,34 @@
 #include "UiTestSupport.h"
 
+#include "app/Selection.h"
+#include "ui/AboutWindow.h"
+#include "ui/BindOrderWindow.h"
+#include "ui/CircularWindow.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/RconWindow.h"
+#include "ui/Slot10Window.h"
+
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 
 namespace vantrel::testing {
+
+std::vector<std::unique_ptr<QWidget>> everyWindow(Editor& editor) {
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.push_back(std::make_unique<ui::MainWindow>(editor));
+    keyClick(editor, "keyH");
+    windows.push_back(std::make_unique<ui::CircularWindow>(editor));
+    windows.push_back(std::make_unique<ui::Slot10Window>(editor, nullptr));
+    windows.push_back(std::make_unique<ui::RconWindow>(editor, nullptr));
+    windows.push_back(std::make_unique<ui::BindOrderWindow>(editor, nullptr));
+    windows.push_back(std::make_unique<ui::AboutWindow>(nullptr));
+    windows.push_back(std::make_unique<ui::HelpWindow>(editor, nullptr));
+    for (auto& w : windows)
+        w->show();
+    return windows;
+}
 
 void whenModals(const std::function<void()>& open, const std::vector<std::function<void(QWidget*)>>& steps) {
     size_t stepped = 0;

@@ -1,11 +1,14 @@
-// Helpers for the UI tests: finding widgets by name, answering modal windows without blocking,
-// and checking that a test leaves no window open.
+// Helpers for the UI tests: finding widgets by name, building every window, answering modal
+// windows without blocking, and checking that a test leaves no window open.
 #pragma once
+
+#include "app/Editor.h"
 
 #include <QApplication>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace vantrel::testing {
@@ -16,6 +19,11 @@ template <typename T> T* child(QObject* parent, const char* name) {
     EXPECT_NE(found, nullptr) << "no child named " << name;
     return found;
 }
+
+// Every window, each shown: the main window, the circular-bind window (opened on a selected key),
+// then the Slot10, Rcon, Bind Order, About and help windows. Each reaches its controls by name
+// while it is built, so a table row renamed or of another kind than its window expects throws.
+std::vector<std::unique_ptr<QWidget>> everyWindow(Editor& editor);
 
 // Runs `step` on the modal window that `open` shows, once it is the active modal widget; the
 // step must close it. A watchdog closes any window still open after a few seconds and fails.

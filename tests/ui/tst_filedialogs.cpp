@@ -4,7 +4,6 @@
 // configuration file it was told to write.
 #include "MainWindowFixture.h"
 #include "TempDir.h"
-#include "cfgwrite/FileCommands.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -16,17 +15,10 @@
 namespace vantrel::testing {
 namespace {
 
-const TempDir& scratchHome() {
-    static const TempDir home;
-    return home;
-}
-
 // Set before main, so that Qt finds these folders the first time it looks for its settings.
-const bool homeIsScratch = [] {
-    ::setenv("HOME", scratchHome().dir().c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", scratchHome().path("config").c_str(), 1);
-    return true;
-}();
+const TempDir scratchHome;
+const bool homeIsScratch = ::setenv("HOME", scratchHome.dir().c_str(), 1) == 0 &&
+                           ::setenv("XDG_CONFIG_HOME", scratchHome.path("config").c_str(), 1) == 0;
 
 std::vector<std::string> filesUnder(const std::string& dir) {
     std::vector<std::string> files;
@@ -43,10 +35,9 @@ std::function<void(QWidget*)> choose(const char* title, const std::string& path,
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle().toStdString(), title);
-        if (!saves) {
-            for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
-                EXPECT_FALSE(button->text().contains("Save", Qt::CaseInsensitive)) << title;
-        }
+        for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+            EXPECT_TRUE(saves || !button->text().contains("Save", Qt::CaseInsensitive))
+                << title << ": " << button->text().toStdString();
         // Typed as the user would: selectFile leaves a focused name box as it is.
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(name, nullptr);
@@ -61,8 +52,7 @@ TEST_F(FileDialogs, NewSaveAsAndOpenWriteOnlyTheConfigurationFile) {
     ASSERT_TRUE(homeIsScratch);
     TempDir dir;
     const std::string path = dir.path("binds.cfg");
-    std::string& keyA = editor.bind(*keyById("keyA", Case::Exact));
-    keyA = "+attack";
+    std::string& keyA = editor.bind(*keyById("keyA", Case::Exact)) = "+attack";
 
     whenModal(menu("menu_file_new"), choose("New", path, false));
     EXPECT_FALSE(std::filesystem::exists(path)) << "New writes no file";
@@ -71,20 +61,21 @@ TEST_F(FileDialogs, NewSaveAsAndOpenWriteOnlyTheConfigurationFile) {
 
     keyA = "+jump";
     menu("menu_file_save")();
-    whenModals(menu("menu_file_saveas"), {choose("Save As", path, true), [](QWidget* modal) {
-                                              auto* box = qobject_cast<QMessageBox*>(modal);
-                                              ASSERT_NE(box, nullptr);
-                                              EXPECT_EQ(box->text().toStdString(), overwriteQuestion);
-                                              EXPECT_EQ(box->windowTitle().toStdString(), programTitle);
-                                              box->button(QMessageBox::Yes)->click();
-                                          }});
+    const auto overwrite = [](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text().toStdString(), "File already exists. Do you want to overwrite?");
+        EXPECT_EQ(box->windowTitle().toStdString(), "Vantrel");
+        box->button(QMessageBox::Yes)->click();
+    };
+    whenModals(menu("menu_file_saveas"), {choose("Save As", path, true), overwrite});
 
     keyA = "";
     whenModal(menu("menu_file_open"), choose("Open", path, true));
     EXPECT_EQ(keyA, "+jump");
 
     EXPECT_EQ(filesUnder(dir.dir()), std::vector<std::string>{path});
-    EXPECT_EQ(filesUnder(scratchHome().dir()), std::vector<std::string>{}) << "the run keeps nothing";
+    EXPECT_EQ(filesUnder(scratchHome.dir()), std::vector<std::string>{}) << "the run keeps nothing";
 }
 
 } // namespace

@@ -3,16 +3,9 @@
 // buttons and check boxes show their marks clearly, on the grey frames as on a plain window.
 #include "EditorFixture.h"
 #include "UiTestSupport.h"
-#include "app/Selection.h"
-#include "ui/AboutWindow.h"
-#include "ui/BindOrderWindow.h"
-#include "ui/CircularWindow.h"
 #include "ui/Geometry.h"
-#include "ui/HelpWindow.h"
 #include "ui/MainLayout.h"
 #include "ui/MainWindow.h"
-#include "ui/RconWindow.h"
-#include "ui/Slot10Window.h"
 #include "ui/Text.h"
 #include "ui/ValueCheckBox.h"
 
@@ -30,9 +23,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
-#include <QTest>
 #include <cmath>
-#include <memory>
 
 namespace vantrel::ui {
 namespace {
@@ -42,27 +33,22 @@ using vantrel::testing::child;
 // A frame's top edge shows at least this far on each side of its caption.
 constexpr int minEdgeRun = 6;
 
-// WCAG 2 relative luminance and contrast ratio.
-double luminance(const QColor& c) {
-    const auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
+// WCAG 2 contrast ratio of two colours' relative luminances.
 double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double s) {
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 std::string nameOf(const QWidget* w) {
-    return (w->window()->objectName() + QStringLiteral("/") + w->objectName() + QStringLiteral(" \"") +
-            (qobject_cast<const QAbstractButton*>(w) ? qobject_cast<const QAbstractButton*>(w)->text()
-             : qobject_cast<const QLabel*>(w)        ? qobject_cast<const QLabel*>(w)->text()
-             : qobject_cast<const QGroupBox*>(w)     ? qobject_cast<const QGroupBox*>(w)->title()
-                                                     : QString()) +
-            QStringLiteral("\""))
+    const QString caption = w->property(qobject_cast<const QGroupBox*>(w) ? "title" : "text").toString();
+    return QStringLiteral("%1/%2 \"%3\"")
+        .arg(w->window()->objectName(), w->objectName(), caption)
         .toStdString();
 }
 
@@ -80,9 +66,6 @@ QRect partOf(const QAbstractButton* b, bool indicator) {
         indicator ? (box ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator)
                   : (box ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents),
         &option, b);
-}
-QRect indicatorRect(const QAbstractButton* b) {
-    return partOf(b, true);
 }
 
 QRect groupBoxTitle(const QGroupBox* box) {
@@ -103,7 +86,7 @@ bool isControl(const QWidget* w, const QWidget* window) {
     return true;
 }
 
-// A caption and where it must stay: its place in window coordinates and the space it must fit.
+// A caption and where it must stay, in window coordinates.
 struct Caption {
     const QWidget* control;
     QRect ink;   // what must stay clear: a caption (and its indicator), or a box's whole face
@@ -113,47 +96,41 @@ struct Caption {
 
 std::vector<Caption> captionsOf(const QWidget* window) {
     std::vector<Caption> out;
-    const auto toWindow = [window](const QWidget* w, const QRect& r) {
-        return QRect(w->mapTo(window, r.topLeft()), r.size());
-    };
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         if (!isControl(w, window))
             continue;
+        const QPoint at = w->mapTo(window, QPoint());
+        const auto add = [&](QRect ink, QRect text = {}, QRect space = {}) {
+            out.push_back({w, ink.translated(at), text.translated(at), space.translated(at)});
+        };
         const QFontMetrics fm = w->fontMetrics();
         if (const auto* label = qobject_cast<const QLabel*>(w)) {
             if (label->text().isEmpty())
                 continue;
-            const QRect space = label->contentsRect();
             const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            const QRect text = toWindow(w, fm.boundingRect(space, flags, label->text()));
-            out.push_back({w, text, text, toWindow(w, space)});
+            const QRect text = fm.boundingRect(label->contentsRect(), flags, label->text());
+            add(text, text, label->contentsRect());
         } else if (isIndicatorButton(w)) {
             const auto* b = static_cast<const QAbstractButton*>(w);
             const QRect area = partOf(b, false);
             const QRect text = fm.boundingRect(area, Qt::AlignLeft | Qt::AlignVCenter, b->text());
             if (b->text().isEmpty()) // its caption is a label beside it
-                out.push_back({w, toWindow(w, indicatorRect(b)), {}, {}});
+                add(partOf(b, true));
             else
-                out.push_back(
-                    {w, toWindow(w, indicatorRect(b) | text), toWindow(w, text), toWindow(w, area)});
+                add(partOf(b, true) | text, text, area);
         } else if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
             // The caption stands on the top edge with some edge showing on both sides of it.
             const QRect title = groupBoxTitle(box);
             const QRect text = fm.boundingRect(title, Qt::AlignCenter, box->title());
-            out.push_back({w, toWindow(w, text), toWindow(w, text),
-                           toWindow(w, QRect(minEdgeRun, 0, box->width() - 2 * minEdgeRun, title.height()))});
-        } else if (qobject_cast<const QPushButton*>(w)) {
+            add(text, text, QRect(minEdgeRun, 0, box->width() - 2 * minEdgeRun, title.height()));
+        } else if (const auto* b = qobject_cast<const QPushButton*>(w)) {
             // Picture keys share their edges and "#" lies in Enter's corner: a button's caption is
             // what must stay clear.
-            const auto* b = static_cast<const QPushButton*>(w);
-            out.push_back({w,
-                           toWindow(w, fm.boundingRect(w->rect().adjusted(2, 0, -2, 0),
-                                                       Qt::AlignCenter | Qt::TextWordWrap, b->text())),
-                           {},
-                           {}});
+            add(fm.boundingRect(w->rect().adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                                b->text()));
         } else if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
                    qobject_cast<const QAbstractScrollArea*>(w)) {
-            out.push_back({w, toWindow(w, w->rect().adjusted(1, 1, -1, -1)), {}, {}});
+            add(w->rect().adjusted(1, 1, -1, -1));
         }
     }
     return out;
@@ -161,48 +138,31 @@ std::vector<Caption> captionsOf(const QWidget* window) {
 
 // The main window's group boxes are drawn by its backdrop, their captions are its labels.
 void expectBackdropFramesShowTheirEdge(const QWidget* client) {
+    const QList<QLabel*> labels = client->findChildren<QLabel*>();
     for (const GroupBox& group : groupBoxes) {
         if (group.title.empty())
             continue;
         const QRect box =
             toPixels(Twips{group.left, group.top, group.right - group.left, group.bottom - group.top});
-        const QLabel* title = nullptr;
-        for (const QLabel* label : client->findChildren<QLabel*>())
-            if (label->text() == toQt(group.title))
-                title = label;
-        ASSERT_TRUE(title) << group.title;
-        EXPECT_GE(title->x() - box.left(), minEdgeRun) << group.title;
-        EXPECT_GE(box.right() - title->geometry().right(), minEdgeRun) << group.title;
+        const auto title = std::find_if(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->text() == toQt(group.title);
+        });
+        ASSERT_NE(title, labels.end()) << group.title;
+        EXPECT_GE((*title)->x() - box.left(), minEdgeRun) << group.title;
+        EXPECT_GE(box.right() - (*title)->geometry().right(), minEdgeRun) << group.title;
     }
 }
 
 class LookTest : public vantrel::testing::EditorTest {
   protected:
     void TearDown() override { vantrel::testing::expectNoWindowsLeft(); }
-
-    // Every window, each shown; the circular-bind window opened on a selected key.
-    std::vector<std::unique_ptr<QWidget>> everyWindow() {
-        std::vector<std::unique_ptr<QWidget>> windows;
-        windows.push_back(std::make_unique<MainWindow>(editor));
-        keyClick(editor, "keyH");
-        windows.push_back(std::make_unique<CircularWindow>(editor));
-        windows.push_back(std::make_unique<Slot10Window>(editor, nullptr));
-        windows.push_back(std::make_unique<RconWindow>(editor, nullptr));
-        windows.push_back(std::make_unique<BindOrderWindow>(editor, nullptr));
-        windows.push_back(std::make_unique<AboutWindow>(nullptr));
-        windows.push_back(std::make_unique<HelpWindow>(editor, nullptr));
-        for (auto& w : windows)
-            w->show();
-        return windows;
-    }
 };
 
 TEST_F(LookTest, EveryCaptionFitsItsControlAndNoControlCoversAnother) {
-    const auto windows = everyWindow();
+    const auto windows = vantrel::testing::everyWindow(editor);
     for (const auto& window : windows) {
-        const QWidget* surface = qobject_cast<MainWindow*>(window.get())
-                                     ? static_cast<MainWindow*>(window.get())->centralWidget()
-                                     : window.get();
+        const auto* main = qobject_cast<const MainWindow*>(window.get());
+        const QWidget* surface = main ? main->centralWidget() : window.get();
         const std::vector<Caption> captions = captionsOf(surface);
         for (const Caption& c : captions) {
             EXPECT_TRUE(surface->rect().contains(c.ink)) << nameOf(c.control) << " lies outside its window";
@@ -221,23 +181,21 @@ TEST_F(LookTest, EveryCaptionFitsItsControlAndNoControlCoversAnother) {
             for (size_t j = i + 1; j < captions.size(); ++j)
                 EXPECT_FALSE(captions[i].ink.intersects(captions[j].ink))
                     << nameOf(captions[i].control) << " and " << nameOf(captions[j].control) << " overlap";
-        if (surface != window.get())
+        if (main)
             expectBackdropFramesShowTheirEdge(surface);
     }
 }
 
-// The indicator as drawn in one state, grabbed with the background its parent paints.
+// The indicator as drawn in one state, grabbed with the background its parent paints. An option
+// button's group stops being exclusive, so that each of its buttons can be cleared on its own.
 QImage indicatorIn(QAbstractButton* b, Qt::CheckState state) {
     const QSignalBlocker blocker(b);
-    QButtonGroup* group = b->group();
-    if (group)
-        group->setExclusive(false);
+    if (b->group())
+        b->group()->setExclusive(false);
     if (auto* box = qobject_cast<QCheckBox*>(b))
         box->setCheckState(state);
     else
         b->setChecked(state == Qt::Checked);
-    if (group)
-        group->setExclusive(true);
     return b->parentWidget()->grab(b->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -251,30 +209,25 @@ Mark markOf(const QImage& shown, const QImage& clear, const QRect& indicator) {
     Mark mark;
     for (int y = indicator.top(); y <= indicator.bottom(); ++y)
         for (int x = indicator.left(); x <= indicator.right(); ++x)
-            if (shown.pixel(x, y) != clear.pixel(x, y)) {
-                ++mark.pixels;
-                mark.contrast = std::max(mark.contrast, contrast(shown.pixelColor(x, y), fill));
-            }
+            if (shown.pixel(x, y) != clear.pixel(x, y))
+                mark = {mark.pixels + 1, std::max(mark.contrast, contrast(shown.pixelColor(x, y), fill))};
     return mark;
 }
 
 // How far the clear box stands out from the background beside it.
 double boxEdgeContrast(const QImage& clear, const QRect& indicator) {
-    const QColor background = clear.pixelColor(indicator.right() + 2, indicator.center().y());
-    double best = 0;
-    for (int y = indicator.top(); y <= indicator.bottom(); ++y)
-        for (int x = indicator.left(); x <= indicator.right(); ++x)
-            best = std::max(best, contrast(clear.pixelColor(x, y), background));
-    return best;
+    QImage background(clear.size(), clear.format());
+    background.fill(clear.pixelColor(indicator.right() + 2, indicator.center().y()));
+    return markOf(clear, background, indicator).contrast;
 }
 
 TEST_F(LookTest, IndicatorsShowTheirMarkClearlyOnGreyFramesAsOnAPlainWindow) {
-    const auto windows = everyWindow();
-    // The clear box of a check box on a plain window is the measure of a visible box edge.
+    const auto windows = vantrel::testing::everyWindow(editor);
+    // The clear box of a check box on the plain circular-bind window is the measure of a visible edge.
     auto* plain = child<QCheckBox>(windows[1].get(), "Check1");
     ASSERT_TRUE(plain);
     const QImage plainClear = indicatorIn(plain, Qt::Unchecked);
-    const double plainEdge = boxEdgeContrast(plainClear, indicatorRect(plain) & plainClear.rect());
+    const double plainEdge = boxEdgeContrast(plainClear, partOf(plain, true) & plainClear.rect());
     int measured = 0;
     for (const auto& window : windows) {
         for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
@@ -283,14 +236,13 @@ TEST_F(LookTest, IndicatorsShowTheirMarkClearlyOnGreyFramesAsOnAPlainWindow) {
             ++measured;
             const QImage clear = indicatorIn(b, Qt::Unchecked);
             const QImage ticked = indicatorIn(b, Qt::Checked);
-            const QRect indicator = indicatorRect(b) & clear.rect();
+            const QRect indicator = partOf(b, true) & clear.rect();
             const Mark tick = markOf(ticked, clear, indicator);
             EXPECT_GT(tick.pixels, 0) << nameOf(b);
             EXPECT_GE(tick.contrast, 4.5) << nameOf(b) << ": the mark against its box";
             EXPECT_GE(boxEdgeContrast(clear, indicator), plainEdge - 0.01)
                 << nameOf(b) << ": the clear box's edge";
-            auto* threeState = qobject_cast<ValueCheckBox*>(b);
-            if (!threeState)
+            if (!qobject_cast<ValueCheckBox*>(b))
                 continue;
             // Greyed reads as neither: a mark of its own, plainly not the tick.
             const QImage greyed = indicatorIn(b, Qt::PartiallyChecked);
