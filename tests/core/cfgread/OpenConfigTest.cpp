@@ -114,6 +114,9 @@ TEST_F(OpenConfig, FileThatCannotBeReadIsReportedWithTheReasonAndChangesNothing)
     EXPECT_EQ(callKinds(), (std::vector<Kind>{Kind::OpenFile, Kind::Busy, Kind::Busy, Kind::Message,
                                               Kind::OpenFile, Kind::Busy, Kind::Busy, Kind::Message}));
     EXPECT_FALSE(prompter.busy());
+    prompter.answerOpen("/dev/null").answerMessage(Answer::Ok);
+    openconfig(editor);
+    EXPECT_EQ(prompter.messages().back().text, "Can't open file: /dev/null\nNot a regular file.");
     prompter.answerSave(std::nullopt);
     saveconfig(editor);
     EXPECT_EQ(callKinds().back(), Kind::SaveFile);
