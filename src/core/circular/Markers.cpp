@@ -31,13 +31,6 @@ std::optional<MarkerRef> findMarker(std::string_view bind, Case how) {
     return std::nullopt;
 }
 
-std::optional<int> forwardMarkerSlot(std::string_view bind, Case how) {
-    const std::optional<MarkerRef> marker = findMarker(bind, how);
-    if (!marker || marker->reverse)
-        return std::nullopt;
-    return marker->slot;
-}
-
 std::optional<MarkerRef> markerInUse(const CircularTable& table, std::string_view bind) {
     const std::optional<MarkerRef> marker = findMarker(bind, Case::Ignore);
     if (marker && table.slot(marker->slot).inUse())

@@ -23,8 +23,6 @@ struct MarkerRef {
 
 // The slot and direction a whole bind names: "aCB1" to "aCB10", "aCB1r" to "aCB10r".
 std::optional<MarkerRef> findMarker(std::string_view bind, Case how);
-// Only the forward markers "aCB1" to "aCB10".
-std::optional<int> forwardMarkerSlot(std::string_view bind, Case how);
 
 // The marker a bind is, letter case ignored, when it names a slot in use; a marker of a free slot
 // is plain text.

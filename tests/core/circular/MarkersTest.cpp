@@ -20,7 +20,6 @@ TEST(BindMarkers, LetterCaseCountsOnlyWhenAsked) {
     EXPECT_FALSE(findMarker("acb3R", Case::Exact));
     EXPECT_EQ(findMarker("ACB3", Case::Ignore), (MarkerRef{3, false}));
     EXPECT_EQ(findMarker("acb3R", Case::Ignore), (MarkerRef{3, true}));
-    EXPECT_FALSE(forwardMarkerSlot("aCB3r", Case::Ignore));
 }
 
 TEST(LookupKeyName, FindsDisplayNamesIgnoringCase) {
