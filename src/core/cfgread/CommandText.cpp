@@ -15,19 +15,6 @@ constexpr std::string_view bindWord = "bind ";
 // Longer than every game key name and own alias name: a longer token is none of them.
 constexpr size_t maxNameLength = 24;
 
-std::string_view skipBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    return text;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    text = skipBlanks(text);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Lower-case names to keys, built once from the key table.
 using NameMap = std::unordered_map<std::string, KeyIndex>;
 

@@ -34,10 +34,6 @@ std::vector<std::string_view> textLines(std::string_view bytes) {
     return out;
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 bool commentAt(std::string_view text, size_t i) {
     return i + 1 < text.size() && text[i] == '/' && text[i + 1] == '/' && (i == 0 || isBlank(text[i - 1]));
 }

@@ -34,8 +34,6 @@ class ConfigLines {
     std::vector<std::string_view> lines_;
 };
 
-// Spaces and tabs separate the words of a command.
-bool isBlank(char c);
 // True when a "//" that begins a word, and so a comment, starts at position i.
 bool commentAt(std::string_view text, size_t i);
 
