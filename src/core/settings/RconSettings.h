@@ -12,15 +12,17 @@ namespace vantrel {
 inline constexpr std::string_view rconPortPrefix = "rcon_port ";
 inline constexpr std::string_view rconPasswordPrefix = "rcon_password ";
 
-// The box text of a stored rcon line: the command word is cut off by its length, whatever its
-// letters, then the leading spaces; trailing spaces and quotes stay.
+// The box text of a stored rcon line: the value the game reads after the command word, cut off by
+// its length whatever its letters: the text between double quotes (to the line's end without a
+// closing one), else the first word, which ends at a blank, a tab, a ";" or "//".
 std::string rconValue(std::string_view line, std::string_view prefix);
 
-// The value as the rcon line holds it: one the game would cut (a ";", a blank, a tab or "//"
-// once blanks and tabs are gone from its ends) goes between double quotes without those blanks,
-// any double quote inside becoming ', so it can neither run a command nor reach the game cut;
-// a value already between double quotes, and any other, stays as typed.
-std::string rconArgument(std::string_view value);
+// The typed value as the rcon line holds it. Control characters, a pasted line break among them,
+// become blanks. A value the game would cut (a ";", a blank, a tab or "//" once blanks and tabs are
+// gone from its ends) goes between double quotes without those blanks, any double quote inside
+// becoming ', so it can neither run a command nor reach the game cut; a value already between
+// double quotes, and any other, stays as typed.
+std::string rconArgument(std::string_view typed);
 
 class RconSettings {
   public:

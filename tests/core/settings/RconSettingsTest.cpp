@@ -48,6 +48,8 @@ TEST_F(RconEditing, TypedValuesAreWrittenSoTheGameReadsThemWhole) {
         {"\"a\" ; \"b\"", "rcon_port \"'a' ; 'b'\""},
         {"a//b", "rcon_port \"a//b\""},
         {"x\"y", "rcon_port x\"y"},
+        {"a\nquit\r", "rcon_port \"a quit\""}, // a pasted line break is a blank, not a new command
+        {"a\x01", "rcon_port a "},
     };
     for (const auto& c : cases) {
         load("", "");
@@ -62,30 +64,40 @@ TEST_F(RconEditing, TypedValuesAreWrittenSoTheGameReadsThemWhole) {
     }
 }
 
-// A line read from a file and left alone in the window is written as read, comment and all.
+// A line read from a file and left alone in the window is written as read, comment and all; an
+// edit changes the value the game reads and nothing else.
 TEST_F(RconEditing, LinesLeftAloneKeepTheirBytes) {
     load("RCON_PORT 27015", "rcon_password secret // admin");
-    EXPECT_EQ(form5.pass, "secret // admin");
+    EXPECT_EQ(form5.pass, "secret");
     form5.Command2_Click();
     EXPECT_EQ(editor.srconport, "RCON_PORT 27015");
     EXPECT_EQ(editor.srconpass, "rcon_password secret // admin");
     form5.Form_Load();
-    form5.pass = "secret2";
+    form5.pass += "2";
     form5.Command2_Click();
     EXPECT_EQ(editor.srconport, "RCON_PORT 27015");
     EXPECT_EQ(editor.srconpass, "rcon_password secret2");
+    load("", "");
+    form5.pass = "my pass";
+    form5.Command2_Click();
+    form5.Form_Load();
+    form5.pass += "x";
+    form5.Command2_Click();
+    EXPECT_EQ(editor.srconpass, "rcon_password \"my passx\"");
 }
 
-// The boxes show what follows the command word's length, less the spaces after it; loading
-// changes nothing stored.
-TEST_F(RconEditing, BoxesShowTheValueAfterTheCommandWordsLength) {
+// The boxes show the value the game reads after the command word's length: the text between
+// double quotes, or the first word; loading changes nothing stored.
+TEST_F(RconEditing, BoxesShowTheValueTheGameReads) {
     struct {
         const char *port, *pass, *shownPort, *shownPass;
     } const cases[] = {
-        {"RCON_PORT 27015", "Rcon_Password \"pa ss\"", "27015", "\"pa ss\""},
+        {"RCON_PORT 27015", "Rcon_Password \"pa ss\"", "27015", "pa ss"},
         {"rcon_port27015", "rcon_password", "27015", ""},
         {"rcon", "x", "", ""}, // shorter than the command word
-        {"RCON_PORT   1 ", "rcon_password\tx", "1 ", "\tx"},
+        {"RCON_PORT   1 ", "rcon_password\tx", "1", "x"},
+        {"rcon_port 27015; quit", "rcon_password \"a b", "27015", "a b"},
+        {"rcon_port 27015 // port", "rcon_password a//b c", "27015", "a"},
     };
     for (const auto& c : cases) {
         load(c.port, c.pass);
