@@ -13,14 +13,9 @@ namespace {
 
 constexpr int firstLine = 1;
 constexpr int lastLine = static_cast<int>(maxCircularBinds);
-constexpr int stopAtEndsAddend = 10;
 constexpr std::string_view markerPrefix = "aCB";
 constexpr std::string_view lineWord = "line";
 constexpr size_t linkSeparatorLength = 2; // the "; " in front of a chain line's next link
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 size_t slotIndex(int slot) {
     return static_cast<size_t>(slot - 1);
@@ -31,13 +26,6 @@ size_t slotIndex(int slot) {
 std::string_view chainBody(std::string_view line) {
     const std::optional<AliasLine> alias = aliasLine(line);
     return alias ? commandBody(alias->rest) : std::string_view();
-}
-
-// The start named by the start alias line, "0" when its body ends in no digit.
-std::string startNumber(std::string_view body) {
-    if (body.empty() || !isDigit(body.back()))
-        return "0";
-    return std::string(1, body.back());
 }
 
 // A chain line's bind: the text before the next link. The writer puts "; " before the link, so words
@@ -51,18 +39,37 @@ std::string chainBind(std::string_view body, int slot) {
     return std::string(trimRight(body));
 }
 
-// The stop-at-ends state: line 1 of a chain ends with its last link; a link to line 1 means the chain wraps.
-// Blanks and tabs around the end number are no part of it.
-int stopAddend(std::string_view body) {
-    while (!body.empty() && isBlank(body.back()))
-        body.remove_suffix(1);
-    size_t digits = 0;
-    while (digits < body.size() && isDigit(body[body.size() - 1 - digits]))
-        ++digits;
-    std::string_view number = body.substr(body.size() - digits);
-    while (number.size() > 1 && number.front() == '0')
-        number.remove_prefix(1);
-    return number == "1" ? 0 : stopAtEndsAddend;
+// Takes the first word off the text as the game splits an alias body: a blank, a tab or a ";"
+// ends a word, and blanks and tabs before it are no part of it.
+std::string_view takeWord(std::string_view& text) {
+    text = skipBlanks(text);
+    const size_t end = std::min(text.find_first_of(" \t;"), text.size());
+    const std::string_view word = text.substr(0, end);
+    text.remove_prefix(end);
+    return word;
+}
+
+// The chain line a link names by its word; none when the word names none.
+std::optional<int> linkedLine(std::string_view word) {
+    const std::optional<ChainName> name = chainName(word);
+    if (!name || name->line == 0)
+        return std::nullopt;
+    return name->line;
+}
+
+// The line the last link of a chain line's body names: the last `alias <name> <line>` command's.
+std::optional<int> lastLink(std::string_view body) {
+    std::optional<int> line;
+    for (;;) {
+        const size_t end = body.find(';');
+        std::string_view command = body.substr(0, end);
+        if (equalsIgnoreCase(takeWord(command), "alias") && !takeWord(command).empty())
+            if (const std::string_view target = takeWord(command); !target.empty())
+                line = linkedLine(target);
+        if (end == std::string_view::npos)
+            return line;
+        body.remove_prefix(end + 1);
+    }
 }
 
 // The first key, in identifier order, holding the marker (letter case ignored).
@@ -160,13 +167,21 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChain
         if (!taken[s].forward)
             continue;
         CircularSlot& slot = editor.form6.slot(n);
-        for (std::string_view line : starts[s])
-            slot.o = startNumber(chainBody(line));
+        // A start that names no line starts at bind 1, so the reverse chain's start is the one
+        // the writer writes again. Line 1 ends with the back link of a two-way chain: to line 1
+        // it wraps. The rules that end Open make a slot without a reverse key one-way.
+        int start = firstLine;
+        for (std::string_view line : starts[s]) {
+            std::string_view body = chainBody(line);
+            start = linkedLine(takeWord(body)).value_or(firstLine);
+        }
+        EndMode endMode = EndMode::Wrap;
+        for (std::string_view line : chains[s][firstLine])
+            endMode = lastLink(chainBody(line)) == firstLine ? EndMode::Wrap : EndMode::StopAtEnds;
+        slot.o = encodeOptions(start, endMode);
         for (int k = firstLine; k <= lastLine; ++k)
             for (std::string_view line : chains[s][static_cast<size_t>(k)])
                 slot.binds.push_back(chainBind(chainBody(line), n));
-        for (std::string_view line : chains[s][firstLine])
-            slot.o = std::to_string(std::stoi(slot.o) + stopAddend(chainBody(line)));
         if (const auto reverse = taken[s].reverse ? firstHolder(editor, reverseMarker(n)) : std::nullopt) {
             lookupgamekey(editor, keyTable[*reverse].game);
             slot.r = keyTable[*reverse].id;

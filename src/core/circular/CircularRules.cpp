@@ -56,8 +56,7 @@ bool keepRules(Editor& editor, Unbinding unbinding, std::initializer_list<std::o
         if (!names(forward, slot.k))
             slot.k = keyTable[forward.front()].id;
         if (reverse.empty()) {
-            if (!slot.r.empty())
-                slot.o = withEndMode(slot.o, EndMode::OneWay);
+            slot.o = withEndMode(slot.o, EndMode::OneWay);
             slot.r.clear();
         } else if (!names(reverse, slot.r)) {
             if (slot.r.empty() && decodeOptions(slot.o).state == EndMode::OneWay)

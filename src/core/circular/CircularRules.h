@@ -15,7 +15,8 @@ namespace vantrel {
 // - a slot's forward key is a key holding its forward marker, the first in identifier order when
 //   the one it named no longer does;
 // - a slot is two-way exactly while a key holds its reverse marker, its reverse key one of them;
-//   a slot left without one becomes one-way, wrapping;
+//   a slot without one is one-way, whatever its end mode was, so that a reverse key given later
+//   makes it wrap, whether the slot came from the window or from a file;
 // - a free slot keeps no forward key, reverse key or options.
 // Every key is repainted when another key than those acted on lost its bind.
 void keepCircularRules(Editor& editor, std::initializer_list<std::optional<KeyIndex>> actedOn);

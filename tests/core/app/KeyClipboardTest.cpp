@@ -68,6 +68,7 @@ TEST_F(KeyClipboard, PasteRepaintsNothingAndLeavesSlotsAlone) {
     bindOf("keyA") = "aCB3";
     editor.form6.slot(3).binds = {"say a;"};
     editor.form6.slot(3).k = "keyA";
+    editor.form6.slot(3).o = "21";
     const CircularTable table = editor.form6;
     keyClick(editor, "keyA");
     menu_key_copy_Click(editor);

@@ -35,7 +35,7 @@ const SlotCase slotCases[] = {
            "alias aCB4line1 \"a; alias aCB4 aCB4line2\"", "  ALIAS ACB4LINE2 \"b; alias aCB4 aCB4line4\"",
            "alias aCB4line2 \"b2; alias aCB4 aCB4line4\""}),
      4,
-     {{"a", "b", "b2", "d"}, "f4", "", "12"}},
+     {{"a", "b", "b2", "d"}, "f4", "", "22"}},
     {"bind texts are cut at the next link within their quotes",
      crlf({"bind f5 aCB5", "alias aCB5 \"aCB5line1\"", "alias aCB5line1 \"; alias aCB5 aCB5line2\"",
            "alias aCB5line2 \"say \"hi\"; alias aCB5 aCB5line3\"",
@@ -43,7 +43,7 @@ const SlotCase slotCases[] = {
            "alias aCB5line4 \"no link\" // c", "alias aCB5line5 \"x\xA4y; alias aCB5 aCB5line1\"",
            "alias aCB5line6 unquoted // c"}),
      5,
-     {{"", "say", "xy", "no link", "x\xA4y", "unquoted"}, "f5", "", "11"}},
+     {{"", "say", "xy", "no link", "x\xA4y", "unquoted"}, "f5", "", "21"}},
     // The link follows "; ": the same words at the very start of a bind are the bind's own. Taken
     // for the link they would keep the rest of the line, which would then grow at every save.
     {"a bind beginning with the link words comes back whole",
@@ -51,16 +51,16 @@ const SlotCase slotCases[] = {
            "alias aCB4line1 \"alias aCB4line1e1; alias aCB4 aCB4line2\"",
            "alias aCB4line2 \"xalias aCB4; alias aCB4 aCB4line1\""}),
      4,
-     {{"alias aCB4line1e1", "xalias aCB4"}, "f4", "", "11"}},
-    {"a start line without a digit gives zero",
+     {{"alias aCB4line1e1", "xalias aCB4"}, "f4", "", "21"}},
+    {"a start line naming no chain line starts at bind 1",
      crlf({"bind f6 aCB6", "alias aCB6 \"aCB6linex\"", "alias aCB6line1 \"a; alias aCB6 aCB6line1\""}),
      6,
-     {{"a"}, "f6", "", "0"}},
+     {{"a"}, "f6", "", "21"}},
     {"the forward key is the first in identifier order holding the marker",
      crlf({"bind a \"aCB8\"", "bind f12 \"acb8\"", "alias aCB8 \"aCB8line1\"",
            "alias aCB8line1 \"a; alias aCB8 aCB8line1\""}),
      8,
-     {{"a"}, "f12", "", "1"}},
+     {{"a"}, "f12", "", "21"}},
 };
 
 TEST_F(ReaderCircular, ChainsGiveBackTheirSlot) {

@@ -131,6 +131,13 @@ TEST_F(CircularRules, APastedMarkerKeepsItsSlotAliveUntilTheLastCopyGoes) {
     EXPECT_EQ(opened.form6.slot(2).binds, slot(2).binds);
 }
 
+TEST_F(CircularRules, AReverseMarkerGivenLaterMakesAOneWaySlotWrapAfterOpenToo) {
+    circular("keyH", {"say one", "say two"});
+    testing::openBytes(editor, writeConfig(editor));
+    saveToKey("keyJ", "aCB1r");
+    EXPECT_EQ(slot(1).o, "1");
+}
+
 TEST_F(CircularRules, MarkersOfFreeSlotsArePlainText) {
     saveToKey("keyH", "ACB1");
     saveToKey("keyJ", "aCB2r");

@@ -74,7 +74,8 @@ std::string fileView(const Editor& editor) {
         const long long count = std::max(bindsShown(boxes), 1);
         const Options options = decodeOptions(slot.o);
         const bool twoWay = !slot.r.empty();
-        const EndMode endMode = twoWay && count > 1 ? options.state : EndMode::Wrap;
+        // A one-way slot's end mode is what a reverse key given later starts from.
+        const EndMode endMode = !twoWay ? options.state : count > 1 ? options.state : EndMode::Wrap;
         out += "slot " + std::to_string(n) + " start " +
                std::to_string(
                    options.start > count || optionsValue(slot.o).value_or(0) <= 0 ? 1 : options.start) +

@@ -1,6 +1,7 @@
 #include "EditorStates.h"
 
 #include "app/HoldAliasBind.h"
+#include "circular/Options.h"
 #include "compose/BuyOptions.h"
 #include "compose/Composer.h"
 #include "compose/RadioCommands.h"
@@ -183,8 +184,9 @@ std::string randomMarker(Random& random) {
 }
 
 std::string readOptions(size_t start, size_t binds, bool twoWay, bool stop) {
-    const bool lineOneEndsAtOne = binds == 1 || (twoWay && !stop);
-    return std::to_string(start + (lineOneEndsAtOne ? 0 : 10));
+    if (!twoWay)
+        return encodeOptions(static_cast<long long>(start), EndMode::OneWay);
+    return std::to_string(start + (binds == 1 || !stop ? 0 : 10));
 }
 
 void makeTidyState(Editor& editor, Random& random) {

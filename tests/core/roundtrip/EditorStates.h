@@ -43,8 +43,8 @@ std::vector<int> shuffledSlots(Random& random);
 // "aCB<n>" or "aCB<n>r" of any slot.
 std::string randomMarker(Random& random);
 
-// The options number the chain lines of a slot tell the reader: the start, plus 10 when line 1's
-// last link names no line 1 (one-way or stopping at the ends, more than one bind).
+// The options number the chain lines of a slot tell the reader: one-way with the start, or the
+// start plus 10 when line 1's last link names no line 1 (stopping at the ends, more than one bind).
 std::string readOptions(size_t start, size_t binds, bool twoWay, bool stop);
 
 // A state in the form the reader gives back (the editor must have been through Form_Load):
