@@ -141,6 +141,10 @@ std::optional<KeyIndex> unbindLine(std::string_view line) {
     after = skipBlanks(after);
     if (!after.empty() && !commentAt(after, 0))
         return std::nullopt;
+    // The game takes a one-character name as that character's key, and a letter key's character
+    // is its lower-case letter: `unbind A` unbinds nothing.
+    if (name.size() == 1 && foldAscii(name.front()) != name.front())
+        return std::nullopt;
     return lookUp(gameNames(), name);
 }
 

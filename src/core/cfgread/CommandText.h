@@ -34,9 +34,10 @@ struct AliasLine {
 };
 std::optional<AliasLine> aliasLine(std::string_view line);
 
-// The key an `unbind` line leaves unbound: exactly one key name, bare or between double quotes,
-// after spaces or tabs, with nothing after it but blanks and a "//" comment (the game ignores
-// an unbind with a second word).
+// The key an `unbind` line leaves unbound: exactly one key name as the game names keys (letter
+// case ignored, but a one-letter name in lower case only), bare or between double quotes, after
+// spaces or tabs, with nothing after it but blanks and a "//" comment (the game ignores an unbind
+// with a second word).
 std::optional<KeyIndex> unbindLine(std::string_view line);
 // True for an `unbindall` line, which leaves every key bound before it unbound.
 bool isUnbindAllLine(std::string_view line);
