@@ -67,27 +67,6 @@ bool keepRules(Editor& editor, Unbinding unbinding, std::initializer_list<std::o
     return unboundOther;
 }
 
-// A whole word of a console line: the marker with a blank, a double quote, a ";" or the line's
-// end on either side.
-bool namesAsWord(std::string_view line, std::string_view word) {
-    const auto isBreak = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == ';'; };
-    for (size_t at = findIgnoreCase(line, word); at != std::string_view::npos;
-         at = findIgnoreCase(line, word, at + 1)) {
-        const size_t end = at + word.size();
-        if ((at == 0 || isBreak(line[at - 1])) && (end == line.size() || isBreak(line[end])))
-            return true;
-    }
-    return false;
-}
-
-bool markerInUse(const Editor& editor, std::string_view marker, std::optional<KeyIndex> ignored) {
-    for (KeyIndex key : identifierOrder())
-        if (key != ignored && holdsMarker(editor, key, marker))
-            return true;
-    return std::any_of(editor.ssettings.begin(), editor.ssettings.end(),
-                       [marker](const std::string& line) { return namesAsWord(line, marker); });
-}
-
 } // namespace
 
 void keepCircularRules(Editor& editor, std::initializer_list<std::optional<KeyIndex>> actedOn) {
@@ -104,9 +83,14 @@ bool holdsMarker(const Editor& editor, KeyIndex key, std::string_view marker) {
 }
 
 std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> ignored) {
+    SlotSet named;
+    for (KeyIndex key = 0; key < keyCount; ++key)
+        if (key != ignored)
+            named |= slotsNamed(editor.bind(key));
+    for (const std::string& line : editor.ssettings)
+        named |= slotsNamed(line);
     for (int n = 1; n <= slotCount; ++n)
-        if (!editor.form6.slot(n).inUse() && !markerInUse(editor, forwardMarker(n), ignored) &&
-            !markerInUse(editor, reverseMarker(n), ignored))
+        if (!editor.form6.slot(n).inUse() && !named[static_cast<size_t>(n - 1)])
             return n;
     return std::nullopt;
 }

@@ -28,9 +28,9 @@ void keepCircularRulesAfterOpen(Editor& editor);
 // True when the key's bind is the marker, letter case ignored, as the writer and the game compare.
 bool holdsMarker(const Editor& editor, KeyIndex key, std::string_view marker);
 
-// The lowest slot a new circular bind can take: no binds, and neither of its markers held by a
-// key (other than `ignored`, whose bind Save and Close replaces) nor named as a word by a kept
-// line. None when there is no such slot.
+// The lowest slot a new circular bind can take: no binds, and neither of its markers named by a
+// key's bind (other than `ignored`'s, which Save and Close replaces) or a kept line, since the
+// game would run its chain for them. None when there is no such slot.
 std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> ignored);
 
 } // namespace vantrel

@@ -31,6 +31,29 @@ std::optional<MarkerRef> findMarker(std::string_view bind, Case how) {
     return std::nullopt;
 }
 
+SlotSet slotsNamed(std::string_view text) {
+    const auto isWordEnd = [](char c) {
+        return isBlank(c) || std::string_view("\";{}()',:").find(c) != std::string_view::npos;
+    };
+    SlotSet slots;
+    size_t at = 0;
+    while (at < text.size()) {
+        if (isWordEnd(text[at])) {
+            ++at;
+        } else if (text.substr(at, 2) == "//") {
+            at = std::min(text.find(';', at), text.size());
+        } else {
+            size_t end = at;
+            while (end < text.size() && !isWordEnd(text[end]))
+                ++end;
+            if (const auto marker = findMarker(text.substr(at, end - at), Case::Ignore))
+                slots.set(static_cast<size_t>(marker->slot - 1));
+            at = end;
+        }
+    }
+    return slots;
+}
+
 std::optional<MarkerRef> markerInUse(const CircularTable& table, std::string_view bind) {
     const std::optional<MarkerRef> marker = findMarker(bind, Case::Ignore);
     if (marker && table.slot(marker->slot).inUse())

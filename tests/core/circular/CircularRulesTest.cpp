@@ -138,6 +138,15 @@ TEST_F(CircularRules, AReverseMarkerGivenLaterMakesAOneWaySlotWrapAfterOpenToo) 
     EXPECT_EQ(slot(1).o, "1");
 }
 
+TEST_F(CircularRules, AMarkerInsideALongerBindKeepsItsSlotFromReuse) {
+    circular("keyH", {"say one"});
+    saveToKey("keyK", "aCB1; echo step");
+    saveToKey("keyH", "jump");
+    EXPECT_EQ(slot(1), CircularSlot{}) << "no key holds the marker itself";
+    circular("keyL", {"say two"});
+    EXPECT_EQ(bindOf("keyL"), "aCB2");
+}
+
 TEST_F(CircularRules, MarkersOfFreeSlotsArePlainText) {
     saveToKey("keyH", "ACB1");
     saveToKey("keyJ", "aCB2r");

@@ -215,12 +215,16 @@ TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
     bindOf("keyR") = "";
     select("keyP");
     EXPECT_TRUE(circularbind_Click(editor)) << "the selected key's own bind does not count";
+    bindOf("keyP") = "aCB4; echo step";
+    select("keyB");
+    EXPECT_TRUE(refused()) << "a longer bind names the marker too";
     bindOf("keyP") = "";
-    for (const char* kept : {"bind \"pause\" \"acb4\"", "alias x \"say; aCB4r\""}) {
+    for (const char* kept :
+         {"bind \"pause\" \"acb4\"", "alias x \"say; aCB4r\"", "alias x \"aCB4,\"", "// x; aCB4"}) {
         editor.ssettings = {kept};
         EXPECT_TRUE(refused()) << kept;
     }
-    editor.ssettings = {"alias aCB4line1 \"say\"", "echo aCB44"};
+    editor.ssettings = {"alias aCB4line1 \"say\"", "echo aCB44", "// aCB4 was my old volume bind"};
     EXPECT_TRUE(circularbind_Click(editor));
 }
 
