@@ -26,9 +26,12 @@ std::string reason(int error) {
     return std::strerror(error);
 }
 
-// Write permission as the file's marks give it, also for a user the kernel would let through.
-bool markedWritable(const std::string& path, const struct stat& st) {
-    return (st.st_mode & anyWrite) != 0 && ::access(path.c_str(), W_OK) == 0;
+// Why the file may not be written, or 0 when it may: marked read-only for every user, or the
+// system's own reason (no write permission for this user, a read-only file system).
+int writeRefusal(const std::string& path, const struct stat& st, const FileCalls& calls) {
+    if ((st.st_mode & anyWrite) == 0)
+        return EACCES;
+    return calls.access(path.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
 std::string folderOf(const std::string& path) {
@@ -154,8 +157,12 @@ void syncFolder(const std::string& target) {
 
 const FileCalls& systemFileCalls() {
     static const FileCalls calls{
-        ::write, ::fsync, ::rename, ::ftruncate,
-        [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }};
+        ::write,
+        ::fsync,
+        ::rename,
+        ::ftruncate,
+        [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
+        ::access};
     return calls;
 }
 
@@ -171,8 +178,8 @@ std::optional<std::string> saveFile(const std::string& path, std::string_view by
         return reason(EISDIR);
     if (exists && !S_ISREG(old.st_mode))
         return std::string(notRegularFile);
-    if (exists && !markedWritable(*target, old))
-        return reason(EACCES);
+    if (const int refusal = exists ? writeRefusal(*target, old, calls) : 0)
+        return reason(refusal);
 
     std::string temp;
     const int fd = createTemp(*target, temp, calls);

@@ -22,6 +22,8 @@ struct FileCalls {
     std::function<int(int fd, off_t length)> truncate;
     // Creates the temporary file beside the target (an open with O_CREAT and O_EXCL).
     std::function<int(const char* path, int flags, mode_t mode)> create;
+    // Asks whether the target may be written (an access with W_OK).
+    std::function<int(const char* path, int mode)> access;
 };
 
 // Said after the reason when a failed in-place write could not put the old content back.
@@ -35,7 +37,7 @@ const FileCalls& systemFileCalls();
 // writable target is written in place: its old content is read first (a target that cannot be
 // read is refused before anything is written) and put back with its old length when any step
 // fails; when even that fails, the reason ends by saying the file may be damaged. Returns the
-// operating system's reason on failure, and no value on success.
+// system's reason on failure, and no value on success.
 [[nodiscard]] std::optional<std::string> saveFile(const std::string& path, std::string_view bytes,
                                                   const FileCalls& calls = systemFileCalls());
 

@@ -48,6 +48,8 @@ FileCalls failing(const char* which, int error) {
         calls.fsync = [fail](int) { return fail(); };
     if (std::string(which) == "rename")
         calls.rename = [fail](const char*, const char*) { return fail(); };
+    if (std::string(which) == "access")
+        calls.access = [fail](const char*, int) { return fail(); };
     return calls;
 }
 
@@ -77,7 +79,8 @@ TEST_F(AtomicSave, FailuresLeaveTheOldFileAndNoTemporaryFile) {
         const char* call;
         int error;
     };
-    for (const Case c : {Case{"write", ENOSPC}, Case{"fsync", EIO}, Case{"rename", EXDEV}}) {
+    for (const Case c :
+         {Case{"write", ENOSPC}, Case{"fsync", EIO}, Case{"rename", EXDEV}, Case{"access", EROFS}}) {
         EXPECT_EQ(saveFile(path, newBytes, failing(c.call, c.error)), std::strerror(c.error)) << c.call;
         EXPECT_EQ(readBytes(path), oldBytes) << c.call;
         EXPECT_EQ(entriesIn(dir.dir()), 1u) << c.call;
