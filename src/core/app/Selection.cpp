@@ -1,5 +1,6 @@
 #include "app/Selection.h"
 
+#include "circular/Markers.h"
 #include "compose/ShowKeyBind.h"
 
 namespace vantrel {
@@ -23,7 +24,7 @@ void colourkeys(Editor& editor) {
         editor.colours.paintKey(key, colour);
     }
     editor.colours.paint(circularBindButton,
-                         like(editor.cbind, "aCB*") ? Colour::Selection : Colour::Unbound);
+                         looksLikeMarker(editor.cbind) ? Colour::Selection : Colour::Unbound);
 }
 
 } // namespace vantrel

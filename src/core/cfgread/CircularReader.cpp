@@ -13,8 +13,6 @@ namespace {
 
 constexpr int firstLine = 1;
 constexpr int lastLine = static_cast<int>(maxCircularBinds);
-constexpr std::string_view markerPrefix = "aCB";
-constexpr std::string_view lineWord = "line";
 constexpr size_t linkSeparatorLength = 2; // the "; " in front of a chain line's next link
 
 size_t slotIndex(int slot) {
@@ -81,31 +79,6 @@ std::optional<KeyIndex> firstHolder(const Editor& editor, const std::string& mar
 }
 
 } // namespace
-
-std::optional<ChainName> chainName(std::string_view name) {
-    if (!startsWithIgnoreCase(name, markerPrefix))
-        return std::nullopt;
-    name.remove_prefix(markerPrefix.size());
-    if (name.empty() || name.front() < '1' || name.front() > '9')
-        return std::nullopt;
-    int slot = name.front() - '0';
-    name.remove_prefix(1);
-    if (slot == 1 && !name.empty() && name.front() == '0') {
-        slot = slotCount;
-        name.remove_prefix(1);
-    }
-    const bool reverse = !name.empty() && foldAscii(name.front()) == 'r';
-    if (reverse)
-        name.remove_prefix(1);
-    if (name.empty())
-        return ChainName{{slot, reverse}, 0};
-    if (name.size() != lineWord.size() + 1 || !startsWithIgnoreCase(name, lineWord))
-        return std::nullopt;
-    const int k = name.back() - '0';
-    if (k < firstLine || k > lastLine)
-        return std::nullopt;
-    return ChainName{{slot, reverse}, k};
-}
 
 TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
     std::array<bool, slotCount> hasStart{}, hasLine{};

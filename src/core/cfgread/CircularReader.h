@@ -13,15 +13,6 @@
 
 namespace vantrel {
 
-// A name of the editor's own chains: `aCB<n>` (line 0, the start) or `aCB<n>line<k>`, and with
-// "r" after the slot number the reverse chain's, for n from 1 to 10 and k from 1 to 7, letter
-// case ignored. Any other name, `aCB1line12` or `aCB1line1x` among them, is none.
-struct ChainName {
-    MarkerRef chain;
-    int line; // 0 for the start alias
-};
-std::optional<ChainName> chainName(std::string_view aliasName);
-
 // Which of a slot's two chains the writer writes again, so Open drops their lines.
 struct TakenChain {
     bool forward = false;

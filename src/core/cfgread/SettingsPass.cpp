@@ -3,6 +3,7 @@
 #include "app/Slot10Factors.h"
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
+#include "circular/Markers.h"
 #include "text/Text.h"
 
 namespace vantrel {
@@ -37,7 +38,7 @@ std::string fileFactor(const ConfigIndex& file) {
         if (!startsWithIgnoreCase(line, "alias") || !containsIgnoreCase(line, slot10Factors.front()))
             continue;
         const std::string_view name = aliasName(line);
-        if (!startsWithIgnoreCase(name, "aCB") && !equalsIgnoreCase(name, "slot10s"))
+        if (!looksLikeMarker(name) && !equalsIgnoreCase(name, "slot10s"))
             factor = lineFactor(line);
     }
     return std::string(factor);

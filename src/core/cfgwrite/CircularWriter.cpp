@@ -9,17 +9,9 @@
 
 namespace vantrel {
 
-namespace {
-
-std::string lineName(const std::string& name, long long k) {
-    return name + "line" + std::to_string(k);
-}
-
-} // namespace
-
 bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_view savekeyname,
                        std::string_view savekeybind) {
-    const std::optional<MarkerRef> chain = findMarker(savekeybind, Case::Ignore);
+    const std::optional<MarkerRef> chain = findMarker(savekeybind);
     if (!chain)
         return false;
     const CircularSlot& slot = form6.slot(chain->slot);
@@ -44,19 +36,21 @@ bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_
     if (*o <= 0)
         startLine = 1;
 
-    const std::string self = chain->reverse ? reverseMarker(chain->slot) : forwardMarker(chain->slot);
-    const std::string other = chain->reverse ? forwardMarker(chain->slot) : reverseMarker(chain->slot);
+    const MarkerRef otherChain{chain->slot, !chain->reverse};
+    const std::string self = markerName(*chain);
+    const std::string other = markerName(otherChain);
 
     out.line("bind ", savekeyname, " ", quoted(self));
-    out.line("alias ", self, " ", quoted(lineName(self, startLine)));
+    out.line("alias ", self, " ", quoted(chainLineName(*chain, startLine)));
     for (long long k = 1; k <= n; ++k) {
         const long long next = k < n ? k + 1 : (stop && !oneWay ? n : 1);
-        std::string body = b[static_cast<size_t>(k - 1)] + "; alias " + self + " " + lineName(self, next);
+        std::string body =
+            b[static_cast<size_t>(k - 1)] + "; alias " + self + " " + chainLineName(*chain, next);
         if (!oneWay) {
             const long long back = k > 1 ? n + 2 - k : (stop ? n : 1);
-            body += "; alias " + other + " " + lineName(other, back);
+            body += "; alias " + other + " " + chainLineName(otherChain, back);
         }
-        out.line("alias ", lineName(self, k), " ", quoted(body));
+        out.line("alias ", chainLineName(*chain, k), " ", quoted(body));
     }
     out.emptyLine();
     out.emptyLine();

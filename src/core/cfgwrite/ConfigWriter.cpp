@@ -42,7 +42,7 @@ using WrittenChains = std::array<std::array<bool, 2>, slotCount>;
 // which runs the chain the file already defines.
 bool writeCircularKey(ConfigText& out, const Editor& editor, const std::string& name, const std::string& bind,
                       WrittenChains& written) {
-    const std::optional<MarkerRef> marker = findMarker(bind, Case::Ignore);
+    const std::optional<MarkerRef> marker = findMarker(bind);
     if (!marker)
         return false;
     bool& done = written[static_cast<size_t>(marker->slot - 1)][marker->reverse];

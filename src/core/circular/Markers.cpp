@@ -4,7 +4,10 @@ namespace vantrel {
 
 namespace {
 constexpr std::string_view markerPrefix = "aCB";
-constexpr std::string_view reverseSuffix = "r";
+constexpr char reverseSuffix = 'r';
+constexpr std::string_view lineWord = "line";
+constexpr int firstLine = 1;
+constexpr int lastLine = static_cast<int>(maxCircularBinds);
 } // namespace
 
 std::string forwardMarker(int slot) {
@@ -12,23 +15,53 @@ std::string forwardMarker(int slot) {
 }
 
 std::string reverseMarker(int slot) {
-    return forwardMarker(slot) + "r";
+    return forwardMarker(slot) + reverseSuffix;
 }
 
-// Read rather than compared with the twenty markers in turn: the writer and the rules ask for
-// every key's bind, and building twenty texts for each question is most of their time.
-std::optional<MarkerRef> findMarker(std::string_view bind, Case how) {
-    if (bind.size() <= markerPrefix.size() || !equals(bind.substr(0, markerPrefix.size()), markerPrefix, how))
+std::string markerName(MarkerRef marker) {
+    return marker.reverse ? reverseMarker(marker.slot) : forwardMarker(marker.slot);
+}
+
+std::string chainLineName(MarkerRef chain, long long k) {
+    return markerName(chain) + std::string(lineWord) + std::to_string(k);
+}
+
+// Read rather than compared with the names in turn: the writer and the rules ask for every key's
+// bind, and building twenty texts for each question is most of their time.
+std::optional<ChainName> chainName(std::string_view name) {
+    if (!startsWithIgnoreCase(name, markerPrefix))
         return std::nullopt;
-    std::string_view number = bind.substr(markerPrefix.size());
-    const bool reverse = equals(number.substr(number.size() - 1), reverseSuffix, how);
+    name.remove_prefix(markerPrefix.size());
+    if (name.empty() || name.front() < '1' || name.front() > '9')
+        return std::nullopt;
+    int slot = name.front() - '0';
+    name.remove_prefix(1);
+    if (slot == 1 && !name.empty() && name.front() == '0') {
+        slot = slotCount;
+        name.remove_prefix(1);
+    }
+    const bool reverse = !name.empty() && foldAscii(name.front()) == reverseSuffix;
     if (reverse)
-        number.remove_suffix(1);
-    if (number == "10")
-        return MarkerRef{slotCount, reverse};
-    if (number.size() == 1 && number[0] >= '1' && number[0] <= '9')
-        return MarkerRef{number[0] - '0', reverse};
-    return std::nullopt;
+        name.remove_prefix(1);
+    if (name.empty())
+        return ChainName{{slot, reverse}, 0};
+    if (name.size() != lineWord.size() + 1 || !startsWithIgnoreCase(name, lineWord))
+        return std::nullopt;
+    const int k = name.back() - '0';
+    if (k < firstLine || k > lastLine)
+        return std::nullopt;
+    return ChainName{{slot, reverse}, k};
+}
+
+std::optional<MarkerRef> findMarker(std::string_view text) {
+    const std::optional<ChainName> name = chainName(text);
+    if (!name || name->line != 0)
+        return std::nullopt;
+    return name->chain;
+}
+
+bool looksLikeMarker(std::string_view text) {
+    return startsWithIgnoreCase(text, markerPrefix);
 }
 
 SlotSet slotsNamed(std::string_view text) {
@@ -46,7 +79,7 @@ SlotSet slotsNamed(std::string_view text) {
             size_t end = at;
             while (end < text.size() && !isWordEnd(text[end]))
                 ++end;
-            if (const auto marker = findMarker(text.substr(at, end - at), Case::Ignore))
+            if (const auto marker = findMarker(text.substr(at, end - at)))
                 slots.set(static_cast<size_t>(marker->slot - 1));
             at = end;
         }
@@ -55,7 +88,7 @@ SlotSet slotsNamed(std::string_view text) {
 }
 
 std::optional<MarkerRef> markerInUse(const CircularTable& table, std::string_view bind) {
-    const std::optional<MarkerRef> marker = findMarker(bind, Case::Ignore);
+    const std::optional<MarkerRef> marker = findMarker(bind);
     if (marker && table.slot(marker->slot).inUse())
         return marker;
     return std::nullopt;

@@ -1,4 +1,5 @@
-// Bind markers that tie keys to circular-bind slots.
+// Bind markers that tie keys to circular-bind slots, and the names of the editor's own alias
+// chains, which are built from them: the one place that spells and recognises those names.
 #pragma once
 
 #include "circular/CircularTable.h"
@@ -12,18 +13,36 @@
 
 namespace vantrel {
 
-// "aCB3" is the bind of slot 3's forward key, "aCB3r" that of its reverse key.
-std::string forwardMarker(int slot);
-std::string reverseMarker(int slot);
-
 struct MarkerRef {
     int slot;
     bool reverse;
     bool operator==(const MarkerRef&) const = default;
 };
 
-// The slot and direction a whole bind names: "aCB1" to "aCB10", "aCB1r" to "aCB10r".
-std::optional<MarkerRef> findMarker(std::string_view bind, Case how);
+// "aCB3" is the bind of slot 3's forward key, "aCB3r" that of its reverse key; each is also the
+// name of the alias chain that key runs.
+std::string forwardMarker(int slot);
+std::string reverseMarker(int slot);
+std::string markerName(MarkerRef marker);
+// Line k of a chain: "aCB3line2", "aCB3rline2".
+std::string chainLineName(MarkerRef chain, long long k);
+
+// The slot and direction a whole text names, letter case ignored: "aCB1" to "aCB10", "aCB1r" to
+// "aCB10r", and nothing else ("aCB1 ", "aCB01", "aCB11").
+std::optional<MarkerRef> findMarker(std::string_view text);
+
+// True when the text begins like a marker ("aCB", letter case ignored): what the circular-bind
+// button's colour asks of the current bind, and what marks an alias as a chain's.
+bool looksLikeMarker(std::string_view text);
+
+// A name of the editor's own chains: a marker (line 0, the chain's start) or a chain line's name,
+// for k from 1 to 7, letter case ignored. Any other name, `aCB1line12` or `aCB1line1x` among
+// them, is none.
+struct ChainName {
+    MarkerRef chain;
+    int line; // 0 for the start alias
+};
+std::optional<ChainName> chainName(std::string_view aliasName);
 
 // The slots whose markers a console text names as the game reads it: a marker as a whole word,
 // letter case ignored. A word ends at a blank, a tab, a double quote, a ";", the text's end or one

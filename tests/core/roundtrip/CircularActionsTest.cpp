@@ -263,7 +263,7 @@ class CircularActions {
             const std::string& now = editor_.bind(key);
             if (was == now || actedOn_.contains(key))
                 continue;
-            const std::optional<MarkerRef> marker = findMarker(was, Case::Ignore);
+            const std::optional<MarkerRef> marker = findMarker(was);
             const bool allowed = now.empty() && marker &&
                                  ((marker->reverse && before_.form6.slot(marker->slot).inUse() &&
                                    !editor_.form6.slot(marker->slot).inUse()) ||
@@ -286,7 +286,7 @@ class CircularActions {
     void checkTable() {
         std::array<std::optional<MarkerRef>, keyCount> markers;
         for (KeyIndex key = 0; key < keyCount; ++key)
-            markers[key] = findMarker(editor_.bind(key), Case::Ignore);
+            markers[key] = findMarker(editor_.bind(key));
         std::set<std::string> forwardKeys;
         for (int n = 1; n <= slotCount; ++n) {
             const CircularSlot& slot = editor_.form6.slot(n);
