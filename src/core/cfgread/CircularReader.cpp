@@ -1,6 +1,7 @@
 #include "cfgread/CircularReader.h"
 
 #include "cfgread/CommandText.h"
+#include "circular/CircularRules.h"
 #include "text/Text.h"
 
 #include <array>
@@ -70,14 +71,6 @@ std::optional<int> lastLink(std::string_view body) {
     }
 }
 
-// The first key, in identifier order, holding the marker (letter case ignored).
-std::optional<KeyIndex> firstHolder(const Editor& editor, const std::string& marker) {
-    for (KeyIndex key : identifierOrder())
-        if (equalsIgnoreCase(editor.bind(key), marker))
-            return key;
-    return std::nullopt;
-}
-
 } // namespace
 
 TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
@@ -94,9 +87,9 @@ TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
     TakenChains chains;
     for (int n = 1; n <= slotCount; ++n) {
         TakenChain& taken = chains[slotIndex(n)];
-        taken.forward =
-            hasStart[slotIndex(n)] && hasLine[slotIndex(n)] && firstHolder(editor, forwardMarker(n));
-        taken.reverse = taken.forward && firstHolder(editor, reverseMarker(n));
+        taken.forward = hasStart[slotIndex(n)] && hasLine[slotIndex(n)] &&
+                        !markerHolders(editor, forwardMarker(n)).empty();
+        taken.reverse = taken.forward && !markerHolders(editor, reverseMarker(n)).empty();
     }
     return chains;
 }
@@ -108,14 +101,6 @@ bool isTakenChainLine(const TakenChains& chains, std::string_view line) {
         return false;
     const TakenChain& taken = chains[slotIndex(name->chain.slot)];
     return name->chain.reverse ? taken.reverse : taken.forward;
-}
-
-bool lookupgamekey(Editor& editor, std::string_view name) {
-    const std::optional<KeyIndex> key = keyByGame(name, Case::Ignore);
-    if (!key)
-        return false;
-    editor.form6.lookedup = keyTable[*key].display;
-    return true;
 }
 
 void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChains& taken) {
@@ -155,10 +140,6 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChain
         for (int k = firstLine; k <= lastLine; ++k)
             for (std::string_view line : chains[s][static_cast<size_t>(k)])
                 slot.binds.push_back(chainBind(chainBody(line), n));
-        if (const auto reverse = taken[s].reverse ? firstHolder(editor, reverseMarker(n)) : std::nullopt) {
-            lookupgamekey(editor, keyTable[*reverse].game);
-            slot.r = keyTable[*reverse].id;
-        }
     }
 }
 

@@ -1,6 +1,5 @@
 // The last stage of File Open: the ten circular-bind slots rebuilt from the file's alias chains,
-// which of those chain lines are the editor's own, and the lookup from a game key name to a key's
-// display name.
+// and which of those chain lines are the editor's own.
 #pragma once
 
 #include "app/Editor.h"
@@ -30,14 +29,8 @@ using TakenChains = std::array<TakenChain, slotCount>; // slot n at n - 1
 // True when the alias line is a line of a taken chain.
 bool isTakenChainLine(const TakenChains& chains, std::string_view line);
 
-// Rebuilds each slot whose forward chain was taken: its start, binds list, stop-at-ends state and
-// its reverse key (the first key, in identifier order, holding its reverse marker, when the
-// reverse chain was taken). The other slots stay free. The circular rules that end Open name each
-// slot's forward key.
+// Rebuilds each slot whose forward chain was taken: its start, binds list and end mode. The other
+// slots stay free. The circular rules that end Open name each slot's forward and reverse keys.
 void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChains& taken);
-
-// Puts the display name of the key with that game key name (letter case ignored) into lookedup;
-// returns false and leaves lookedup alone when no key has that name.
-bool lookupgamekey(Editor& editor, std::string_view name);
 
 } // namespace vantrel

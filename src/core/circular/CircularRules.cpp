@@ -12,14 +12,6 @@ namespace {
 
 enum class Unbinding { ReverseHolders, None };
 
-std::vector<KeyIndex> holders(const Editor& editor, std::string_view marker) {
-    std::vector<KeyIndex> keys;
-    for (KeyIndex key : identifierOrder())
-        if (holdsMarker(editor, key, marker))
-            keys.push_back(key);
-    return keys;
-}
-
 bool names(const std::vector<KeyIndex>& keys, std::string_view id) {
     return std::any_of(keys.begin(), keys.end(), [id](KeyIndex key) { return keyTable[key].id == id; });
 }
@@ -39,8 +31,8 @@ bool keepRules(Editor& editor, Unbinding unbinding, std::initializer_list<std::o
             slot = CircularSlot{};
             continue;
         }
-        const std::vector<KeyIndex> forward = holders(editor, forwardMarker(n));
-        const std::vector<KeyIndex> reverse = holders(editor, reverseMarker(n));
+        const std::vector<KeyIndex> forward = markerHolders(editor, forwardMarker(n));
+        const std::vector<KeyIndex> reverse = markerHolders(editor, reverseMarker(n));
         if (forward.empty()) {
             slot = CircularSlot{};
             if (unbinding == Unbinding::None)
@@ -78,8 +70,12 @@ void keepCircularRulesAfterOpen(Editor& editor) {
     keepRules(editor, Unbinding::None, {});
 }
 
-bool holdsMarker(const Editor& editor, KeyIndex key, std::string_view marker) {
-    return equalsIgnoreCase(editor.bind(key), marker);
+std::vector<KeyIndex> markerHolders(const Editor& editor, std::string_view marker) {
+    std::vector<KeyIndex> keys;
+    for (KeyIndex key : identifierOrder())
+        if (equalsIgnoreCase(editor.bind(key), marker))
+            keys.push_back(key);
+    return keys;
 }
 
 std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> ignored) {

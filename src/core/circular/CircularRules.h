@@ -6,6 +6,8 @@
 
 #include <initializer_list>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace vantrel {
 
@@ -25,8 +27,9 @@ void keepCircularRules(Editor& editor, std::initializer_list<std::optional<KeyIn
 // key starts keeps that marker as plain text.
 void keepCircularRulesAfterOpen(Editor& editor);
 
-// True when the key's bind is the marker, letter case ignored, as the writer and the game compare.
-bool holdsMarker(const Editor& editor, KeyIndex key, std::string_view marker);
+// The keys whose bind is the marker, letter case ignored as the writer and the game compare, in
+// identifier order.
+std::vector<KeyIndex> markerHolders(const Editor& editor, std::string_view marker);
 
 // The lowest slot a new circular bind can take: no binds, and neither of its markers named by a
 // key's bind (other than `ignored`'s, which Save and Close replaces) or a kept line, since the

@@ -39,9 +39,7 @@ void CircularWindowModel::Form_Load() {
     c_.Check2 = checkGreyed;
     c_.combo2Enabled = false;
     c_.combo3Enabled = false;
-    // A whole string, not a literal: GCC 12 at -O2 warns of a false overlap (-Wrestrict, GCC bug
-    // 105329) when a one-letter literal is assigned to a string.
-    c_.Combo3 = std::string("1");
+    startAtFirstBind();
 
     CircularTable& table = editor_.form6;
     // A marker of a free slot is plain text: the blank editor opens for it.
@@ -80,6 +78,12 @@ void CircularWindowModel::Form_Load() {
     }
     if (c_.Check1 == checkClear)
         twoWayRule();
+}
+
+void CircularWindowModel::startAtFirstBind() {
+    // A whole string, not a literal: GCC 12 at -O2 warns of a false overlap (-Wrestrict, GCC bug
+    // 105329) when a one-letter literal is assigned to a string.
+    c_.Combo3 = std::string("1");
 }
 
 void CircularWindowModel::lockReverseView() {

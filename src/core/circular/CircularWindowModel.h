@@ -62,6 +62,7 @@ class CircularWindowModel {
     bool closed() const { return closed_; }
 
   private:
+    void startAtFirstBind();
     void twoWayRule();
     void lockReverseView();
     void saveSlot(int slot, const std::vector<std::string>& binds);

@@ -32,7 +32,7 @@ void CircularWindowModel::Command3_Click() {
 
     const std::vector<std::string> binds = bindsListFromBoxes(c_.Text);
     if (!isListedStart(c_.Combo3))
-        c_.Combo3 = std::string("1"); // a literal trips a false -Wrestrict in GCC 12 (bug 105329)
+        startAtFirstBind();
 
     if (binds.empty()) {
         // Nothing to store: a circular bind opened for editing is deleted, none is made in the
@@ -80,9 +80,8 @@ void CircularWindowModel::deleteSlot(int n) {
 }
 
 void CircularWindowModel::unbindHolders(const std::string& marker) {
-    for (KeyIndex key = 0; key < keyCount; ++key)
-        if (holdsMarker(editor_, key, marker))
-            editor_.bind(key).clear();
+    for (KeyIndex key : markerHolders(editor_, marker))
+        editor_.bind(key).clear();
 }
 
 // The main window shows the forward key selected with its marker, and every key recoloured.

@@ -1,4 +1,4 @@
-// Rebuilding the circular-bind slots from a file's alias chains, and naming keys by game key name.
+// Rebuilding the circular-bind slots from a file's alias chains.
 #include "cfgread/CircularReader.h"
 
 #include "ReaderTesting.h"
@@ -80,7 +80,6 @@ TEST_F(ReaderCircular, ReverseKeyIsAKeyHoldingTheReverseMarker) {
                                     "alias aCB3rline1 \"a; alias aCB3r aCB3rline1; alias aCB3 aCB3line1\""});
     open(slot3 + crlf({"bind \"h\" \"acb3R\""}));
     EXPECT_EQ(slot(3).r, "keyH");
-    EXPECT_EQ(editor.form6.lookedup, "H");
     EXPECT_TRUE(editor.ssettings.empty());
     open(slot3 + crlf({"bind JOY1 \"aCB3r\""}));
     EXPECT_EQ(slot(3).r, "");
@@ -99,34 +98,6 @@ TEST_F(ReaderCircular, MarkerWithoutAChainLeavesTheSlotFree) {
     for (int n = 1; n <= slotCount; ++n)
         EXPECT_EQ(slot(n), CircularSlot{}) << n;
     EXPECT_EQ(editor.form6.selectkeyr, "keyZ");
-}
-
-TEST(LookupGameKey, NamesTheKeyIgnoringCaseAndKeepsTheLastNameOtherwise) {
-    ScriptedPrompter prompter;
-    Editor editor{prompter};
-    struct {
-        const char* name;
-        const char* display;
-    } const cases[] = {{"mouse4", "Mouse 4"},
-                       {"MOUSE4", "Mouse 4"},
-                       {"KP_INS", "keypad0"},
-                       {"kp_5", "keypad5"},
-                       {"5", "5"},
-                       {"*", "keypadStar"},
-                       {"'", "Quote"},
-                       {"ctrl", "Control"},
-                       {"mwheeldown", "MWheel D"},
-                       {"\\", "Hash"},
-                       {"`", "Console Key"},
-                       {"f1", "F1"}};
-    for (const auto& c : cases) {
-        EXPECT_TRUE(lookupgamekey(editor, c.name)) << c.name;
-        EXPECT_EQ(editor.form6.lookedup, c.display) << c.name;
-    }
-    for (const char* unknown : {"", "mouse", " f1", "\"f1\"", "f1 ", "joy1"}) {
-        EXPECT_FALSE(lookupgamekey(editor, unknown)) << unknown;
-        EXPECT_EQ(editor.form6.lookedup, "F1") << unknown;
-    }
 }
 
 } // namespace
