@@ -9,7 +9,7 @@ namespace {
 constexpr char cr = '\r';
 constexpr char lf = '\n';
 
-// `bind ; ...`: the semicolon key named bare, as files of earlier versions name it.
+// `bind ; ...`: the semicolon key named bare, as some files name it.
 bool semicolonKeyAt(std::string_view line, size_t i) {
     constexpr std::string_view bindWord = "bind ";
     return i == bindWord.size() && startsWithIgnoreCase(line, bindWord) &&

@@ -316,7 +316,8 @@ TEST_F(ShowKeyBind, LongBindsAreTakenApartLikeShortOnes) {
          },
          {.saybox = "hi", .rconsaybox = "a"}},
     };
-    // Each pair of lengths straddles the point where one of the shapes reached past the old limit.
+    // Lengths on both sides of 100,000 characters and far beyond: no part of a bind is out of the
+    // search's reach.
     for (size_t length : {99'991, 99'992, 99'996, 99'997, 99'999, 100'000, 1'000'000}) {
         const std::string pad(length, 'x');
         for (const Shape& shape : shapes) {
