@@ -72,6 +72,12 @@ TEST_F(SettingsWindows, Slot10FactorListFollowsTheFactorShown) {
         waitno->setFocus();
         QTest::keyClick(waitno, Qt::Key_Down);
         EXPECT_EQ(waitno->currentText(), "2");
+        retype(waitno->lineEdit(), "6"); // a typed item is current at once
+        QTest::keyClick(waitno, Qt::Key_Down);
+        EXPECT_EQ(waitno->currentText(), "7");
+        retype(waitno->lineEdit(), "9"); // no item: the current one stays
+        QTest::keyClick(waitno, Qt::Key_Up);
+        EXPECT_EQ(waitno->currentText(), "6");
         click(w, "defaultbutton");
         EXPECT_EQ(waitno->currentIndex(), 4);
         waitno->setFocus();
