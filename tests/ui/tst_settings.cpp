@@ -133,6 +133,8 @@ TEST_F(SettingsWindows, BindOrderShowsThePickKeepsItThroughHelpAndSavesItOnlyOnS
     whenModal(menu("menu_settings_bindorder"), [&](QWidget* w) {
         QTest::keyClicks(child<QComboBox>(w, "Combo1"), "G"); // the only preset starting with G
         EXPECT_EQ(child<QLabel>(w, "o1")->text(), "HE gren.");
+        EXPECT_EQ(child<QLabel>(w, "o5")->text(), "Pistol"); // joined before the gun, as shown
+        EXPECT_EQ(child<QLabel>(w, "o9")->text(), "Gun");
         click(w, "Command1");
     });
     EXPECT_EQ(editor.BindOrder, "Grenades");
