@@ -198,6 +198,8 @@ TEST_F(SettingsWindows, AboutIsCentredAndClosesOnlyByItsButton) {
         whenModal(menu("menu_help_about"), [&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "About");
             EXPECT_TRUE(centredOnMain(w));
+            for (const QLabel* label : w->findChildren<QLabel*>())
+                EXPECT_FALSE(label->text().isEmpty()) << label->objectName().toStdString() << " is empty";
             QTest::keyClick(w, Qt::Key_Escape);
             EXPECT_TRUE(w->isVisible());
             QTest::keyClick(w, Qt::Key_Return); // presses the focused Close button
