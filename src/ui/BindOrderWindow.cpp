@@ -54,8 +54,8 @@ BindOrderWindow::BindOrderWindow(Editor& editor, QWidget* parent)
     : FixedDialog(parent, "Form7", "Bind Order", formWidth, formHeight), model_(editor) {
     const ControlMap byName = buildControls(this, controls);
     combo1_ = &byName.at<QComboBox>("Combo1");
-    for (const BindOrderPreset& preset : bindOrderPresets)
-        combo1_->addItem(toQt(preset.name));
+    for (const BindOrderRow& order : bindOrderTable)
+        combo1_->addItem(toQt(order.name));
     combo1_->setCurrentIndex(-1);
     for (std::size_t n = 0; n < bindPartCount; ++n)
         labels_[n] = &byName.at<QLabel>("o" + std::to_string(n + 1));

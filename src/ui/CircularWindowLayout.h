@@ -34,7 +34,8 @@ inline constexpr std::array<ControlSpec, 28> circularWindowControls = {{
     // were sized for; the frame is free to their right.
     {"Label10", ControlKind::Label, "Start at bind:", 120, 840, 1095, 255, 25, "Frame1"},
     {"Label9", ControlKind::Label, "Reverse key:", 120, 1440, 975, 255, 26, "Frame1"},
-    {"Check1", ControlKind::CheckBox, "Two way", 5160, 840, 1215, 195, 19},
+    // Two way is as tall as its indicator, which a shorter box would cut off at the bottom.
+    {"Check1", ControlKind::CheckBox, "Two way", 5160, 840, 1215, 210, 19},
     {"Check2", ControlKind::CheckBox, "Stop at ends", 5160, 1080, 1335, 255, 20},
     {"Combo3", ControlKind::DropDownCombo, "", 5160, 1680, 1335, 315, 23},
     {"Combo2", ControlKind::DropDownCombo, "", 5160, 2280, 1335, 315, 18},

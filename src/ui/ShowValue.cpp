@@ -44,8 +44,24 @@ void showEditText(QComboBox& combo, std::string_view text) {
         combo.setEditText(shown);
 }
 
+namespace {
+
+// A typed item becomes current at once, so the arrow keys and the wheel step from it. The box
+// already shows the item's text, so its cursor and undo stay as they are.
+void followTypedItem(QComboBox& combo, const QString& text) {
+    const int item = combo.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item >= 0 && item != combo.currentIndex())
+        combo.setCurrentIndex(item);
+}
+
+} // namespace
+
 void onUserText(QComboBox& combo, QObject& context, const std::function<void(const QString&)>& heard) {
-    QObject::connect(combo.lineEdit(), &QLineEdit::textEdited, &context, heard);
+    QObject::connect(combo.lineEdit(), &QLineEdit::textEdited, &context,
+                     [&combo, heard](const QString& text) {
+                         followTypedItem(combo, text);
+                         heard(text);
+                     });
     QObject::connect(&combo, &QComboBox::textActivated, &context, heard);
 }
 

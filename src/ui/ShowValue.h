@@ -36,7 +36,8 @@ void showItem(QComboBox& list, std::string_view item);
 void showEditText(QComboBox& combo, std::string_view text);
 
 // Runs `heard` with an editable drop-down box's text whenever the user changes it, by typing or
-// by picking from its list.
+// by picking from its list. A typed text that is one of the items makes that item current as it
+// is typed; any other text leaves the current item as it is.
 void onUserText(QComboBox& combo, QObject& context, const std::function<void(const QString&)>& heard);
 
 } // namespace vantrel::ui

@@ -157,6 +157,9 @@ TEST_F(CircularWindowTest, OpensWithTheBindsShownFromTheirStart) {
             << name << " shows \"" << combo->currentText().toStdString() << '"';
         EXPECT_EQ(combo->itemText(combo->currentIndex()), combo->currentText()) << name;
     }
+    typeInto("Combo2", "M"); // and so is a typed one, as it is typed
+    QTest::keyClick(editOf("Combo2"), Qt::Key_Down);
+    EXPECT_EQ(get<QComboBox>("Combo2")->currentText(), "Minus");
     click(get<QPushButton>("Command1"));
 }
 

@@ -1,6 +1,7 @@
 // What the player reads in every window, measured on the rendered widgets: each caption fits its
 // control in the font it is drawn in, no control lies over another's caption, and the option
-// buttons and check boxes show their marks clearly, on the grey frames as on a plain window.
+// buttons and check boxes show their whole indicators and their marks clearly, on the grey frames
+// as on a plain window.
 #include "EditorFixture.h"
 #include "UiTestSupport.h"
 #include "ui/Geometry.h"
@@ -181,6 +182,11 @@ TEST_F(LookTest, EveryCaptionFitsItsControlAndNoControlCoversAnother) {
             for (size_t j = i + 1; j < captions.size(); ++j)
                 EXPECT_FALSE(captions[i].ink.intersects(captions[j].ink))
                     << nameOf(captions[i].control) << " and " << nameOf(captions[j].control) << " overlap";
+        for (const QAbstractButton* b : surface->findChildren<QAbstractButton*>()) {
+            if (isIndicatorButton(b)) {
+                EXPECT_TRUE(b->rect().contains(partOf(b, true))) << nameOf(b) << " cuts off its indicator";
+            }
+        }
         if (main)
             expectBackdropFramesShowTheirEdge(surface);
     }

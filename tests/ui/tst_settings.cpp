@@ -72,6 +72,12 @@ TEST_F(SettingsWindows, Slot10FactorListFollowsTheFactorShown) {
         waitno->setFocus();
         QTest::keyClick(waitno, Qt::Key_Down);
         EXPECT_EQ(waitno->currentText(), "2");
+        retype(waitno->lineEdit(), "6"); // a typed item is current at once
+        QTest::keyClick(waitno, Qt::Key_Down);
+        EXPECT_EQ(waitno->currentText(), "7");
+        retype(waitno->lineEdit(), "9"); // no item: the current one stays
+        QTest::keyClick(waitno, Qt::Key_Up);
+        EXPECT_EQ(waitno->currentText(), "6");
         click(w, "defaultbutton");
         EXPECT_EQ(waitno->currentIndex(), 4);
         waitno->setFocus();
@@ -127,6 +133,8 @@ TEST_F(SettingsWindows, BindOrderShowsThePickKeepsItThroughHelpAndSavesItOnlyOnS
     whenModal(menu("menu_settings_bindorder"), [&](QWidget* w) {
         QTest::keyClicks(child<QComboBox>(w, "Combo1"), "G"); // the only preset starting with G
         EXPECT_EQ(child<QLabel>(w, "o1")->text(), "HE gren.");
+        EXPECT_EQ(child<QLabel>(w, "o5")->text(), "Pistol"); // joined before the gun, as shown
+        EXPECT_EQ(child<QLabel>(w, "o9")->text(), "Gun");
         click(w, "Command1");
     });
     EXPECT_EQ(editor.BindOrder, "Grenades");
@@ -190,6 +198,8 @@ TEST_F(SettingsWindows, AboutIsCentredAndClosesOnlyByItsButton) {
         whenModal(menu("menu_help_about"), [&](QWidget* w) {
             EXPECT_EQ(w->windowTitle(), "About");
             EXPECT_TRUE(centredOnMain(w));
+            for (const QLabel* label : w->findChildren<QLabel*>())
+                EXPECT_FALSE(label->text().isEmpty()) << label->objectName().toStdString() << " is empty";
             QTest::keyClick(w, Qt::Key_Escape);
             EXPECT_TRUE(w->isVisible());
             QTest::keyClick(w, Qt::Key_Return); // presses the focused Close button

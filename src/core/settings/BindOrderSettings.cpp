@@ -2,9 +2,20 @@
 
 namespace vantrel {
 
+namespace {
+
+std::string_view captionOf(PartField part) {
+    for (const PartCaption& c : partCaptions)
+        if (c.part == part)
+            return c.caption;
+    return {};
+}
+
+} // namespace
+
 std::optional<std::size_t> recognisePreset(std::string_view text) {
-    for (std::size_t i = 0; i < bindOrderPresets.size(); ++i)
-        if (bindOrderPresets[i].name == text)
+    for (std::size_t i = 0; i < bindOrderTable.size(); ++i)
+        if (bindOrderTable[i].name == text)
             return i;
     return std::nullopt;
 }
@@ -26,12 +37,12 @@ void BindOrderSettings::Combo1_Click(std::string_view item) {
         return;
     Combo1 = item;
     for (std::size_t n = 0; n < bindPartCount; ++n)
-        o[n] = bindOrderPresets[*preset].captions[n];
+        o[n] = captionOf(bindOrderTable[*preset].parts[n]);
 }
 
 void BindOrderSettings::Command1_Click() {
     if (const auto preset = recognisePreset(Combo1))
-        editor_.BindOrder = bindOrderPresets[*preset].name;
+        editor_.BindOrder = bindOrderTable[*preset].name;
 }
 
 void BindOrderSettings::Command3_Click() {

@@ -1,6 +1,5 @@
-// The Bind Order window's model (Form7): the preset list and the fourteen position labels.
-// Its order table is its own: for "Defuser" and "Grenades" it shows the gun pair where the
-// composer joins the pistol pair, and the other way round.
+// The Bind Order window's model (Form7): the preset list and the fourteen position labels, which
+// show the order the composer joins the parts in.
 #pragma once
 
 #include "app/Editor.h"
@@ -13,27 +12,27 @@
 
 namespace vantrel {
 
-struct BindOrderPreset {
-    std::string_view name;
-    std::array<std::string_view, bindPartCount> captions; // positions 1 to 14
+// The caption each bind part has in the position labels.
+struct PartCaption {
+    PartField part;
+    std::string_view caption;
 };
 
-inline constexpr std::array<BindOrderPreset, 5> bindOrderPresets = {{
-    {"Default",
-     {"Gun", "Gun ammo", "Armour", "Defuser", "Pistol", "Pistol ammo", "HE gren.", "Flashbang 1",
-      "Flashbang 2", "Smoke gren.", "Night Vision", "Radio", "Messages", "Rcon Say"}},
-    {"Pistol",
-     {"Pistol", "Pistol ammo", "Armour", "Defuser", "Gun", "Gun ammo", "HE gren.", "Flashbang 1",
-      "Flashbang 2", "Smoke gren.", "Night Vision", "Radio", "Messages", "Rcon Say"}},
-    {"Armour",
-     {"Armour", "Gun", "Gun ammo", "Defuser", "Pistol", "Pistol ammo", "HE gren.", "Flashbang 1",
-      "Flashbang 2", "Smoke gren.", "Night Vision", "Radio", "Messages", "Rcon Say"}},
-    {"Defuser",
-     {"Defuser", "Gun", "Gun ammo", "Armour", "Pistol", "Pistol ammo", "HE gren.", "Flashbang 1",
-      "Flashbang 2", "Smoke gren.", "Night Vision", "Radio", "Messages", "Rcon Say"}},
-    {"Grenades",
-     {"HE gren.", "Flashbang 1", "Flashbang 2", "Smoke gren.", "Gun", "Gun ammo", "Armour", "Defuser",
-      "Pistol", "Pistol ammo", "Night Vision", "Radio", "Messages", "Rcon Say"}},
+inline constexpr std::array<PartCaption, bindPartCount> partCaptions = {{
+    {&BindParts::scbindg, "Gun"},
+    {&BindParts::scbindga, "Gun ammo"},
+    {&BindParts::scbindarm, "Armour"},
+    {&BindParts::scbindde, "Defuser"},
+    {&BindParts::scbindp, "Pistol"},
+    {&BindParts::scbindpa, "Pistol ammo"},
+    {&BindParts::scbindhe, "HE gren."},
+    {&BindParts::scbindfl1, "Flashbang 1"},
+    {&BindParts::scbindfl2, "Flashbang 2"},
+    {&BindParts::scbindsm, "Smoke gren."},
+    {&BindParts::scbindnv, "Night Vision"},
+    {&BindParts::sradio, "Radio"},
+    {&BindParts::smessage, "Messages"},
+    {&BindParts::srconsay, "Rcon Say"},
 }};
 
 // The preset a text names, compared exactly (letter case counts); none for any other text.

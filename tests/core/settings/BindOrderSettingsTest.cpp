@@ -23,13 +23,20 @@ TEST_F(BindOrderChoice, LoadSelectsTheStoredPresetAndShowsItsOrder) {
     EXPECT_EQ(again.o[0], "HE gren.");
 }
 
-TEST(BindOrderPresets, EachListsEveryPartOnce) {
-    for (const BindOrderPreset& preset : bindOrderPresets) {
-        auto sorted = preset.captions;
+// The labels show the order the composer joins: "Defuser" buys the pistol before the gun.
+TEST_F(BindOrderChoice, EachPresetShowsEveryPartOnceInTheComposersOrder) {
+    BindOrderSettings form7{editor};
+    for (const BindOrderRow& order : bindOrderTable) {
+        form7.Combo1_Click(order.name);
+        auto sorted = form7.o;
         std::sort(sorted.begin(), sorted.end());
-        EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << preset.name;
-        EXPECT_EQ(preset.captions[10], "Night Vision") << preset.name;
+        EXPECT_NE(sorted.front(), "") << order.name;
+        EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << order.name;
+        EXPECT_EQ(form7.o[10], "Night Vision") << order.name;
     }
+    form7.Combo1_Click("Defuser");
+    EXPECT_EQ(std::vector<std::string>(form7.o.begin(), form7.o.begin() + 6),
+              (std::vector<std::string>{"Defuser", "Pistol", "Pistol ammo", "Armour", "Gun", "Gun ammo"}));
 }
 
 TEST(BindOrderPresets, RecognisesOnlyTheExactNames) {
