@@ -30,8 +30,8 @@ inline constexpr std::array<ControlSpec, 28> circularWindowControls = {{
     {"Text6", ControlKind::TextBox, "", 720, 3000, 4215, 285, 5},
     {"Text7", ControlKind::TextBox, "", 720, 3480, 4215, 285, 6},
     {"Frame1", ControlKind::Frame, "Two way binding", 5040, 600, 1575, 2175, 24},
-    // Start at bind and Stop at ends are wider than in MS Sans Serif, whose narrower letters they
-    // were sized for; the frame is free to their right.
+    // Start at bind and Stop at ends are as wide as their captions need in the windows' font;
+    // the frame is free to their right.
     {"Label10", ControlKind::Label, "Start at bind:", 120, 840, 1095, 255, 25, "Frame1"},
     {"Label9", ControlKind::Label, "Reverse key:", 120, 1440, 975, 255, 26, "Frame1"},
     // Two way is as tall as its indicator, which a shorter box would cut off at the bottom.

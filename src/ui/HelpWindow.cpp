@@ -66,6 +66,9 @@ HelpWindow::HelpWindow(Editor& editor, QWidget* parent)
         model_.Command3_Click(editor_);
         refresh();
     });
+    // A child under its control name, so a test can tell when the jump has run.
+    timer1_.setParent(this);
+    timer1_.setObjectName("Timer1");
     timer1_.setInterval(timer1Interval);
     connect(&timer1_, &QTimer::timeout, this, [this] {
         timer1_.stop();

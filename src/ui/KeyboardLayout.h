@@ -22,9 +22,6 @@ inline constexpr int keySize = 375;
 // and mouse button 2 follows the wheel column); the "#" key lies over the lower left of Enter.
 extern const std::array<PictureButton, 112> pictureButtons;
 
-// The two wheel buttons carry their own font.
-inline constexpr std::array<std::string_view, 2> wheelButtons = {"buttonWU", "buttonWD"};
-
 // The strip that draws the left edge of the L-shaped Enter key's lower part in the light edge
 // colour, in front of the dark right edge of "#", which lies in Enter's corner.
 inline constexpr Twips enterCornerStrip{5160, 1715, 10, 365};

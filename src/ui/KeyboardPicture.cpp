@@ -7,14 +7,12 @@
 
 #include <QPushButton>
 #include <QVariant>
-#include <algorithm>
 
 namespace vantrel::ui {
 
 namespace {
 
 const char* const colourProperty = "vantrelColour";
-const char* const wheelFontFamily = "Berlin Sans FB";
 
 void cornerStrip(QWidget& surface, const Twips& rect) {
     auto* w = new QWidget(&surface);
@@ -42,11 +40,6 @@ KeyboardPicture::KeyboardPicture(QWidget& surface) : QObject(&surface) {
         auto* button = new CaptionButton(toQt(captionOf(spec)), &surface);
         button->setObjectName(toQt(spec.name));
         button->setGeometry(toPixels(spec.rect));
-        if (std::find(wheelButtons.begin(), wheelButtons.end(), spec.name) != wheelButtons.end()) {
-            QFont font = button->font();
-            font.setFamilies(QStringList(QString::fromLatin1(wheelFontFamily)) + font.families());
-            button->setFont(font);
-        }
         const QString name = button->objectName();
         connect(button, &QPushButton::clicked, this, [this, name] { Q_EMIT buttonClicked(name); });
         buttons_.emplace(spec.name, button);

@@ -42,11 +42,7 @@ QPalette greyControlPalette(QPalette palette) {
 }
 
 QFont windowFont() {
-    QFont font;
-    // The narrow sans-serif faces first, so that captions fit buttons sized for them.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans Condensed")});
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(windowFontPixels);
     return font;
 }

@@ -26,8 +26,8 @@ inline constexpr std::array<GroupBox, 11> groupBoxes = {{
     {"buy", 120, 3870, 5880, 7800, 360, 3750},
     {"pistols", 240, 4110, 1440, 6030, 480, 3990},
     {"guns", 1560, 4110, 4440, 6270, 1800, 3990},
-    // Wider than the pistols box above it: its caption, sized for MS Sans Serif, would otherwise
-    // cover the whole top edge; the space to its right is free up to the equipment box.
+    // Wider than the pistols box above it: in the windows' font its caption would otherwise cover
+    // the whole top edge; the space to its right is free up to the equipment box.
     {"pistol ammo", 240, 6270, 1500, 6870, 360, 6150},
     {"gun ammo", 240, 7110, 1440, 7710, 360, 6990},
     {"equipment", 1560, 6510, 5760, 7710, 1800, 6390},

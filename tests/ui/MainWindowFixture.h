@@ -39,8 +39,7 @@ template <typename Prompter> class ShownMainWindow : public ::testing::Test {
 
     void click(const char* name) { click(window.get(), name); }
     static void click(QWidget* parent, const char* name) {
-        if (auto* w = child<QWidget>(parent, name))
-            QTest::mouseClick(w, Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(parent, name), Qt::LeftButton);
     }
     std::function<void()> menu(const char* item) {
         return [this, item] { child<QAction>(window.get(), item)->trigger(); };
@@ -57,12 +56,11 @@ template <typename Prompter> class ShownMainWindow : public ::testing::Test {
     QColor shownColour(const char* button) {
         QWidget* client = window->centralWidget();
         auto* b = child<QPushButton>(client, button);
-        return b ? client->grab().toImage().pixelColor(b->mapTo(client, QPoint(4, 4))) : QColor();
+        return client->grab().toImage().pixelColor(b->mapTo(client, QPoint(4, 4)));
     }
     // The colour a button shows when unbound: the application palette's button face.
     QColor buttonFace(const char* button) {
-        auto* b = child<QPushButton>(window.get(), button);
-        return b ? QApplication::palette(b).color(QPalette::Button) : QColor();
+        return QApplication::palette(child<QPushButton>(window.get(), button)).color(QPalette::Button);
     }
 
     Prompter prompter;

@@ -9,14 +9,23 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace vantrel::testing {
 
-// Finds a child by objectName and fails the test when it is missing.
+// A widget a test looked for is missing: the test stops with this failure, rather than go on to
+// use a null pointer. GoogleTest reports it from a test body; whenModals reports it from a step.
+struct MissingChild : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Finds a child by objectName; throws MissingChild when there is none.
 template <typename T> T* child(QObject* parent, const char* name) {
     T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << "no child named " << name;
+    if (!found)
+        throw MissingChild(std::string("no child named ") + name);
     return found;
 }
 
@@ -26,8 +35,9 @@ template <typename T> T* child(QObject* parent, const char* name) {
 std::vector<std::unique_ptr<QWidget>> everyWindow(Editor& editor);
 
 // Runs `step` on the modal window that `open` shows, once it is the active modal widget; the
-// step must close it. A watchdog closes any window still open after a few seconds and fails.
-// Modal windows shown one after another take one step each, in turn.
+// step must close it, and a step that stops on a missing child fails and closes it. A watchdog closes any
+// window still open after a few seconds and fails. Modal windows shown one after another take one step each,
+// in turn.
 void whenModals(const std::function<void()>& open, const std::vector<std::function<void(QWidget*)>>& steps);
 inline void whenModal(const std::function<void()>& open, const std::function<void(QWidget*)>& step) {
     whenModals(open, {step});

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace vantrel {
 namespace {
@@ -92,7 +93,8 @@ TEST_F(HelpWindowUi, F1OpensAtTheStartAndSearchAndFindNextSelectInTheViewAndOutl
         EXPECT_TRUE(centredOnMain(help));
         auto* box = child<QLineEdit>(help, "searchtextbox");
         auto* view = child<QTextBrowser>(help, "rtb1");
-        QTest::qWait(300); // past the window's jump, which has no section to go to
+        auto* jump = child<QTimer>(help, "Timer1"); // the window's jump, with no section to go to
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !jump->isActive(); }));
         EXPECT_FALSE(view->textCursor().hasSelection());
         EXPECT_TRUE(box->text().isEmpty());
 
