@@ -2,6 +2,7 @@
 
 #include "cfgread/CommandText.h"
 #include "circular/CircularRules.h"
+#include "text/Console.h"
 #include "text/Text.h"
 
 #include <array>
@@ -14,61 +15,84 @@ namespace {
 
 constexpr int firstLine = 1;
 constexpr int lastLine = static_cast<int>(maxCircularBinds);
-constexpr size_t linkSeparatorLength = 2; // the "; " in front of a chain line's next link
 
 size_t slotIndex(int slot) {
     return static_cast<size_t>(slot - 1);
 }
 
-// The body of a chain alias line, read up to its closing quote: what follows the quote (blanks,
-// a comment) is no part of it.
-std::string_view chainBody(std::string_view line) {
+// The body of a chain alias line as the game stores it: what follows a closing quote (blanks, a
+// comment) is no part of it.
+std::string chainBody(std::string_view line) {
     const std::optional<AliasLine> alias = aliasLine(line);
-    return alias ? commandBody(alias->rest) : std::string_view();
+    return alias ? commandBody(alias->rest) : std::string();
 }
 
-// A chain line's bind: the text before the next link. The writer puts "; " before the link, so words
-// like the link's at the very start belong to the bind: taken for the link they would leave the
-// whole rest of the line as the bind, and the line would grow at every save.
-std::string chainBind(std::string_view body, int slot) {
-    body = trimLeft(body);
-    const size_t link = findIgnoreCase(body, "alias " + forwardMarker(slot), linkSeparatorLength);
-    if (link != std::string_view::npos)
-        body = body.substr(0, link - linkSeparatorLength);
-    return std::string(trimRight(body));
-}
-
-// Takes the first word off the text as the game splits an alias body: a blank, a tab or a ";"
-// ends a word, and blanks and tabs before it are no part of it.
-std::string_view takeWord(std::string_view& text) {
-    text = skipBlanks(text);
-    const size_t end = std::min(text.find_first_of(" \t;"), text.size());
-    const std::string_view word = text.substr(0, end);
-    text.remove_prefix(end);
-    return word;
-}
-
-// The chain line a link names by its word; none when the word names none.
-std::optional<int> linkedLine(std::string_view word) {
+// The line of the chain that a word names; none when it names no line of that chain.
+std::optional<int> lineOf(std::string_view word, MarkerRef chain) {
     const std::optional<ChainName> name = chainName(word);
-    if (!name || name->line == 0)
+    if (!name || name->chain != chain || name->line == 0)
         return std::nullopt;
     return name->line;
 }
 
-// The line the last link of a chain line's body names: the last `alias <name> <line>` command's.
-std::optional<int> lastLink(std::string_view body) {
-    std::optional<int> line;
-    for (;;) {
-        const size_t end = body.find(';');
-        std::string_view command = body.substr(0, end);
-        if (equalsIgnoreCase(takeWord(command), "alias") && !takeWord(command).empty())
-            if (const std::string_view target = takeWord(command); !target.empty())
-                line = linkedLine(target);
-        if (end == std::string_view::npos)
-            return line;
-        body.remove_prefix(end + 1);
+// A link: `alias <chain> <line> ...`, a command that sets one of the slot's own chains.
+struct Link {
+    bool reverse;
+    std::optional<int> line; // the line it names
+};
+
+std::optional<Link> linkOf(std::string_view command, int slot) {
+    const std::vector<ConsoleWord> words = consoleWords(command);
+    if (words.size() < 3 || !equalsIgnoreCase(words[0].text, "alias"))
+        return std::nullopt;
+    const std::optional<ChainName> name = chainName(words[1].text);
+    if (!name || name->line != 0 || name->chain.slot != slot)
+        return std::nullopt;
+    return Link{name->chain.reverse, lineOf(words[2].text, name->chain)};
+}
+
+// A chain line's body: the bind, and the lines its links name.
+struct ChainLine {
+    std::string bind;
+    std::optional<int> next;     // the line the forward link names
+    std::optional<int> lastLink; // the line the body's last link names
+};
+
+// The links are the commands that set the slot's own chains at the end of the body, a forward and a
+// back link in either order, with blanks and empty commands around them; the bind is the text
+// before them. An earlier link, or one of another slot's chains, is the bind's own.
+ChainLine readChainLine(std::string_view body, int slot) {
+    body = trimLeft(body);
+    const std::vector<std::string_view> commands = consoleCommands(body);
+    ChainLine out;
+    size_t bindEnd = body.size();
+    bool forward = false, back = false;
+    for (size_t i = commands.size(); i-- > 0;) {
+        if (!nextWord(commands[i]))
+            continue;
+        const std::optional<Link> link = linkOf(commands[i], slot);
+        if (!link || (link->reverse ? back : forward))
+            break;
+        if (!forward && !back)
+            out.lastLink = link->line;
+        (link->reverse ? back : forward) = true;
+        if (!link->reverse)
+            out.next = link->line;
+        const size_t begin = static_cast<size_t>(commands[i].data() - body.data());
+        bindEnd = begin == 0 ? 0 : begin - 1; // before the ";" that ends the bind
     }
+    out.bind = std::string(trimRight(body.substr(0, bindEnd)));
+    return out;
+}
+
+// The line a start alias line names: the first word of its first command that names a line of the
+// slot's forward chain.
+std::optional<int> startLine(std::string_view body, int slot) {
+    for (std::string_view command : consoleCommands(body))
+        if (const std::optional<ConsoleWord> first = nextWord(command))
+            if (const std::optional<int> line = lineOf(first->text, MarkerRef{slot, false}))
+                return line;
+    return std::nullopt;
 }
 
 } // namespace
@@ -125,21 +149,30 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChain
         if (!taken[s].forward)
             continue;
         CircularSlot& slot = editor.form6.slot(n);
-        // A start that names no line starts at bind 1, so the reverse chain's start is the one
-        // the writer writes again. Line 1 ends with the back link of a two-way chain: to line 1
-        // it wraps. The rules that end Open make a slot without a reverse key one-way.
+        const auto read = [n](std::string_view line) { return readChainLine(chainBody(line), n); };
+        // A start that names no line starts at bind 1, so the reverse chain's start is the one the
+        // writer writes again. The rules that end Open make a slot without a reverse key one-way.
         int start = firstLine;
-        for (std::string_view line : starts[s]) {
-            std::string_view body = chainBody(line);
-            start = linkedLine(takeWord(body)).value_or(firstLine);
-        }
+        for (std::string_view line : starts[s])
+            start = startLine(chainBody(line), n).value_or(firstLine);
+        // The end mode is what the forward key does at the last line: back to line 1 it goes round,
+        // to the last line itself it stops. Otherwise line 1's last link decides, the back link of a
+        // two-way chain: to line 1 it wraps.
+        int last = lastLine;
+        while (last > firstLine && chains[s][static_cast<size_t>(last)].empty())
+            --last;
+        const auto& lastLines = chains[s][static_cast<size_t>(last)];
+        const std::optional<int> atLast = lastLines.empty() ? std::nullopt : read(lastLines.back()).next;
         EndMode endMode = EndMode::Wrap;
-        for (std::string_view line : chains[s][firstLine])
-            endMode = lastLink(chainBody(line)) == firstLine ? EndMode::Wrap : EndMode::StopAtEnds;
+        if (atLast != firstLine && atLast == last)
+            endMode = EndMode::StopAtEnds;
+        else if (atLast != firstLine)
+            for (std::string_view line : chains[s][firstLine])
+                endMode = read(line).lastLink == firstLine ? EndMode::Wrap : EndMode::StopAtEnds;
         slot.o = encodeOptions(start, endMode);
         for (int k = firstLine; k <= lastLine; ++k)
             for (std::string_view line : chains[s][static_cast<size_t>(k)])
-                slot.binds.push_back(chainBind(chainBody(line), n));
+                slot.binds.push_back(read(line).bind);
     }
 }
 

@@ -1,17 +1,19 @@
 #include "cfgread/CommandText.h"
 
 #include "cfgread/ConfigLines.h"
+#include "text/Console.h"
 #include "text/Text.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace vantrel {
 
 namespace {
 
 constexpr char quote = '"';
-constexpr std::string_view bindWord = "bind ";
 // Longer than every game key name and own alias name: a longer token is none of them.
 constexpr size_t maxNameLength = 24;
 
@@ -47,12 +49,17 @@ const NameMap& ownAliasNames() {
     return map;
 }
 
-// Where a "//" that begins a word starts a comment; npos when none does.
-size_t commentStart(std::string_view text) {
-    for (size_t i = 0; i + 1 < text.size(); ++i)
-        if (commentAt(text, i))
-            return i;
-    return std::string_view::npos;
+// The command's word after `word`, when the command has one.
+std::optional<ConsoleWord> wordAfter(std::string_view line, const std::optional<ConsoleWord>& word) {
+    return word ? nextWord(line, word->end) : std::nullopt;
+}
+
+// The second word of a command whose first word is `command`.
+std::optional<ConsoleWord> argumentOf(std::string_view line, std::string_view command) {
+    const std::optional<ConsoleWord> first = nextWord(line);
+    if (!first || !equalsIgnoreCase(first->text, command))
+        return std::nullopt;
+    return wordAfter(line, first);
 }
 
 } // namespace
@@ -62,29 +69,14 @@ std::string ownHoldAliasName(KeyIndex key) {
 }
 
 std::optional<KeyBindLine> keyBindLine(std::string_view line) {
-    if (!startsWithIgnoreCase(line, bindWord))
+    const std::optional<ConsoleWord> name = argumentOf(line, "bind");
+    const std::optional<ConsoleWord> body = wordAfter(line, name);
+    if (!body)
         return std::nullopt;
-    std::string_view after = line.substr(bindWord.size());
-    std::string_view name;
-    if (!after.empty() && after.front() == quote) {
-        const size_t close = after.find(quote, 1);
-        if (close == std::string_view::npos)
-            return std::nullopt;
-        name = after.substr(1, close - 1);
-        after.remove_prefix(close + 1);
-        if (after.empty() || after.front() != ' ')
-            return std::nullopt;
-    } else {
-        const size_t space = after.find(' ');
-        if (space == std::string_view::npos)
-            return std::nullopt;
-        name = after.substr(0, space);
-        after.remove_prefix(space);
-    }
-    const std::optional<KeyIndex> key = lookUp(gameNames(), name);
+    const std::optional<KeyIndex> key = lookUp(gameNames(), name->text);
     if (!key)
         return std::nullopt;
-    return KeyBindLine{*key, after.substr(1)};
+    return KeyBindLine{*key, line.substr(body->begin)};
 }
 
 std::optional<std::string_view> holdAliasName(std::string_view rest) {
@@ -100,58 +92,44 @@ std::optional<std::string_view> holdAliasName(std::string_view rest) {
     return rest.substr(0, rest.find_first_of(ends));
 }
 
-std::string_view commandBody(std::string_view rest) {
+std::string commandBody(std::string_view rest) {
     rest = skipBlanks(rest);
     if (!rest.empty() && rest.front() == quote) {
         rest.remove_prefix(1);
-        return trim(rest.substr(0, rest.find(quote)));
+        return std::string(trim(rest.substr(0, rest.find(quote))));
     }
-    rest = rest.substr(0, std::min(rest.find(';'), commentStart(rest)));
-    return trimBlanks(rest);
+    const std::vector<ConsoleWord> words = consoleWords(rest.substr(0, commandEnd(rest)));
+    if (words.empty())
+        return {};
+    if (std::none_of(words.begin(), words.end(), [](const ConsoleWord& w) { return w.quoted; }))
+        return std::string(rest.substr(words.front().begin, words.back().end - words.front().begin));
+    std::string joined;
+    for (const ConsoleWord& word : words)
+        joined.append(joined.empty() ? "" : " ").append(word.text);
+    return joined;
 }
 
 std::optional<AliasLine> aliasLine(std::string_view line) {
-    constexpr std::string_view aliasWord = "alias";
-    if (!isCommand(line, aliasWord))
+    const std::optional<ConsoleWord> name = argumentOf(line, "alias");
+    if (!name || name->text.empty())
         return std::nullopt;
-    const std::string_view after = skipBlanks(line.substr(aliasWord.size()));
-    // The game ends a word at a blank or tab only: `alias +af1"say hi"` names `+af1"say`.
-    const size_t end = std::min(after.find_first_of(" \t"), after.size());
-    if (end == 0)
-        return std::nullopt;
-    return AliasLine{after.substr(0, end), after.substr(end)};
+    return AliasLine{name->text, line.substr(name->end)};
 }
 
 std::optional<KeyIndex> unbindLine(std::string_view line) {
-    constexpr std::string_view unbindWord = "unbind";
-    if (!isCommand(line, unbindWord))
-        return std::nullopt;
-    std::string_view after = skipBlanks(line.substr(unbindWord.size()));
-    std::string_view name;
-    if (!after.empty() && after.front() == quote) {
-        const size_t close = after.find(quote, 1);
-        name = after.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
-        after = close == std::string_view::npos ? std::string_view() : after.substr(close + 1);
-    } else {
-        const size_t end = std::min(after.find_first_of(" \t"), after.size());
-        name = after.substr(0, end);
-        after.remove_prefix(end);
-    }
-    // A second word makes the game ignore the command; a comment is no word.
-    after = skipBlanks(after);
-    if (!after.empty() && !commentAt(after, 0))
+    const std::optional<ConsoleWord> name = argumentOf(line, "unbind");
+    // A second word makes the game ignore the command.
+    if (!name || wordAfter(line, name))
         return std::nullopt;
     // The game takes a one-character name as that character's key, and a letter key's character
     // is its lower-case letter: `unbind A` unbinds nothing.
-    if (name.size() == 1 && foldAscii(name.front()) != name.front())
+    if (name->text.size() == 1 && foldAscii(name->text.front()) != name->text.front())
         return std::nullopt;
-    return lookUp(gameNames(), name);
+    return lookUp(gameNames(), name->text);
 }
 
 bool isUnbindAllLine(std::string_view line) {
-    constexpr std::string_view unbindAllWord = "unbindall";
-    return startsWithIgnoreCase(line, unbindAllWord) &&
-           (line.size() == unbindAllWord.size() || isBlank(line[unbindAllWord.size()]));
+    return isCommand(line, "unbindall");
 }
 
 std::optional<KeyIndex> ownHoldAliasKey(std::string_view aliasName) {

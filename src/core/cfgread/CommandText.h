@@ -5,12 +5,14 @@
 #include "keys/KeyTable.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vantrel {
 
-// A bind line of a key of the key table: `bind <key> ...` or `bind "<key>" ...`, with exactly one
-// space after bind and after the key name (its closing quote). `rest` follows that space.
+// A bind line of a key of the key table: `bind <key> <body>`, the key named by a word of the
+// command, bare or between double quotes. `rest` begins at the body's first word. A line without a
+// body only shows the key's bind in the game, and is none.
 struct KeyBindLine {
     KeyIndex key;
     std::string_view rest;
@@ -22,12 +24,13 @@ std::optional<KeyBindLine> keyBindLine(std::string_view line);
 // outside quotes. No value when the rest is no hold command.
 std::optional<std::string_view> holdAliasName(std::string_view rest);
 
-// A bind or alias body as the game reads it, from what follows the key or alias name: after spaces
-// and tabs, a quoted text up to the next double quote (or the end) without spaces at its ends, or
-// else the text up to the first ";" or a "//" that begins a word, without spaces and tabs at its ends.
-std::string_view commandBody(std::string_view rest);
+// A bind or alias body as the game stores it, from what follows the key or alias name: a body that
+// begins with a double quote is the text up to the next one (or the end) without spaces at its
+// ends; another body runs from its first word to its last, before a comment, and when some of its
+// words are quoted it is its words joined by single blanks, as the game joins them.
+std::string commandBody(std::string_view rest);
 
-// `alias <name> ...`: the name up to a space or a tab, as the game ends it, and what follows it.
+// `alias <name> ...`: the name as the game's second word of the command, and what follows it.
 struct AliasLine {
     std::string_view name;
     std::string_view rest;
@@ -35,9 +38,8 @@ struct AliasLine {
 std::optional<AliasLine> aliasLine(std::string_view line);
 
 // The key an `unbind` line leaves unbound: exactly one key name as the game names keys (letter
-// case ignored, but a one-letter name in lower case only), bare or between double quotes, after
-// spaces or tabs, with nothing after it but blanks and a "//" comment (the game ignores an unbind
-// with a second word).
+// case ignored, but a one-letter name in lower case only), bare or between double quotes, with no
+// other word after it (the game ignores an unbind with a second word).
 std::optional<KeyIndex> unbindLine(std::string_view line);
 // True for an `unbindall` line, which leaves every key bound before it unbound.
 bool isUnbindAllLine(std::string_view line);

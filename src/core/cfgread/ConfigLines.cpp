@@ -1,5 +1,6 @@
 #include "cfgread/ConfigLines.h"
 
+#include "text/Console.h"
 #include "text/Text.h"
 
 namespace vantrel {
@@ -9,11 +10,23 @@ namespace {
 constexpr char cr = '\r';
 constexpr char lf = '\n';
 
-// `bind ; ...`: the semicolon key named bare, as some files name it.
-bool semicolonKeyAt(std::string_view line, size_t i) {
-    constexpr std::string_view bindWord = "bind ";
-    return i == bindWord.size() && startsWithIgnoreCase(line, bindWord) &&
-           (line.size() == i + 1 || line[i + 1] == ' ');
+// The commands the reader takes out of their line: those it reads, and every command that changes
+// a key's bind, so it is read in the order the game runs it.
+bool isReadCommand(std::string_view command) {
+    for (std::string_view word : {"bind", "alias", "unbind", "unbindall", "rcon_port", "rcon_password"})
+        if (isCommand(command, word))
+            return true;
+    return false;
+}
+
+// `bind ; ...`: the semicolon key named bare, as files written for the game's binds name it; the
+// ";" is the key's name, not the end of the command.
+bool namesSemicolonKey(std::string_view line, size_t command, size_t end) {
+    constexpr std::string_view bindWord = "bind";
+    const std::string_view before = skipBlanks(line.substr(command, end - command));
+    return end < line.size() && before.size() > bindWord.size() && startsWithIgnoreCase(before, bindWord) &&
+           skipBlanks(before.substr(bindWord.size())).empty() &&
+           (end + 1 == line.size() || isBlank(line[end + 1]));
 }
 
 } // namespace
@@ -34,55 +47,33 @@ std::vector<std::string_view> textLines(std::string_view bytes) {
     return out;
 }
 
-bool commentAt(std::string_view text, size_t i) {
-    return i + 1 < text.size() && text[i] == '/' && text[i + 1] == '/' && (i == 0 || isBlank(text[i - 1]));
-}
-
 bool isCommand(std::string_view line, std::string_view word) {
-    return line.size() > word.size() && startsWithIgnoreCase(line, word) && isBlank(line[word.size()]);
-}
-
-bool isCutCommand(std::string_view line) {
-    for (std::string_view word : {"bind", "alias", "unbind", "unbindall"}) {
-        if (line.size() > word.size() && startsWithIgnoreCase(line, word) &&
-            (isBlank(line[word.size()]) || line[word.size()] == ';'))
-            return true;
-    }
-    return false;
-}
-
-size_t commandCut(std::string_view line) {
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (quoted) {
-            continue;
-        } else if (c == ';') {
-            if (!semicolonKeyAt(line, i))
-                return i;
-        } else if (commentAt(line, i)) {
-            return std::string_view::npos;
-        }
-    }
-    return std::string_view::npos;
+    const std::optional<ConsoleWord> first = nextWord(line);
+    return first && equalsIgnoreCase(first->text, word);
 }
 
 ConfigLines::ConfigLines(std::string bytes) : bytes_(std::move(bytes)) {
     const std::vector<std::string_view> text = textLines(bytes_);
     lines_.reserve(text.size());
     for (std::string_view line : text) {
-        line = trimLeft(line);
-        // The rest after a cut is read again by the same rules, so it may be cut again.
-        while (isCutCommand(line)) {
-            const size_t cut = commandCut(line);
-            if (cut == std::string_view::npos)
+        size_t kept = 0; // where the commands not yet taken out begin
+        for (size_t at = 0;;) {
+            size_t end = commandEnd(line, at);
+            if (namesSemicolonKey(line, at, end))
+                end = commandEnd(line, end + 1);
+            const std::string_view command = line.substr(at, end - at);
+            if (isReadCommand(command)) {
+                if (at > kept)
+                    lines_.push_back(skipBlanks(line.substr(kept, at - 1 - kept)));
+                lines_.push_back(skipBlanks(command));
+                kept = end + 1;
+            }
+            if (end == line.size())
                 break;
-            lines_.push_back(line.substr(0, cut));
-            line = trimLeft(line.substr(cut + 1));
+            at = end + 1;
         }
-        lines_.push_back(line);
+        if (kept <= line.size())
+            lines_.push_back(skipBlanks(line.substr(kept)));
     }
 }
 

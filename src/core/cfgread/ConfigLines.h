@@ -1,5 +1,6 @@
-// A configuration file cut into the command lines the game runs: text lines split at every line
-// end, and bind, alias and unbind lines split again at each ";" outside double quotes.
+// A configuration file cut into the command lines the editor reads: text lines split at every line
+// end, and each bind, alias, unbind, unbindall or rcon command taken out of its line as the game
+// runs it, wherever it stands among the line's commands.
 #pragma once
 
 #include <string>
@@ -12,13 +13,10 @@ namespace vantrel {
 // a line end is a line too. The views point into `bytes`.
 std::vector<std::string_view> textLines(std::string_view bytes);
 
-// The position of the ";" at which the game cuts a bind or alias line into two commands: the
-// first one outside double quotes and before a "//" comment; npos when the line is one command.
-// The bare key name of `bind ; ...` is a key, not a cut.
-size_t commandCut(std::string_view line);
-
-// The file's command lines, each without its leading spaces. The views point into the text the
-// object holds, so it is neither copied nor moved.
+// The file's command lines, each without the blanks before its first word. A text line is cut at
+// each ";" that ends a command the editor reads: that command is a line of its own, and the commands
+// between two such are one line, kept as they stand. The views point into the text the object
+// holds, so it is neither copied nor moved.
 class ConfigLines {
   public:
     explicit ConfigLines(std::string bytes);
@@ -34,15 +32,7 @@ class ConfigLines {
     std::vector<std::string_view> lines_;
 };
 
-// True when a "//" that begins a word, and so a comment, starts at position i.
-bool commentAt(std::string_view text, size_t i);
-
-// True when the line is a command of the given word: the word, ignoring case, then a space or
-// a tab.
+// True when the line's first word names the command, letter case ignored as the game ignores it.
 bool isCommand(std::string_view line, std::string_view word);
-
-// True when the line is a bind, alias, unbind or unbindall command, whose ";" outside quotes the reader
-// cuts at: the word, ignoring case, then a space, a tab or the ";" itself.
-bool isCutCommand(std::string_view line);
 
 } // namespace vantrel

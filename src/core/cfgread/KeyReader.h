@@ -5,27 +5,19 @@
 #include "app/Editor.h"
 #include "cfgread/ConfigIndex.h"
 
-#include <array>
-
 namespace vantrel {
-
-// Per key: true when the key reads rebuilt the key's hold alias pair from its bind, so the
-// settings pass drops the pair's two alias lines.
-using TakenPairs = std::array<bool, keyCount>;
 
 // Reads one key's bind: the key's last bind line decides, as in the game (none after an unbind of
 // the key). The key's own hold bind line gives the body of its last press alias line when the
-// editor writes that pair back as it stands (a hold alias bind, released by the file's factor),
-// and then the pair is taken: true; every other line gives its bind text. A key with a bind line
-// is painted bound.
-[[nodiscard]] bool readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key);
+// editor writes that pair back as it stands (a hold alias bind, released by the file's factor);
+// every other line gives its bind text. A key with a bind line is painted bound.
+void readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key);
 
-// The stages, each reading its keys of file order and calling the next with the pairs taken so
-// far: readbinds1 (the default Slot10 string and the file's factor, keys 1 to 47), readbinds2 (48
-// to 68), readbinds3 (69 to 99, then which chains are the editor's own, the settings pass) and
-// readcircularbinds.
+// The stages, each reading its keys of file order and calling the next: readbinds1 (the default Slot10 string
+// and the file's factor, keys 1 to 47), readbinds2 (48 to 68), readbinds3 (69 to 99, then which chains are
+// the editor's own, the settings pass) and readcircularbinds.
 void readbinds1(Editor& editor, const ConfigIndex& file);
-void readbinds2(Editor& editor, const ConfigIndex& file, TakenPairs pairs);
-void readbinds3(Editor& editor, const ConfigIndex& file, TakenPairs pairs);
+void readbinds2(Editor& editor, const ConfigIndex& file);
+void readbinds3(Editor& editor, const ConfigIndex& file);
 
 } // namespace vantrel

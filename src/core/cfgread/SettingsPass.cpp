@@ -1,5 +1,6 @@
 #include "cfgread/SettingsPass.h"
 
+#include "app/HoldAliasBind.h"
 #include "app/Slot10Factors.h"
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
@@ -44,34 +45,27 @@ std::string fileFactor(const ConfigIndex& file) {
     return std::string(factor);
 }
 
-void settingspass(Editor& editor, const ConfigIndex& file, const TakenPairs& pairs,
-                  const TakenChains& chains) {
+void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& chains) {
     const ConfigLines& lines = file.lines();
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        if (line.empty())
+        if (line.empty() || file.isKeyBindLine(i))
             continue;
-        if (startsWithIgnoreCase(line, "bind")) {
-            if (!file.isKeyBindLine(i))
-                editor.ssettings.emplace_back(line);
-            continue;
-        }
-        if (startsWithIgnoreCase(line, "alias")) {
-            const std::string_view name = aliasName(line);
+        if (const std::optional<AliasLine> alias = aliasLine(line)) {
             if (isTakenChainLine(chains, line))
                 continue;
-            if (equalsIgnoreCase(name, "slot10s")) {
-                editor.slot10s = commandBody(aliasLine(line)->rest);
+            if (equalsIgnoreCase(alias->name, "slot10s")) {
+                editor.slot10s = commandBody(alias->rest);
                 continue;
             }
             const std::optional<KeyIndex> own = file.ownAliasKey(i);
-            if (!own || !pairs[*own])
+            if (!own || !isHoldAliasBind(editor.bind(*own)))
                 editor.ssettings.emplace_back(line);
             continue;
         }
-        if (startsWithIgnoreCase(line, "rcon_port"))
+        if (isCommand(line, "rcon_port"))
             editor.srconport = line;
-        else if (startsWithIgnoreCase(line, "rcon_password"))
+        else if (isCommand(line, "rcon_password"))
             editor.srconpass = line;
         else
             editor.ssettings.emplace_back(line);

@@ -15,9 +15,9 @@ bool circularbind_Click(Editor& editor) {
         return false;
     }
     // The selected key's own bind holds no slot here: Save and Close replaces it.
-    if (!markerInUse(editor.form6, editor.cbind) && !firstFreeSlot(editor, editor.selectedKey(Case::Exact))) {
-        editor.prompter->message(
-            {"All ten circular binds are in use. Clear one with Clear Key first.", circularBindsTitle});
+    const std::optional<KeyIndex> selected = editor.selectedKey(Case::Exact);
+    if (!markerInUse(editor.form6, editor.cbind) && !firstFreeSlot(editor, selected)) {
+        editor.prompter->message({noFreeSlotMessage(editor, selected), circularBindsTitle});
         return false;
     }
     return true;

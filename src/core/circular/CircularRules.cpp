@@ -78,17 +78,66 @@ std::vector<KeyIndex> markerHolders(const Editor& editor, std::string_view marke
     return keys;
 }
 
-std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> ignored) {
-    SlotSet named;
-    for (KeyIndex key = 0; key < keyCount; ++key)
-        if (key != ignored)
-            named |= slotsNamed(editor.bind(key));
+std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optional<KeyIndex> selected) {
+    std::array<std::string, slotCount> uses;
+    const auto note = [&uses](std::string_view text, const auto& where) {
+        const SlotSet named = slotsNamed(text);
+        for (size_t s = 0; s < uses.size(); ++s)
+            if (named[s] && uses[s].empty())
+                uses[s] = where();
+    };
+    const auto keyName = [](KeyIndex key) { return "key " + std::string(keyTable[key].display); };
+    for (KeyIndex key : identifierOrder())
+        if (key != selected)
+            note(editor.bind(key), [&] { return keyName(key) + "'s bind"; });
     for (const std::string& line : editor.ssettings)
-        named |= slotsNamed(line);
+        note(line, [] { return std::string("a kept line of the opened file"); });
+    note(editor.slot10s, [] { return std::string("the Slot10 string"); });
+    note(editor.srconport, [] { return std::string("the rcon port line"); });
+    note(editor.srconpass, [] { return std::string("the rcon password line"); });
+    // The slot the selected key alone starts is freed when Save and Close gives the key another.
+    int freed = 0;
+    if (const auto own = selected ? findMarker(editor.bind(*selected)) : std::nullopt)
+        if (!own->reverse && markerHolders(editor, forwardMarker(own->slot)).size() == 1)
+            freed = own->slot;
+    for (int n = 1; n <= slotCount; ++n) {
+        if (n == freed)
+            continue;
+        const CircularSlot& slot = editor.form6.slot(n);
+        const auto holder = keyById(slot.k, Case::Ignore);
+        for (const std::string& bind : slot.binds)
+            note(bind, [&] {
+                return "a bind of " + (holder ? keyName(*holder) + "'s" : "another") + " circular bind";
+            });
+    }
+    return uses;
+}
+
+std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> selected) {
+    const std::array<std::string, slotCount> uses = slotNameUses(editor, selected);
     for (int n = 1; n <= slotCount; ++n)
-        if (!editor.form6.slot(n).inUse() && !named[static_cast<size_t>(n - 1)])
+        if (!editor.form6.slot(n).inUse() && uses[static_cast<size_t>(n - 1)].empty())
             return n;
     return std::nullopt;
+}
+
+std::string noFreeSlotMessage(const Editor& editor, std::optional<KeyIndex> selected) {
+    const auto& slots = editor.form6.slots;
+    const auto inUse =
+        std::count_if(slots.begin(), slots.end(), [](const CircularSlot& s) { return s.inUse(); });
+    if (inUse == slotCount)
+        return "All ten circular binds are in use. Clear one with Clear Key first.";
+    const std::array<std::string, slotCount> uses = slotNameUses(editor, selected);
+    const bool one = slotCount - inUse == 1;
+    std::string text = "No circular bind is free: " + std::to_string(inUse) + " of the ten " +
+                       (inUse == 1 ? "is" : "are") + " in use, and the game runs the " +
+                       (one ? "other" : "others") + " by name:\n";
+    for (int n = 1; n <= slotCount; ++n)
+        if (!editor.form6.slot(n).inUse())
+            text += forwardMarker(n) + " in " + uses[static_cast<size_t>(n - 1)] + "\n";
+    const std::string names = one ? "that name" : "one of those names";
+    return text + (inUse == 0 ? "Remove " + names : "Clear one with Clear Key, or remove " + names) +
+           " first.";
 }
 
 } // namespace vantrel

@@ -1,5 +1,7 @@
 #include "circular/Markers.h"
 
+#include "text/Console.h"
+
 namespace vantrel {
 
 namespace {
@@ -65,23 +67,13 @@ bool looksLikeMarker(std::string_view text) {
 }
 
 SlotSet slotsNamed(std::string_view text) {
-    const auto isWordEnd = [](char c) {
-        return isBlank(c) || std::string_view("\";{}()',:").find(c) != std::string_view::npos;
-    };
     SlotSet slots;
-    size_t at = 0;
-    while (at < text.size()) {
-        if (isWordEnd(text[at])) {
-            ++at;
-        } else if (text.substr(at, 2) == "//") {
-            at = std::min(text.find(';', at), text.size());
-        } else {
-            size_t end = at;
-            while (end < text.size() && !isWordEnd(text[end]))
-                ++end;
-            if (const auto marker = findMarker(text.substr(at, end - at)))
+    for (std::string_view command : consoleCommands(text)) {
+        for (const ConsoleWord& word : consoleWords(command)) {
+            if (const std::optional<MarkerRef> marker = findMarker(word.text))
                 slots.set(static_cast<size_t>(marker->slot - 1));
-            at = end;
+            else if (word.quoted) // a quoted body that a bind or an alias runs later
+                slots |= slotsNamed(word.text);
         }
     }
     return slots;

@@ -44,10 +44,9 @@ struct ChainName {
 };
 std::optional<ChainName> chainName(std::string_view aliasName);
 
-// The slots whose markers a console text names as the game reads it: a marker as a whole word,
-// letter case ignored. A word ends at a blank, a tab, a double quote, a ";", the text's end or one
-// of the console's one-character words { } ( ) ' , :. A "//" that begins a word starts a comment,
-// which names nothing up to the next ";", where the console starts another command.
+// The slots whose markers a console text names as the game reads it: a marker as a whole word of
+// one of its commands, letter case ignored, or of the commands of a quoted word, which a bind or an
+// alias may run later. A comment names nothing up to the next ";", where another command starts.
 using SlotSet = std::bitset<slotCount>; // slot n at n - 1
 SlotSet slotsNamed(std::string_view text);
 

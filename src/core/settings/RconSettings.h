@@ -12,16 +12,14 @@ namespace vantrel {
 inline constexpr std::string_view rconPortPrefix = "rcon_port ";
 inline constexpr std::string_view rconPasswordPrefix = "rcon_password ";
 
-// The box text of a stored rcon line: the value the game reads after the command word, cut off by
-// its length whatever its letters: the text between double quotes (to the line's end without a
-// closing one), else the first word, which ends at a blank, a tab, a ";" or "//".
-std::string rconValue(std::string_view line, std::string_view prefix);
+// The box text of a stored rcon line: the value the game reads, the second word of its command.
+std::string rconValue(std::string_view line);
 
-// The typed value as the rcon line holds it. Control characters, a pasted line break among them,
-// become blanks. A value the game would cut (a ";", a blank, a tab or "//" once blanks and tabs are
-// gone from its ends) goes between double quotes without those blanks, any double quote inside
-// becoming ', so it can neither run a command nor reach the game cut; a value already between
-// double quotes, and any other, stays as typed.
+// The typed value as the rcon line holds it, so that the game's first argument is the typed text:
+// its blanks at the ends dropped, control characters inside written as blanks (a pasted line break
+// would end the command and run the rest as one of its own); a value the game would not read as
+// that one word goes between double quotes, any double quote inside becoming '. A value typed
+// between double quotes stays as typed, and an empty one is "" so the game still sets it.
 std::string rconArgument(std::string_view typed);
 
 class RconSettings {
@@ -33,7 +31,8 @@ class RconSettings {
 
     void Form_Load();
     // Save and Close: stores both lines; a line the window loaded and whose box is unchanged is
-    // kept as it stands. The window closes afterwards.
+    // kept as it stands, and a box that was empty and stays empty stores the bare command word. The
+    // window closes afterwards.
     void Command2_Click();
 
   private:

@@ -147,17 +147,4 @@ std::string_view trim(std::string_view text) {
     return trimRight(trimLeft(text));
 }
 
-std::string_view skipBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    return text;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    text = skipBlanks(text);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace vantrel

@@ -27,12 +27,4 @@ std::string_view trimLeft(std::string_view text);
 std::string_view trimRight(std::string_view text);
 std::string_view trim(std::string_view text);
 
-// Spaces and tabs separate the words of a console command.
-constexpr bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-// Spaces and tabs off the front, or off both ends.
-std::string_view skipBlanks(std::string_view text);
-std::string_view trimBlanks(std::string_view text);
-
 } // namespace vantrel

@@ -33,23 +33,26 @@ TEST_P(ReaderKeyBind, GivesTheBindTheGameUses) {
     EXPECT_EQ(painted(c.key), c.painted);
 }
 
-// Quoted and bare key names, letter case, spaces and tabs around the parts of a bind line.
+// Quoted and bare key names, letter case, blanks around the parts of a bind line; a line without a
+// body only shows the key's bind in the game.
 const KeyCase shapes[] = {
     {"bind f1 \"jump\"", "f1", "jump", true},
     {"bind \"f1\" \"jump\"", "f1", "jump", true},
     {"BIND F1 \"Jump\"", "f1", "Jump", true},
     {"   bind f1 \"jump\"", "f1", "jump", true},
-    {"bind f1\t\"jump\"", "f1", "", false},
-    {"bind \"f1\"\t\"jump\"", "f1", "", false},
+    {"bind f1\t\"jump\"", "f1", "jump", true},
+    {"\t\x0b bind\x0c\"f1\"\t\"jump\"", "f1", "jump", true},
     {"bind f1", "f1", "", false},
-    {"bind f1 ", "f1", "", true},
+    {"bind f1 ", "f1", "", false},
+    {"bind f1 \"\"", "f1", "", true},
     {"bind ins  \"x\"", "ins", "x", true},
     {"bind \"f1 \" \"jump\"", "f1", "", false},
 };
 INSTANTIATE_TEST_SUITE_P(Shapes, ReaderKeyBind,
                          ::testing::Combine(::testing::ValuesIn(shapes), ::testing::ValuesIn(lineEnds)));
 
-// The bind text: quoted up to the next quote, unquoted up to ";" or a comment, nothing after.
+// The bind text: quoted up to the next quote, unquoted up to ";" or a comment, nothing after; an
+// unquoted body with quoted words is its words joined as the game joins them.
 const KeyCase texts[] = {
     {"bind f1 jump", "f1", "jump", true},
     {"bind f1 jump; wait", "f1", "jump", true},
@@ -60,7 +63,11 @@ const KeyCase texts[] = {
     {"bind f1 \"jump", "f1", "jump", true},
     {"bind f1 jump // comment", "f1", "jump", true},
     {"bind f1 a//b", "f1", "a//b", true},
-    {"bind f1 // nothing", "f1", "", true},
+    {"bind f1 // nothing", "f1", "", false},
+    {"bind f3 say \"gg wp\"", "f3", "say gg wp", true},
+    {"bind f2 xinmodels  \"1\" // c", "f2", "xinmodels 1", true},
+    {"\tbind f1 x; echo y", "f1", "x", true},
+    {"echo y; bind f1 x", "f1", "x", true},
     {"bind f1 \t jump \t", "f1", "jump", true},
     {"bind ins                              \"say hi\"", "ins", "say hi", true},
 };

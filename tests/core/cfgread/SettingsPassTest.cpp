@@ -26,7 +26,7 @@ TEST_P(ReaderKeptLines, KeepsWhatNoReaderModels) {
 const KeptCase keptLines[] = {
     {"", {}},
     {"   \n\n", {}},
-    {"\techo a", {"\techo a"}},
+    {"\t\x0b echo a", {"echo a"}},
     {"  echo a  ", {"echo a  "}},
     {"echo a\necho a", {"echo a", "echo a"}},
     {"echo a\xA4"
@@ -34,27 +34,28 @@ const KeptCase keptLines[] = {
      {"echo a\xA4"
       "b"}},
     {"wait; echo x", {"wait; echo x"}},
-    // Bind lines of keys outside the key table, and forms no key's shapes take, are kept.
-    {"bind\tf1 \"x\"\nbind  f1 \"x\"\nbind f1\t\"x\"",
-     {"bind\tf1 \"x\"", "bind  f1 \"x\"", "bind f1\t\"x\""}},
-    {"bindtoggle f1", {"bindtoggle f1"}},
-    {"bind f1", {"bind f1"}},
+    // Bind lines of keys outside the key table, and lines that bind nothing, are kept.
+    {"bind \"f1 \" \"x\"\nbindtoggle f1\nbind f1\nbind f1 // x",
+     {"bind \"f1 \" \"x\"", "bindtoggle f1", "bind f1", "bind f1 // x"}},
     // Bind lines of keys are the key reads', whatever their shape.
-    {"bind f1 \"x\"\nBIND F1 x\nbind \"f1\" +af1\nbind f1 ", {}},
+    {"bind f1 \"x\"\nBIND F1 x\nbind \"f1\" +af1\nbind\tf1  \"x\"", {}},
     // A ";" outside quotes cuts a bind or alias line into two commands.
     {"bind f1 jump; wait", {"wait"}},
     {"bind \"w\" \"+forward\"; bind \"s\" \"+back\"", {}},
     {"bind PAUSE pause;  echo hi", {"bind PAUSE pause", "echo hi"}},
     {"alias foo \"a\"; echo b", {"alias foo \"a\"", "echo b"}},
     {"alias foo a; alias bar b; echo c", {"alias foo a", "alias bar b", "echo c"}},
-    {"bind f1 \"x\" // a; b", {}},
-    {"echo a; bind f1 x", {"echo a; bind f1 x"}},
-    // Only bind and alias commands are cut again; no cut inside quotes, after a comment mark
-    // that begins a word, or in the semicolon key's name.
+    {"bind f1 \"x\" // a; b", {"b"}},
+    // Wherever such a command stands, it is taken out of its line; the commands around it are kept.
+    {"echo a; bind f1 x", {"echo a"}},
+    {"wait;unbind h\necho x; unbind h;echo y;\techo z",
+     {"wait", "unbind h", "echo x", "unbind h", "echo y;\techo z"}},
+    {"\tunbindall\n// a; rcon_port 1", {"unbindall", "// a"}},
+    // Only these commands are taken out; no cut inside quotes or in the semicolon key's name.
     {"bindx a;b", {"bindx a;b"}},
     {"alias x a;bind f2 \"b\"; bind f3 c;d", {"alias x a", "d"}},
     {"bind f1 \"a\" \"b;c\"; d", {"d"}},
-    {"bind f1 \"a // b; c\"\nbind f1 a // b; c", {}},
+    {"bind f1 \"a // b; c\"\nbind f1 a // b; c", {"c"}},
     {"bind f1 a//b; c", {"c"}},
     {"bind ; \"x\"; bind a b", {}},
     {"bind ;", {"bind ;"}},
@@ -147,10 +148,12 @@ TEST_F(ReaderTest, KeptFactorLinesStillSetTheFactor) {
 }
 
 TEST_F(ReaderTest, RconLinesAreStoredWholeAndTheLastWins) {
-    open(crlf({"  RCON_PORT 27015", "rcon_password first", "rcon_password se cret ", "rcon_portx"}));
-    EXPECT_EQ(editor.srconport, "rcon_portx");
+    open(crlf({"  RCON_PORT 27015", "rcon_password first", "rcon_password se cret ", "rcon_portx",
+               "rcon_password27015", "echo a; rcon_port 1;echo b"}));
+    EXPECT_EQ(editor.srconport, "rcon_port 1");
     EXPECT_EQ(editor.srconpass, "rcon_password se cret ");
-    EXPECT_TRUE(editor.ssettings.empty());
+    EXPECT_EQ(editor.ssettings,
+              (std::vector<std::string>{"rcon_portx", "rcon_password27015", "echo a", "echo b"}));
     open(crlf({"echo nothing"}));
     EXPECT_EQ(editor.srconport, "");
     EXPECT_EQ(editor.srconpass, "");

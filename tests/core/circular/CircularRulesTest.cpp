@@ -145,6 +145,13 @@ TEST_F(CircularRules, AMarkerInsideALongerBindKeepsItsSlotFromReuse) {
     EXPECT_EQ(slot(1), CircularSlot{}) << "no key holds the marker itself";
     circular("keyL", {"say two"});
     EXPECT_EQ(bindOf("keyL"), "aCB2");
+
+    // A circular bind's own binds are run too: M steps N's chain, so N's slot stays out of use.
+    circular("keyN", {"echo n1", "echo n2"});
+    circular("keyM", {"aCB3; echo m1", "echo m2"});
+    clearKey("keyN");
+    circular("keyO", {"echo o1", "echo o2"});
+    EXPECT_EQ(bindOf("keyO"), "aCB5");
 }
 
 TEST_F(CircularRules, MarkersOfFreeSlotsArePlainText) {

@@ -107,20 +107,29 @@ const std::vector<std::string>& composedBinds(Prompter& prompter) {
     return pool;
 }
 
+// A typed text for a kept line: a command after a ";" never begins with a word the reader takes
+// out of its line.
+std::string keptText(Random& random) {
+    std::string text;
+    for (char c : typedText(random))
+        text += c == ';' ? std::string(";x") : std::string(1, c);
+    return text;
+}
+
 // A kept line the settings pass keeps as it stands.
 std::string keptLine(Random& random) {
     switch (random.below(8)) {
     case 0:
-        return "echo " + typedText(random);
+        return "echo " + keptText(random);
     case 1:
-        return "// " + typedText(random);
+        return "// " + keptText(random);
     case 2:
         return std::string(random.pick(std::array<std::string_view, 4>{
             "sensitivity \"2.5\"", "cl_updaterate 101", "exec other.cfg", "unbindall"}));
     case 3: // bind lines of keys the editor does not know, or forms no key's shape takes
         return std::string(random.pick(std::array<std::string_view, 6>{
-                   "bind \"ESCAPE\" \"", "bind \"PAUSE\" \"", "bind \"JOY1\" \"", "bind\tf1 \"",
-                   "bind  space \"", "bind \"^\" \""})) +
+                   "bind \"ESCAPE\" \"", "bind \"PAUSE\" \"", "bind \"JOY1\" \"", "bind \"f1 \" \"",
+                   "bindtoggle space \"", "bind \"^\" \""})) +
                typedText(random) + "\"";
     case 4: { // foreign aliases, kept whole; ";" only inside the quotes
         const std::string body = typedText(random);
@@ -128,12 +137,12 @@ std::string keptLine(Random& random) {
                    "alias +jd \"", "alias -jd \"", "alias volume \"", "alias +af13 \""})) +
                (containsIgnoreCase(body, "slot10s") ? "x" : body) + "\"";
     }
-    case 5: // a line beginning with a tab is no command line
-        return "\tbind f1 " + typedText(random);
+    case 5: // a command that only begins like a bind
+        return "bindx f1 " + keptText(random);
     case 6:
-        return "cl_\xA4\xE9 " + typedText(random);
+        return "cl_\xA4\xE9 " + keptText(random);
     default:
-        return "say " + typedText(random);
+        return "say " + keptText(random);
     }
 }
 

@@ -34,7 +34,7 @@ constexpr std::array<std::string_view, 8> foreignLines = {"echo hi",
                                                           "bind \"JOY1\" \"+attack\"",
                                                           "alias +jd \"+jump;+duck\"",
                                                           "cl_x 1 // one",
-                                                          "\tbind f1 x",
+                                                          "bindx f1 x",
                                                           "exec other.cfg"};
 constexpr std::array<std::string_view, 3> slot10Texts = {"slot10;wait", "slot10", "wait;slot10"};
 

@@ -33,15 +33,16 @@ TEST_F(RconEditing, EmptyBoxesStoreTheBarePrefixes) {
     EXPECT_EQ(form5.pass, "");
 }
 
-// What is typed reaches the game as one value: a value the console would cut at a ";", a blank, a
-// tab or "//" is written between double quotes; others are written as typed.
+// What is typed reaches the game as one value without the blanks at its ends: a value the console
+// would cut into commands or words is written between double quotes; others are written as typed.
 TEST_F(RconEditing, TypedValuesAreWrittenSoTheGameReadsThemWhole) {
     struct {
         const char* typed;
         const char* written; // the file's first line
     } const cases[] = {
         {"27015; quit", "rcon_port \"27015; quit\""},
-        {"  abc", "rcon_port   abc"},
+        {"  abc", "rcon_port abc"},
+        {" abc\r\n", "rcon_port abc"},
         {" my secret\t", "rcon_port \"my secret\""},
         {"say \"hi\" now", "rcon_port \"say 'hi' now\""},
         {"\"pa ss\"", "rcon_port \"pa ss\""},
@@ -49,7 +50,12 @@ TEST_F(RconEditing, TypedValuesAreWrittenSoTheGameReadsThemWhole) {
         {"a//b", "rcon_port \"a//b\""},
         {"x\"y", "rcon_port x\"y"},
         {"a\nquit\r", "rcon_port \"a quit\""}, // a pasted line break is a blank, not a new command
-        {"a\x01", "rcon_port a "},
+        {"a\x01", "rcon_port a"},
+        {"it's", "rcon_port \"it's\""}, // ' , { } ( ) : are words of their own
+        {"a,b", "rcon_port \"a,b\""},
+        {"{x}", "rcon_port \"{x}\""},
+        {"ab:cd", "rcon_port \"ab:cd\""},
+        {"(x)", "rcon_port \"(x)\""},
     };
     for (const auto& c : cases) {
         load("", "");
@@ -74,8 +80,9 @@ TEST_F(RconEditing, LinesLeftAloneKeepTheirBytes) {
     EXPECT_EQ(editor.srconpass, "rcon_password secret // admin");
     form5.Form_Load();
     form5.pass += "2";
+    form5.port.clear(); // emptied, the game still sets it: with no argument it would only print it
     form5.Command2_Click();
-    EXPECT_EQ(editor.srconport, "RCON_PORT 27015");
+    EXPECT_EQ(editor.srconport, "rcon_port \"\"");
     EXPECT_EQ(editor.srconpass, "rcon_password secret2");
     load("", "");
     form5.pass = "my pass";
@@ -86,18 +93,19 @@ TEST_F(RconEditing, LinesLeftAloneKeepTheirBytes) {
     EXPECT_EQ(editor.srconpass, "rcon_password \"my passx\"");
 }
 
-// The boxes show the value the game reads after the command word's length: the text between
-// double quotes, or the first word; loading changes nothing stored.
+// The boxes show the value the game reads: the command's second word, without its quotes; loading
+// changes nothing stored.
 TEST_F(RconEditing, BoxesShowTheValueTheGameReads) {
     struct {
         const char *port, *pass, *shownPort, *shownPass;
     } const cases[] = {
         {"RCON_PORT 27015", "Rcon_Password \"pa ss\"", "27015", "pa ss"},
-        {"rcon_port27015", "rcon_password", "27015", ""},
+        {"rcon_port27015", "rcon_password", "", ""},
         {"rcon", "x", "", ""}, // shorter than the command word
         {"RCON_PORT   1 ", "rcon_password\tx", "1", "x"},
         {"rcon_port 27015; quit", "rcon_password \"a b", "27015", "a b"},
-        {"rcon_port 27015 // port", "rcon_password a//b c", "27015", "a"},
+        {"rcon_port 27015 // port", "rcon_password a//b c", "27015", "a//b"},
+        {"rcon_port 27015//c", "rcon_password it's", "27015//c", "it"},
     };
     for (const auto& c : cases) {
         load(c.port, c.pass);

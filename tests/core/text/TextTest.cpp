@@ -1,4 +1,5 @@
 #include "text/Text.h"
+#include "text/Console.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,52 @@ TEST(Trim, RemovesSpacesOnly) {
     EXPECT_EQ(trimLeft("  a "), "a ");
     EXPECT_EQ(trimRight("  a "), "  a");
     EXPECT_EQ(trim("   "), "");
+}
+
+// The commands and words the game's console makes of a text: each command's words in brackets,
+// commands apart by "|".
+std::string consoleReading(std::string_view text) {
+    std::string out;
+    for (std::string_view command : consoleCommands(text)) {
+        out += command.data() == text.data() ? "" : "|";
+        for (const ConsoleWord& word : consoleWords(command))
+            out += "[" + std::string(word.text) + "]";
+    }
+    return out;
+}
+
+TEST(ConsoleReading, CommandsAndWordsAsTheGameMakesThem) {
+    using namespace std::string_literals;
+    const std::pair<std::string, const char*> cases[] = {
+        {"echo a;echo  b", "[echo][a]|[echo][b]"},
+        {"say \"a;b\"; x", "[say][a;b]|[x]"},
+        {"x\"y z\"; w", "[x\"y][z\"]|[w]"},
+        {"\x0b\x0c"
+         "echo\x01"
+         "a\x1f"
+         "b\r",
+         "[echo][a][b]"},
+        {"a//b // c; //d\n; e", "[a//b]||[e]"},
+        {"it's {x},(y):z", "[it]['][s][{][x][}][,][(][y][)][:][z]"},
+        {"say \"unclosed ; x", "[say][unclosed ; x]"},
+        {"a\0b; c"s, "[a]"},
+        {"\"a\0b\" c"s, "[a]"},
+        {";;", "||"},
+        {"", ""},
+    };
+    for (const auto& [text, reading] : cases)
+        EXPECT_EQ(consoleReading(text), reading) << text;
+}
+
+TEST(ConsoleReading, ValuesAreQuotedWhenTheGameWouldNotReadThemAsOneWord) {
+    using namespace std::string_literals;
+    for (const std::string& word : {"27015"s, "x\"y"s, "p@ss"s})
+        EXPECT_FALSE(mustQuote(word)) << word;
+    for (const std::string& value : {""s, "a b"s, "a;b"s,
+                                     "a\x0b"
+                                     "b"s,
+                                     "//a"s, "a//b"s, "it's"s, "(x)"s, "a:b"s, "\"a\""s, "a\0"s})
+        EXPECT_TRUE(mustQuote(value)) << value;
 }
 
 } // namespace

@@ -1,0 +1,83 @@
+#include "text/Console.h"
+
+namespace vantrel {
+
+namespace {
+constexpr char quote = '"';
+constexpr char endOfText = '\0';
+constexpr std::string_view commentMark = "//";
+} // namespace
+
+std::string_view skipBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    text = skipBlanks(text);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+size_t commandEnd(std::string_view text, size_t from) {
+    bool quoted = false;
+    for (size_t i = from; i < text.size(); ++i) {
+        if (text[i] == endOfText)
+            break;
+        if (text[i] == quote)
+            quoted = !quoted;
+        else if (text[i] == ';' && !quoted)
+            return i;
+    }
+    return text.size();
+}
+
+std::vector<std::string_view> consoleCommands(std::string_view text) {
+    std::vector<std::string_view> commands;
+    for (size_t at = 0;;) {
+        const size_t end = commandEnd(text, at);
+        commands.push_back(text.substr(at, end - at));
+        if (end == text.size())
+            return commands;
+        at = end + 1;
+    }
+}
+
+std::optional<ConsoleWord> nextWord(std::string_view command, size_t from) {
+    size_t at = from;
+    while (at < command.size() && isBlank(command[at]))
+        ++at;
+    if (at >= command.size() || command[at] == endOfText || command.substr(at, 2) == commentMark)
+        return std::nullopt;
+    if (command[at] == quote) {
+        const size_t close =
+            std::min(command.find_first_of(std::string_view("\"\0", 2), at + 1), command.size());
+        const size_t end = close < command.size() && command[close] == quote ? close + 1 : close;
+        return ConsoleWord{command.substr(at + 1, close - at - 1), at, end, true};
+    }
+    size_t end = at + 1;
+    if (!isOneCharacterWord(command[at]))
+        while (end < command.size() && !isBlank(command[end]) && command[end] != endOfText &&
+               !isOneCharacterWord(command[end]))
+            ++end;
+    return ConsoleWord{command.substr(at, end - at), at, end, false};
+}
+
+std::vector<ConsoleWord> consoleWords(std::string_view command) {
+    std::vector<ConsoleWord> words;
+    for (auto word = nextWord(command); word; word = nextWord(command, word->end))
+        words.push_back(*word);
+    return words;
+}
+
+bool mustQuote(std::string_view value) {
+    if (value.empty() || commandEnd(value) != value.size() ||
+        value.find(endOfText) != std::string_view::npos || value.find(commentMark) != std::string_view::npos)
+        return true;
+    const std::optional<ConsoleWord> word = nextWord(value);
+    return !word || word->quoted || word->begin != 0 || word->end != value.size();
+}
+
+} // namespace vantrel

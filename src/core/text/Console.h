@@ -1,0 +1,58 @@
+// How the game's console reads a text: where a command, a word and a comment end, and when a value
+// must be quoted to reach the game as one word. Every reader of console text asks these rules, so
+// the editor never reads a text otherwise than the game runs it.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+// Every byte from 0x01 to the space separates words, tab, vertical tab and carriage return alike.
+constexpr bool isBlank(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x01 && byte <= 0x20;
+}
+// Blanks off the front, or off both ends.
+std::string_view skipBlanks(std::string_view text);
+std::string_view trimBlanks(std::string_view text);
+
+// The console's one-character words: they end the word before them and stand alone. The game's
+// engines differ on ( ) and :, so a word either would split is split.
+constexpr bool isOneCharacterWord(char c) {
+    return std::string_view("{}()',:").find(c) != std::string_view::npos;
+}
+
+// Where the command that starts at `from` ends: at the first ";" outside double quotes (every
+// double quote opens or closes), or at the text's end. A NUL ends the text the console sees, so no
+// ";" after one ends a command.
+size_t commandEnd(std::string_view text, size_t from = 0);
+
+// The commands of a text, each without its ";". A text without a ";" is one command.
+std::vector<std::string_view> consoleCommands(std::string_view text);
+
+// One word of a command: its text (a quoted word without its quotes) and where it stands, from its
+// opening quote to just past its closing one.
+struct ConsoleWord {
+    std::string_view text;
+    size_t begin;
+    size_t end;
+    bool quoted;
+};
+
+// The command's next word at or after `from`. A blank ends a word; a double quote that begins one
+// runs to the next double quote or the end; a "//" that begins a word starts a comment, which holds
+// no word; a NUL ends the words. None when no word is left.
+std::optional<ConsoleWord> nextWord(std::string_view command, size_t from = 0);
+
+// Every word of the command, in order.
+std::vector<ConsoleWord> consoleWords(std::string_view command);
+
+// True when a value must stand between double quotes for the game to read it as one word that is
+// the value itself: it is empty, or the game would cut it into commands or words, or end it at a
+// NUL. A "//" anywhere in it is quoted too, which costs nothing where the game reads it as a word.
+bool mustQuote(std::string_view value);
+
+} // namespace vantrel
