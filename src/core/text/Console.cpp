@@ -24,8 +24,6 @@ std::string_view trimBlanks(std::string_view text) {
 size_t commandEnd(std::string_view text, size_t from) {
     bool quoted = false;
     for (size_t i = from; i < text.size(); ++i) {
-        if (text[i] == endOfText)
-            break;
         if (text[i] == quote)
             quoted = !quoted;
         else if (text[i] == ';' && !quoted)

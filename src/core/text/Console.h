@@ -26,8 +26,7 @@ constexpr bool isOneCharacterWord(char c) {
 }
 
 // Where the command that starts at `from` ends: at the first ";" outside double quotes (every
-// double quote opens or closes), or at the text's end. A NUL ends the text the console sees, so no
-// ";" after one ends a command.
+// double quote opens or closes), or at the text's end.
 size_t commandEnd(std::string_view text, size_t from = 0);
 
 // The commands of a text, each without its ";". A text without a ";" is one command.
@@ -44,7 +43,8 @@ struct ConsoleWord {
 
 // The command's next word at or after `from`. A blank ends a word; a double quote that begins one
 // runs to the next double quote or the end; a "//" that begins a word starts a comment, which holds
-// no word; a NUL ends the words. None when no word is left.
+// no word; a NUL ends the text the console sees, and so the command's words. None when no word is
+// left.
 std::optional<ConsoleWord> nextWord(std::string_view command, size_t from = 0);
 
 // Every word of the command, in order.

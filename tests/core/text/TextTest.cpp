@@ -84,7 +84,7 @@ TEST(ConsoleReading, CommandsAndWordsAsTheGameMakesThem) {
         {"a//b // c; //d\n; e", "[a//b]||[e]"},
         {"it's {x},(y):z", "[it]['][s][{][x][}][,][(][y][)][:][z]"},
         {"say \"unclosed ; x", "[say][unclosed ; x]"},
-        {"a\0b; c"s, "[a]"},
+        {"a\0b; c"s, "[a]|[c]"},
         {"\"a\0b\" c"s, "[a]"},
         {";;", "||"},
         {"", ""},
