@@ -80,16 +80,14 @@ std::optional<KeyBindLine> keyBindLine(std::string_view line) {
 }
 
 std::optional<std::string_view> holdAliasName(std::string_view rest) {
-    std::string_view ends = " \t\";";
-    if (!rest.empty() && rest.front() == '+') {
-        rest.remove_prefix(1);
-    } else if (rest.size() >= 2 && rest[0] == quote && rest[1] == '+') {
-        rest.remove_prefix(2);
-        ends = " \t\""; // inside the quotes a ";" is part of the name
-    } else {
+    const std::optional<ConsoleWord> first = nextWord(rest);
+    if (!first || first->text.empty() || first->text.front() != '+')
         return std::nullopt;
-    }
-    return rest.substr(0, rest.find_first_of(ends));
+    const std::string_view name = first->text.substr(1);
+    // A quoted body names its alias up to a blank, but a ";" inside stays part of the name: such a
+    // bind runs more than the alias, so it is read as it stands.
+    return name.substr(0,
+                       static_cast<size_t>(std::find_if(name.begin(), name.end(), isBlank) - name.begin()));
 }
 
 std::string commandBody(std::string_view rest) {

@@ -19,9 +19,8 @@ struct KeyBindLine {
 };
 std::optional<KeyBindLine> keyBindLine(std::string_view line);
 
-// The hold alias name of a hold bind line, from the rest after the key name: a "+" or a quote and
-// "+" first, then the name up to a space, a tab or a double quote, or a ";" when the "+" stands
-// outside quotes. No value when the rest is no hold command.
+// The hold alias name of a hold bind line, from its body: the body's first word after its "+",
+// a quoted word up to its first blank. No value when the body begins with no "+".
 std::optional<std::string_view> holdAliasName(std::string_view rest);
 
 // A bind or alias body as the game stores it, from what follows the key or alias name: a body that

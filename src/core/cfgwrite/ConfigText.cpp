@@ -1,5 +1,7 @@
 #include "cfgwrite/ConfigText.h"
 
+#include "text/Console.h"
+
 #include <algorithm>
 
 namespace vantrel {
@@ -15,9 +17,7 @@ std::string quoted(std::string_view text) {
 }
 
 std::string bindKeyName(const KeyRow& row) {
-    if (row.game.find(';') != std::string_view::npos)
-        return quoted(row.game);
-    return std::string(row.game);
+    return mustQuote(row.game) ? quoted(row.game) : std::string(row.game);
 }
 
 } // namespace vantrel

@@ -35,8 +35,8 @@ class ConfigText {
 // an inner quote would end the body early and let what follows run as commands: it becomes '.
 std::string quoted(std::string_view text);
 
-// The key's name as a bind line names it. The console ends a command at every ";" outside
-// quotes, so the semicolon key is named between double quotes.
+// The key's name as a bind line names it: between double quotes when the console would not read it
+// as one word, as the semicolon key's name, which would end the command.
 std::string bindKeyName(const KeyRow& row);
 
 } // namespace vantrel
