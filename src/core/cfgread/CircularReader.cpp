@@ -59,9 +59,11 @@ struct ChainLine {
 };
 
 // The links are the commands that set the slot's own chains at the end of the body, a forward and a
-// back link in either order, with blanks and empty commands around them; the bind is the text
-// before them. An earlier link, or one of another slot's chains, is the bind's own.
-ChainLine readChainLine(std::string_view body, int slot) {
+// back link, with blanks and empty commands around them; the bind is the text before them. An
+// earlier link, or one of another slot's chains, is the bind's own. A two-way slot's links stand in
+// either order; a one-way slot's writer writes no back link, so a back link before its forward
+// link is its bind's own, and one after it is read as a two-way chain's.
+ChainLine readChainLine(std::string_view body, int slot, bool twoWay) {
     body = trimLeft(body);
     const std::vector<std::string_view> commands = consoleCommands(body);
     ChainLine out;
@@ -71,7 +73,7 @@ ChainLine readChainLine(std::string_view body, int slot) {
         if (!nextWord(commands[i]))
             continue;
         const std::optional<Link> link = linkOf(commands[i], slot);
-        if (!link || (link->reverse ? back : forward))
+        if (!link || (link->reverse ? back || (forward && !twoWay) : forward))
             break;
         if (!forward && !back)
             out.lastLink = link->line;
@@ -149,7 +151,9 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChain
         if (!taken[s].forward)
             continue;
         CircularSlot& slot = editor.form6.slot(n);
-        const auto read = [n](std::string_view line) { return readChainLine(chainBody(line), n); };
+        const auto read = [n, twoWay = taken[s].reverse](std::string_view line) {
+            return readChainLine(chainBody(line), n, twoWay);
+        };
         // A start that names no line starts at bind 1, so the reverse chain's start is the one the
         // writer writes again. The rules that end Open make a slot without a reverse key one-way.
         int start = firstLine;

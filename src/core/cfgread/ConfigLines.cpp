@@ -13,8 +13,11 @@ constexpr char lf = '\n';
 // The commands the reader takes out of their line: those it reads, and every command that changes
 // a key's bind, so it is read in the order the game runs it.
 bool isReadCommand(std::string_view command) {
+    const std::optional<ConsoleWord> first = nextWord(command);
+    if (!first)
+        return false;
     for (std::string_view word : {"bind", "alias", "unbind", "unbindall", "rcon_port", "rcon_password"})
-        if (isCommand(command, word))
+        if (equalsIgnoreCase(first->text, word))
             return true;
     return false;
 }

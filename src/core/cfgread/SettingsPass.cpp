@@ -7,6 +7,8 @@
 #include "circular/Markers.h"
 #include "text/Text.h"
 
+#include <array>
+
 namespace vantrel {
 
 namespace {
@@ -46,6 +48,9 @@ std::string fileFactor(const ConfigIndex& file) {
 }
 
 void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& chains) {
+    std::array<bool, keyCount> held{};
+    for (KeyIndex key : fileOrder())
+        held[key] = isHoldAliasBind(editor.bind(key));
     const ConfigLines& lines = file.lines();
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
@@ -59,7 +64,7 @@ void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& ch
                 continue;
             }
             const std::optional<KeyIndex> own = file.ownAliasKey(i);
-            if (!own || !isHoldAliasBind(editor.bind(*own)))
+            if (!own || !held[*own])
                 editor.ssettings.emplace_back(line);
             continue;
         }

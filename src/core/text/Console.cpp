@@ -50,8 +50,9 @@ std::optional<ConsoleWord> nextWord(std::string_view command, size_t from) {
     if (at >= command.size() || command[at] == endOfText || command.substr(at, 2) == commentMark)
         return std::nullopt;
     if (command[at] == quote) {
-        const size_t close =
-            std::min(command.find_first_of(std::string_view("\"\0", 2), at + 1), command.size());
+        size_t close = at + 1;
+        while (close < command.size() && command[close] != quote && command[close] != endOfText)
+            ++close;
         const size_t end = close < command.size() && command[close] == quote ? close + 1 : close;
         return ConsoleWord{command.substr(at + 1, close - at - 1), at, end, true};
     }

@@ -22,7 +22,18 @@ std::string_view trimBlanks(std::string_view text);
 // The console's one-character words: they end the word before them and stand alone. The game's
 // engines differ on ( ) and :, so a word either would split is split.
 constexpr bool isOneCharacterWord(char c) {
-    return std::string_view("{}()',:").find(c) != std::string_view::npos;
+    switch (c) {
+    case '{':
+    case '}':
+    case '(':
+    case ')':
+    case '\'':
+    case ',':
+    case ':':
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Where the command that starts at `from` ends: at the first ";" outside double quotes (every
