@@ -84,9 +84,6 @@ Answer QtPrompter::message(const Message& message) {
     case Icon::Warning:
         box.setIcon(QMessageBox::Warning);
         break;
-    case Icon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
     }
     if (message.buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
