@@ -1,6 +1,5 @@
 // Vantrel: a key-binding editor for Counter-Strike configuration files.
 #include "app/Editor.h"
-#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 
@@ -12,9 +11,7 @@ int main(int argc, char* argv[]) {
     vantrel::Editor editor(prompter);
     vantrel::Form_Load(editor);
     vantrel::ui::MainWindow window(editor);
-    prompter.setParent(&window);
-    // Help buttons and questions of other windows reach the help window through the prompter.
-    vantrel::ui::connectHelpWindow(prompter, editor, window);
+    prompter.connect(editor, window);
     window.show();
     return app.exec();
 }
