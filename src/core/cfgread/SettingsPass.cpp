@@ -38,7 +38,7 @@ std::string fileFactor(const ConfigIndex& file) {
         if (!startsWithIgnoreCase(line, "alias") || !containsIgnoreCase(line, slot10Factors.front()))
             continue;
         const std::string_view name = aliasName(line);
-        if (!looksLikeMarker(name) && !equalsIgnoreCase(name, "slot10s"))
+        if (!looksLikeMarker(name) && !equalsIgnoreCase(name, slot10sAlias))
             factor = lineFactor(line);
     }
     return std::string(factor);
@@ -60,7 +60,7 @@ void settingspass(Editor& editor, const ConfigIndex& file, const TakenPairs& pai
             const std::string_view name = aliasName(line);
             if (isTakenChainLine(chains, line))
                 continue;
-            if (equalsIgnoreCase(name, "slot10s")) {
+            if (equalsIgnoreCase(name, slot10sAlias)) {
                 editor.slot10s = commandBody(aliasLine(line)->rest);
                 continue;
             }
