@@ -1,7 +1,8 @@
 # Sourced by ./run and ./test: installs the Debian packages the build needs when they are missing.
-# The editor needs a compiler, CMake, Ninja and Qt, and DejaVu Sans Condensed: the windows' font,
-# a narrow face in which every caption fits its control.
-vantrel_packages="cmake ninja-build g++ qt6-base-dev fonts-dejavu-extra"
+# The editor needs a compiler, CMake, Ninja and Qt with its Wayland platform plugin (a Wayland
+# session without X has no other way in), and DejaVu Sans Condensed: the windows' font, a narrow
+# face in which every caption fits its control.
+vantrel_packages="cmake ninja-build g++ qt6-base-dev qt6-wayland fonts-dejavu-extra"
 # The tests and benchmarks add their frameworks; the window tests run offscreen, without a display.
 vantrel_test_packages="libgtest-dev libbenchmark-dev"
 

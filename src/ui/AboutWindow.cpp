@@ -13,7 +13,7 @@ constexpr int formHeight = 2355;
 constexpr ControlSpec controls[] = {
     {"Label1", ControlKind::Label, "Vantrel Program", 240, 120, 1455, 315, 1},
     {"label2", ControlKind::Label, "By the Vantrel developers", 240, 480, 2175, 255, 2},
-    {"Label3", ControlKind::Label, "Beta Version 7.0", 240, 840, 1455, 255, 3},
+    {"Label3", ControlKind::Label, "Beta Version " VANTREL_VERSION, 240, 840, 1455, 255, 3},
     {"Label4", ControlKind::Label, "Hosted by:", 240, 1200, 855, 255, 4},
     {"Label6", ControlKind::CentredLabel, "The Vantrel project's own Git repository", 480, 1560, 2175, 495,
      5},

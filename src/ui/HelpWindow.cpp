@@ -1,10 +1,7 @@
 #include "ui/HelpWindow.h"
 
-#include "ui/QtPrompter.h"
 #include "ui/ShowValue.h"
 #include "ui/Text.h"
-
-#include <QApplication>
 
 #include <QFile>
 #include <QLineEdit>
@@ -110,13 +107,6 @@ void showHelpWindow(Editor& editor, QWidget* opener, const QWidget& mainWindow) 
     HelpWindow window(editor, opener);
     centreOn(window, mainWindow);
     window.exec();
-}
-
-void connectHelpWindow(QtPrompter& prompter, Editor& editor, QWidget& mainWindow) {
-    prompter.helpWindow = [&editor, &mainWindow] {
-        QWidget* opener = QApplication::activeModalWidget();
-        showHelpWindow(editor, opener ? opener : &mainWindow, mainWindow);
-    };
 }
 
 } // namespace vantrel::ui

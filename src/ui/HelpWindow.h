@@ -34,10 +34,4 @@ class HelpWindow : public FixedDialog {
 // Shows the help window modally over `opener`, centred on the main window.
 void showHelpWindow(Editor& editor, QWidget* opener, const QWidget& mainWindow);
 
-class QtPrompter;
-// Makes the prompter's showHelp open the help window over whichever window is active: the main
-// window, or the modal window whose Help button or question asked for it. Called where the
-// application is put together.
-void connectHelpWindow(QtPrompter& prompter, Editor& editor, QWidget& mainWindow);
-
 } // namespace vantrel::ui

@@ -39,20 +39,18 @@ inline constexpr std::string_view keyboardGroup = "keyboard";
 inline constexpr Twips bannerRect{2640, 0, 3345, 465};
 
 // Labels in the light text colour.
-enum class Align { Left, Centre, Right };
+enum class Align { Left, Centre };
 struct TextLabel {
-    std::string_view name; // empty for the credit labels, which no code refers to
+    std::string_view name;
     std::string_view caption;
     Twips rect;
     bool bold;
     Align align;
 };
-inline constexpr std::array<TextLabel, 5> windowLabels = {{
+inline constexpr std::array<TextLabel, 3> windowLabels = {{
     {"ckeylabel", "Current Key:", {6960, 390, 1455, 255}, true, Align::Centre},
     {"ckeybox", "none", {6960, 630, 1455, 255}, true, Align::Centre},
     {"comlabel", "Radio / Messages / Rcon say", {6240, 5430, 2175, 255}, false, Align::Left},
-    {"", "", {6960, 0, 1455, 255}, false, Align::Centre},
-    {"", "", {6600, 7560, 1920, 255}, false, Align::Right},
 }};
 
 struct WindowButton {

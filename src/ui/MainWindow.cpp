@@ -37,8 +37,6 @@ Qt::Alignment alignmentOf(Align align) {
     switch (align) {
     case Align::Left:
         return Qt::AlignLeft | Qt::AlignVCenter;
-    case Align::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
     case Align::Centre:
         break;
     }
@@ -86,8 +84,7 @@ void MainWindow::buildLabels(QWidget& surface, ControlMap& byName) {
         label->setAlignment(alignmentOf(spec.align));
         if (spec.bold)
             label->setFont(boldFont());
-        if (!spec.name.empty())
-            byName.add(spec.name, *label);
+        byName.add(spec.name, *label);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/QtPrompter.h"
 
+#include "ui/HelpWindow.h"
 #include "ui/Text.h"
 
 #include <QApplication>
@@ -64,6 +65,11 @@ QtPrompter::QtPrompter(QWidget* parent) : parent_(parent) {
     keepNoSettings();
 }
 
+void QtPrompter::connect(Editor& editor, QWidget& mainWindow) {
+    editor_ = &editor;
+    parent_ = &mainWindow;
+}
+
 QWidget* QtPrompter::owner() const {
     // A message asked from inside a modal window (a refused input, "String not found.") belongs
     // over that window, not behind it over the main window.
@@ -83,9 +89,6 @@ Answer QtPrompter::message(const Message& message) {
         break;
     case Icon::Warning:
         box.setIcon(QMessageBox::Warning);
-        break;
-    case Icon::Critical:
-        box.setIcon(QMessageBox::Critical);
         break;
     }
     if (message.buttons == Buttons::Ok) {
@@ -118,9 +121,14 @@ void QtPrompter::setBusy(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
+// Over whichever window asked: the main window, or the modal window whose Help button or question
+// it was.
 void QtPrompter::showHelp() {
-    if (helpWindow)
-        helpWindow();
+    // Unconnected, every Help button and question of the other windows would do nothing at all.
+    if (!editor_)
+        qFatal("Help was asked of a prompter that no help window is connected to");
+    QWidget* opener = QApplication::activeModalWidget();
+    showHelpWindow(*editor_, opener ? opener : parent_, *parent_);
 }
 
 } // namespace vantrel::ui

@@ -5,9 +5,12 @@
 #include "platform/Prompter.h"
 
 #include <QString>
-#include <functional>
 
 class QWidget;
+
+namespace vantrel {
+struct Editor;
+}
 
 namespace vantrel::ui {
 
@@ -19,9 +22,9 @@ class QtPrompter : public Prompter {
   public:
     explicit QtPrompter(QWidget* parent = nullptr);
 
-    void setParent(QWidget* parent) { parent_ = parent; }
-    // What showHelp opens; set by the main window once the help window exists.
-    std::function<void()> helpWindow;
+    // Called once where the program is put together: messages and dialogs then belong over the
+    // main window, and showHelp builds a new help window on the editor for each showing.
+    void connect(Editor& editor, QWidget& mainWindow);
 
     Answer message(const Message& message) override;
     std::optional<std::string> openFileName(const std::string& filter) override;
@@ -33,6 +36,7 @@ class QtPrompter : public Prompter {
     QWidget* owner() const;
 
     QWidget* parent_;
+    Editor* editor_ = nullptr; // none until connected
 };
 
 } // namespace vantrel::ui

@@ -1,11 +1,12 @@
 // A started editor whose prompts are scripted, with short ways to reach a key's bind and a
-// button's colour; the fixture the core tests share.
+// button's colour, and a key by its game name; the fixture the core tests share.
 #pragma once
 
 #include "ScriptedPrompter.h"
 #include "app/Editor.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,14 @@ class EditorTest : public ::testing::Test {
     ScriptedPrompter prompter;
     Editor editor{prompter};
 };
+
+// The live key the game's console calls by this name.
+inline std::optional<KeyIndex> keyOfGame(std::string_view game) {
+    for (KeyIndex key : displayOrder())
+        if (keyTable[key].game == game)
+            return key;
+    return std::nullopt;
+}
 
 // ASCII letters in capitals, for texts that must be recognised in any letter case.
 inline std::string upperAscii(std::string_view text) {

@@ -6,7 +6,6 @@
 #include "ScriptedPrompter.h"
 #include "UiTestSupport.h"
 #include "app/Editor.h"
-#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 
@@ -24,10 +23,8 @@ template <typename Prompter> class ShownMainWindow : public ::testing::Test {
     void SetUp() override {
         Form_Load(editor);
         window = std::make_unique<ui::MainWindow>(editor);
-        if constexpr (std::is_same_v<Prompter, ui::QtPrompter>) {
-            prompter.setParent(window.get());
-            ui::connectHelpWindow(prompter, editor, *window);
-        }
+        if constexpr (std::is_same_v<Prompter, ui::QtPrompter>)
+            prompter.connect(editor, *window);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

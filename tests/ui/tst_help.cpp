@@ -2,6 +2,7 @@
 #include "ui/HelpWindow.h"
 
 #include "MainWindowFixture.h"
+#include "ui/QtPrompter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
@@ -46,7 +47,7 @@ class HelpDocument : public ::testing::Test {
 
 TEST_F(HelpDocument, IsAsciiSoPositionsCountBytes) {
     const QString html = ui::helpDocument();
-    ASSERT_FALSE(html.isEmpty());
+    ASSERT_FALSE(html.isEmpty()) << "the help resource cannot be read";
     for (QChar c : html + document.toPlainText())
         ASSERT_LT(c.unicode(), 128) << "non-ASCII character in the help source or text";
     EXPECT_EQ(document.toPlainText().size(), document.characterCount() - 1);
@@ -82,6 +83,14 @@ TEST_F(HelpDocument, FirstOccurrenceOfEachJumpHeadingIsTheHeading) {
         const int at = int(text.indexOf(heading, 0, Qt::CaseInsensitive));
         EXPECT_EQ(at, blockWithText(heading).position()) << section.heading.data();
     }
+}
+
+// Unconnected, the prompter would drop every Help button and question of the other windows
+// without a word: it stops the program instead.
+TEST(QtPrompterHelp, WithoutAConnectedHelpWindowStopsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ui::QtPrompter prompter;
+    EXPECT_DEATH(prompter.showHelp(), "no help window");
 }
 
 using HelpWindowUi = testing::DialogsFixture;

@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, PictureButtonsMeetAtLightEdgesAndShowTheirFacesWhole) {
 
 TEST_F(MainWindowTest, UnbindableButtonsAreGreyAndClickingThemChangesNothing) {
     click("keyB");
-    for (std::string_view name : unbindableButtons) {
+    for (const auto& [name, caption] : unbindableButtons) {
         click(std::string(name).c_str());
         EXPECT_EQ(shownColour(std::string(name).c_str()), unbindable) << name;
     }

@@ -3,6 +3,7 @@
 // colours; and what the help window keeps across showings.
 #pragma once
 
+#include "app/Slot10Factors.h"
 #include "circular/CircularTable.h"
 #include "compose/BindParts.h"
 #include "compose/Controls.h"
@@ -19,7 +20,6 @@ namespace vantrel {
 
 inline constexpr const char* defaultBindOrder = "Default";
 inline constexpr const char* defaultSlot10s = "slot10;wait;wait;slot10;wait;wait;slot10;wait;wait";
-inline constexpr const char* defaultSlot10 = "slot10s;slot10s;slot10s;slot10s;slot10s";
 inline constexpr const char* noKeyCaption = "none";
 
 // The section a showing of the help window opens at: set just before a Help button or question

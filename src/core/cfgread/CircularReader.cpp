@@ -2,6 +2,7 @@
 
 #include "cfgread/CommandText.h"
 #include "circular/CircularRules.h"
+#include "circular/Options.h"
 #include "text/Console.h"
 #include "text/Text.h"
 

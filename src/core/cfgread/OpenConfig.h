@@ -18,8 +18,8 @@ inline constexpr const char* cantOpenFile = "Can't open file: ";
 void openconfig(Editor& editor);
 
 // Reads the file whole, then empties the store and reads every stage from the bytes in memory,
-// and returns true. A file that cannot be read is reported with the system's reason on a second
-// line, changes nothing and gives false. Busy from start to end.
+// and returns true. A file that cannot be read is reported with the operating system's reason on
+// a second line, changes nothing and gives false. Busy from start to end.
 [[nodiscard]] bool loadconfig(Editor& editor, const std::string& path);
 
 // Everything Open does with a file's bytes: the store reset, then the reader stages.

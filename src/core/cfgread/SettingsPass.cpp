@@ -41,7 +41,7 @@ std::string fileFactor(const ConfigIndex& file) {
         if (!startsWithIgnoreCase(line, "alias") || !containsIgnoreCase(line, slot10Factors.front()))
             continue;
         const std::string_view name = aliasName(line);
-        if (!looksLikeMarker(name) && !equalsIgnoreCase(name, "slot10s"))
+        if (!looksLikeMarker(name) && !equalsIgnoreCase(name, slot10sAlias))
             factor = lineFactor(line);
     }
     return std::string(factor);
@@ -59,7 +59,7 @@ void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& ch
         if (const std::optional<AliasLine> alias = aliasLine(line)) {
             if (isTakenChainLine(chains, line))
                 continue;
-            if (equalsIgnoreCase(alias->name, "slot10s")) {
+            if (equalsIgnoreCase(alias->name, slot10sAlias)) {
                 editor.slot10s = commandBody(alias->rest);
                 continue;
             }

@@ -29,12 +29,7 @@ bool writecircularbind(ConfigText& out, const CircularTable& form6, std::string_
     const Options options = decodeOptions(*o);
     const bool stop = options.state == EndMode::StopAtEnds;
     const bool oneWay = !chain->reverse && slot.r.empty();
-    // A start beyond the binds would name a line the block never defines and leave the key dead:
-    // it starts at bind 1 instead.
-    const long long start = options.start > n ? 1 : options.start;
-    long long startLine = chain->reverse ? n + 1 - start : start;
-    if (*o <= 0)
-        startLine = 1;
+    const long long startLine = chainStart(*o, n, chain->reverse);
 
     const MarkerRef otherChain{chain->slot, !chain->reverse};
     const std::string self = markerName(*chain);

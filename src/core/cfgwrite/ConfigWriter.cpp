@@ -1,6 +1,7 @@
 #include "cfgwrite/ConfigWriter.h"
 
 #include "app/HoldAliasBind.h"
+#include "app/Slot10Factors.h"
 #include "cfgwrite/CircularWriter.h"
 #include "cfgwrite/ConfigText.h"
 #include "circular/Markers.h"
@@ -23,7 +24,7 @@ void writeSettings(ConfigText& out, const Editor& editor) {
         out.emptyLine();
     }
     out.emptyLine();
-    out.line("alias slot10s ", quoted(editor.slot10s));
+    out.line("alias ", slot10sAlias, " ", quoted(editor.slot10s));
     out.emptyLine();
     if (editor.ssettings.empty())
         return;

@@ -1,5 +1,7 @@
 #include "circular/BindsList.h"
 
+#include <algorithm>
+
 namespace vantrel {
 
 std::vector<std::string> bindsListFromBoxes(const BindBoxes& boxes) {
@@ -46,10 +48,7 @@ void mirrorBoxes(BindBoxes& boxes) {
 }
 
 std::string reverseStart(const std::string& options, int shown) {
-    if (optionsValue(options).value_or(0) <= 0 || shown == 0)
-        return "1";
-    const long long start = decodeOptions(options).start;
-    return std::to_string(start > shown ? shown : shown + 1 - start);
+    return std::to_string(chainStart(optionsValue(options).value_or(0), std::max(shown, 1), true));
 }
 
 } // namespace vantrel

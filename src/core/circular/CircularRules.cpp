@@ -2,6 +2,7 @@
 
 #include "app/Selection.h"
 #include "circular/Markers.h"
+#include "circular/Options.h"
 
 #include <algorithm>
 #include <vector>

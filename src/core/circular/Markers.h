@@ -3,7 +3,6 @@
 #pragma once
 
 #include "circular/CircularTable.h"
-#include "circular/Options.h"
 #include "text/Text.h"
 
 #include <bitset>

@@ -40,4 +40,13 @@ std::string encodeOptions(long long start, EndMode state) {
     return std::to_string(start + stateStep * static_cast<long long>(state));
 }
 
+long long chainStart(long long o, long long shown, bool reverse) {
+    if (o <= 0)
+        return 1;
+    // A start beyond the binds would name a line the chain never defines and leave its key dead.
+    const long long start = decodeOptions(o).start;
+    const long long forward = start > shown ? 1 : start;
+    return reverse ? shown + 1 - forward : forward;
+}
+
 } // namespace vantrel

@@ -28,4 +28,9 @@ Options decodeOptions(std::string_view text);
 // start + 10 x state as decimal text, the form Save and Close stores.
 std::string encodeOptions(long long start, EndMode state);
 
+// The line a chain of `shown` binds (1 or more) starts at: the options' start, mirrored for the
+// reverse chain; bind 1 when the start lies beyond the binds, and line 1 when the options number
+// is 0 or less.
+long long chainStart(long long o, long long shown, bool reverse);
+
 } // namespace vantrel

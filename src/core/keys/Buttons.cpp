@@ -28,8 +28,8 @@ const std::array<std::string_view, colouredButtonCount>& ButtonColours::buttons(
             if (!row.button2.empty())
                 out[n++] = row.button2;
         }
-        for (std::string_view b : unbindableButtons)
-            out[n++] = b;
+        for (const UnbindableButton& b : unbindableButtons)
+            out[n++] = b.name;
         out[n++] = circularBindButton;
         return out;
     }();
@@ -38,8 +38,8 @@ const std::array<std::string_view, colouredButtonCount>& ButtonColours::buttons(
 
 ButtonColours::ButtonColours() {
     colours_.fill(Colour::Unbound);
-    for (std::string_view b : unbindableButtons)
-        colours_[indexOf(b)] = Colour::Unbindable;
+    for (const UnbindableButton& b : unbindableButtons)
+        colours_[indexOf(b.name)] = Colour::Unbindable;
 }
 
 Colour ButtonColours::of(std::string_view button) const {

@@ -9,10 +9,24 @@
 
 namespace vantrel {
 
-// The ten buttons of the picture that belong to no key.
-inline constexpr std::array<std::string_view, 10> unbindableButtons = {
-    "Command12", "Command17", "Command46", "Command45", "Command44",
-    "Command93", "Command72", "Command68", "Command69", "keyLSLASH"};
+// The ten buttons of the picture that belong to no key, with their captions.
+struct UnbindableButton {
+    std::string_view name;
+    std::string_view caption;
+};
+inline constexpr UnbindableButton escButton{"Command12", "Esc"};
+inline constexpr UnbindableButton capsLockButton{"Command17", "Caps"};
+inline constexpr UnbindableButton printScreenButton{"Command46", "PS"};
+inline constexpr UnbindableButton scrollLockButton{"Command45", "SL"};
+inline constexpr UnbindableButton pauseButton{"Command44", "Pa"};
+inline constexpr UnbindableButton numLockButton{"Command93", "NL"};
+inline constexpr UnbindableButton leftWindowsButton{"Command72", "Win"};
+inline constexpr UnbindableButton rightWindowsButton{"Command68", "Win"};
+inline constexpr UnbindableButton menuButton{"Command69", "Sel"};
+inline constexpr UnbindableButton backslashButton{"keyLSLASH", "\\"};
+inline constexpr std::array<UnbindableButton, 10> unbindableButtons = {
+    escButton,     capsLockButton,    printScreenButton,  scrollLockButton, pauseButton,
+    numLockButton, leftWindowsButton, rightWindowsButton, menuButton,       backslashButton};
 
 inline constexpr std::string_view circularBindButton = "circularbind";
 

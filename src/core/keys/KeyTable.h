@@ -11,7 +11,6 @@ namespace vantrel {
 
 struct KeyRow {
     std::string_view id;      // key identifier, kept in selectkey and the circular-bind slots
-    std::string_view field;   // store field name
     std::string_view button;  // the button that selects the key; empty for a dead identifier
     std::string_view button2; // the right-hand button of Alt, Control and Shift
     std::string_view caption;
@@ -41,7 +40,6 @@ const std::array<KeyIndex, liveKeyCount>& displayOrder();
 
 std::optional<KeyIndex> keyById(std::string_view id, Case how);
 std::optional<KeyIndex> keyByDisplay(std::string_view display, Case how);
-std::optional<KeyIndex> keyByGame(std::string_view game, Case how);
 // The key a picture button selects (a right-hand button selects the left key); none for other buttons.
 std::optional<KeyIndex> keyByButton(std::string_view button);
 

@@ -27,7 +27,7 @@ std::string reason(int error) {
 }
 
 // Why the file may not be written, or 0 when it may: marked read-only for every user, or the
-// system's own reason (no write permission for this user, a read-only file system).
+// operating system's own reason (no write permission for this user, a read-only file system).
 int writeRefusal(const std::string& path, const struct stat& st, const FileCalls& calls) {
     if ((st.st_mode & anyWrite) == 0)
         return EACCES;
@@ -162,7 +162,8 @@ const FileCalls& systemFileCalls() {
         ::rename,
         ::ftruncate,
         [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
-        ::access};
+        ::access,
+        ::fchown};
     return calls;
 }
 
@@ -189,14 +190,16 @@ std::optional<std::string> saveFile(const std::string& path, std::string_view by
             return writeInPlace(*target, bytes, calls);
         return reason(error);
     }
+    if (exists && calls.chown(fd, old.st_uid, old.st_gid) != 0) {
+        // Only an administrator gives a file away: renamed over the target, this user's temporary
+        // file would take the target from its owner or group, so the target is written in place.
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return writeInPlace(*target, bytes, calls);
+    }
+    // After the owner: a change of owner clears the set-user and set-group bits.
     if (exists && ::fchmod(fd, old.st_mode & permissionBits) != 0)
         error = errno;
-    if (exists) {
-        // A user who may not give the file away keeps it as their own.
-        const bool owned = ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
-                           ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
-        static_cast<void>(owned);
-    }
     if (error == 0)
         error = finish(fd, bytes, calls);
     else

@@ -24,6 +24,8 @@ struct FileCalls {
     std::function<int(const char* path, int flags, mode_t mode)> create;
     // Asks whether the target may be written (an access with W_OK).
     std::function<int(const char* path, int mode)> access;
+    // Gives the temporary file the target's owner and group (an fchown).
+    std::function<int(int fd, uid_t owner, gid_t group)> chown;
 };
 
 // Said after the reason when a failed in-place write could not put the old content back.
@@ -32,12 +34,13 @@ inline constexpr const char* mayBeDamaged = "The file may be damaged";
 const FileCalls& systemFileCalls();
 
 // Makes `bytes` the whole content of the file at `path`. A symbolic link is followed and its
-// target written; an existing file keeps its permissions; a file marked read-only is refused.
-// Where no temporary file can be made beside the target (a read-only folder), an existing
-// writable target is written in place: its old content is read first (a target that cannot be
-// read is refused before anything is written) and put back with its old length when any step
-// fails; when even that fails, the reason ends by saying the file may be damaged. Returns the
-// system's reason on failure, and no value on success.
+// target written; an existing file keeps its permissions, owner and group; a file marked
+// read-only is refused. Where no temporary file can be made beside the target (a read-only
+// folder), or where it cannot take the target's owner and group, an existing writable target is
+// written in place: its old content is read first (a target that cannot be read is refused
+// before anything is written) and put back with its old length when any step fails; when even
+// that fails, the reason ends by saying the file may be damaged. Returns the operating system's
+// reason on failure, and no value on success.
 [[nodiscard]] std::optional<std::string> saveFile(const std::string& path, std::string_view bytes,
                                                   const FileCalls& calls = systemFileCalls());
 

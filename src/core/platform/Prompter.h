@@ -9,7 +9,7 @@ namespace vantrel {
 
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
-enum class Icon { None, Warning, Critical };
+enum class Icon { None, Warning };
 
 struct Message {
     std::string text;

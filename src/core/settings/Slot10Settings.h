@@ -12,10 +12,10 @@
 
 namespace vantrel {
 
-inline constexpr std::array<std::string_view, 7> waitnoItems = {"1", "2", "3", "4", "5", "6", "7"};
+inline constexpr std::array<std::string_view, factorCount> waitnoItems = {"1", "2", "3", "4", "5", "6", "7"};
 // The factor box's text in the layout, kept when slot10 holds none of the seven texts.
 inline constexpr std::string_view waitnoInitial = "waitno";
-inline constexpr std::string_view defaultFactorText = "5";
+inline constexpr std::string_view defaultFactorText = waitnoItems[defaultFactor - 1];
 
 // The factor a typed text selects: its decimal value (spaces around it allowed) when that is
 // exactly 1 to 7; no value for anything else, numbers or not.

@@ -17,8 +17,8 @@ TEST_F(Selection, StartsWithNothingSelectedAndEveryKeyUnbound) {
     EXPECT_EQ(editor.slot10s, "slot10;wait;wait;slot10;wait;wait;slot10;wait;wait");
     EXPECT_EQ(editor.slot10, "slot10s;slot10s;slot10s;slot10s;slot10s");
     for (std::string_view b : ButtonColours::buttons()) {
-        const bool grey =
-            std::find(unbindableButtons.begin(), unbindableButtons.end(), b) != unbindableButtons.end();
+        const bool grey = std::any_of(unbindableButtons.begin(), unbindableButtons.end(),
+                                      [&](const UnbindableButton& u) { return u.name == b; });
         EXPECT_EQ(colour(b), grey ? Colour::Unbindable : Colour::Unbound) << b;
     }
 }
@@ -47,7 +47,7 @@ TEST_F(Selection, UnbindableButtonsChangeNothing) {
     keyClick(editor, "keyA");
     editor.cbind = "typed";
     const Editor before = editor;
-    for (std::string_view b : unbindableButtons) {
+    for (const auto& [b, caption] : unbindableButtons) {
         keyClick(editor, b);
         EXPECT_EQ(editor.selectkey, before.selectkey);
         EXPECT_EQ(editor.ckeybox, before.ckeybox);
@@ -82,8 +82,8 @@ TEST_F(Selection, ColourkeysPaintsSelectionFirstThenBoundThenUnbound) {
     colourkeys(editor);
     EXPECT_EQ(colour("keyA"), Colour::Selection);
 
-    for (std::string_view b : unbindableButtons)
-        EXPECT_EQ(colour(b), Colour::Unbindable);
+    for (const UnbindableButton& b : unbindableButtons)
+        EXPECT_EQ(colour(b.name), Colour::Unbindable);
 }
 
 TEST_F(Selection, CircularBindButtonFollowsCbindAtTheTimeOfPainting) {

@@ -117,6 +117,8 @@ TEST_F(ReaderCircular, ReverseKeyIsAKeyHoldingTheReverseMarker) {
                                     "alias aCB3rline1 \"a; alias aCB3r aCB3rline1; alias aCB3 aCB3line1\""});
     open(slot3 + crlf({"bind \"h\" \"acb3R\""}));
     EXPECT_EQ(slot(3).r, "keyH");
+    open(slot3 + crlf({"bind a aCB3r", "bind f5 aCB3r"})); // the first in identifier order
+    EXPECT_EQ(slot(3).r, "f5");
     EXPECT_TRUE(editor.ssettings.empty());
     open(slot3 + crlf({"bind JOY1 \"aCB3r\""}));
     EXPECT_EQ(slot(3).r, "");

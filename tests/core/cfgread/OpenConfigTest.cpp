@@ -94,8 +94,8 @@ TEST_F(OpenConfig, FileAtTheLimitIsRead) {
     EXPECT_EQ(editor.fileName, path);
 }
 
-// The message names the file on its first line and the system's reason on the second; the file
-// is not current, so Save asks for a name.
+// The message names the file on its first line and the operating system's reason on the second;
+// the file is not current, so Save asks for a name.
 TEST_F(OpenConfig, FileThatCannotBeReadIsReportedWithTheReasonAndChangesNothing) {
     for (const std::string& path : {dir.path("missing.cfg"), dir.dir()}) {
         fillState();

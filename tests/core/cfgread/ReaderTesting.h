@@ -1,6 +1,7 @@
 // Helpers for the reader tests: an editor opened on a file given as text, and its keys by game name.
 #pragma once
 
+#include "EditorFixture.h"
 #include "RoundTrip.h"
 #include "ScriptedPrompter.h"
 #include "app/Editor.h"
@@ -26,7 +27,7 @@ class ReaderTest : public ::testing::Test {
     void open(std::string_view text) { readConfigBytes(editor, text); }
 
     KeyIndex key(std::string_view game) const {
-        const auto k = keyByGame(game, Case::Exact);
+        const auto k = keyOfGame(game);
         EXPECT_TRUE(k) << "no key " << game;
         return k.value_or(0);
     }

@@ -115,7 +115,7 @@ const char* const s5 = "slot10s;slot10s;slot10s;slot10s;slot10s";
 const char* const s7 = "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s";
 
 const Slot10Case slot10Lines[] = {
-    {"", defaultSlot10s, defaultSlot10},
+    {"", defaultSlot10s, s5},
     {"ALIAS SLOT10S \"  x  \"  ", "x", s5},
     {"alias slot10s", "", s5},
     {"alias slot10s \"\"", "", s5},
@@ -129,8 +129,8 @@ const Slot10Case slot10Lines[] = {
     {"alias -af1 \"SLOT10S;Slot10s\"", defaultSlot10s, s2},
     {"alias -af1 \"slot10s;slot10s;slot10s\"\nalias -af2 \"slot10s;slot10s\"", defaultSlot10s, s2},
     {"alias foo \"say slot10s\"", defaultSlot10s, s1},
-    {"echo slot10s;slot10s", defaultSlot10s, defaultSlot10},
-    {"alias aCB1line1 \"slot10s;slot10s; alias aCB1 aCB1line1\"", defaultSlot10s, defaultSlot10},
+    {"echo slot10s;slot10s", defaultSlot10s, s5},
+    {"alias aCB1line1 \"slot10s;slot10s; alias aCB1 aCB1line1\"", defaultSlot10s, s5},
 };
 INSTANTIATE_TEST_SUITE_P(Lines, ReaderSlot10, ::testing::ValuesIn(slot10Lines));
 

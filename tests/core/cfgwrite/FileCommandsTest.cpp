@@ -85,12 +85,12 @@ TEST_F(FileCommands, NewEmptiesTheStoreOnceANameIsAcceptedAndWritesNothing) {
     newconfig(editor);
     newconfig(editor);
     EXPECT_EQ(editor.fileName, "");
-    EXPECT_EQ(editor.bind(*keyByGame("a", Case::Exact)), "+attack");
+    EXPECT_EQ(bindOf("keyA"), "+attack");
 
     prompter.answerSave(old).answerMessage(Answer::Yes).answerSave(dir.path("fresh.cfg"));
     newconfig(editor);
     EXPECT_EQ(editor.fileName, old);
-    EXPECT_EQ(editor.bind(*keyByGame("a", Case::Exact)), "");
+    EXPECT_EQ(bindOf("keyA"), "");
     EXPECT_EQ(readBytes(old), oldBytes) << "the next Save replaces it, not New";
     newconfig(editor);
     EXPECT_EQ(editor.fileName, dir.path("fresh.cfg"));

@@ -52,8 +52,8 @@ TEST_F(StoreReset, EmptiesWhatAFileFillsAndLeavesTheRest) {
 
     // The grey buttons, keyLSLASH among them, and Circular Bind keep their colour; every other
     // button, the right-hand ones of Alt, Control and Shift included, turns unbound.
-    for (std::string_view grey : unbindableButtons)
-        EXPECT_EQ(editor.colours.of(grey), Colour::Unbindable) << grey;
+    for (const UnbindableButton& grey : unbindableButtons)
+        EXPECT_EQ(editor.colours.of(grey.name), Colour::Unbindable) << grey.name;
     EXPECT_EQ(editor.colours.of(circularBindButton), Colour::Selection);
     EXPECT_EQ(editor.colours.of("keyRSHIFT"), Colour::Unbound);
     EXPECT_EQ(std::count_if(ButtonColours::buttons().begin(), ButtonColours::buttons().end(),

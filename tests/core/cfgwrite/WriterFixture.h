@@ -21,7 +21,7 @@ inline std::string golden(const std::string& name) {
 class WriterTest : public EditorTest {
   protected:
     void bind(std::string_view game, std::string text) {
-        const auto key = keyByGame(game, Case::Exact);
+        const auto key = keyOfGame(game);
         ASSERT_TRUE(key.has_value()) << game;
         editor.bind(*key) = std::move(text);
     }

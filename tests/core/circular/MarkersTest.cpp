@@ -11,8 +11,13 @@ TEST(BindMarkers, MatchWholeTextsOnly) {
     EXPECT_EQ(findMarker("aCB10"), (MarkerRef{10, false}));
     EXPECT_EQ(findMarker("aCB1r"), (MarkerRef{1, true}));
     EXPECT_EQ(findMarker("aCB10r"), (MarkerRef{10, true}));
-    for (const char* none : {"aCB", "aCB0", "aCB11", "aCB1 ", " aCB1", "aCB1;", "aCB01", "aCB1rr", ""})
+    // A chain has seven lines at most: an eighth would index past the reader's chain table.
+    for (const char* none : {"aCB", "aCB0", "aCB11", "aCB1 ", " aCB1", "aCB1;", "aCB01", "aCB1rr", "",
+                             "aCB1line0", "aCB1line8", "aCB1line9"}) {
         EXPECT_FALSE(findMarker(none)) << none;
+        EXPECT_FALSE(chainName(none)) << none;
+    }
+    EXPECT_EQ(chainName("aCB10rLINE7").value().line, 7);
 }
 
 TEST(BindMarkers, LetterCaseIsIgnored) {

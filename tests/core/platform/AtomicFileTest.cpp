@@ -22,10 +22,14 @@ using testing::writeBytes;
 const std::string oldBytes = "old content\r\n";
 const std::string newBytes = "bind a \"+attack\"\r\n\r\n";
 
-mode_t modeOf(const std::string& path) {
+struct stat statOf(const std::string& path) {
     struct stat st {};
     ::stat(path.c_str(), &st);
-    return st.st_mode & 07777;
+    return st;
+}
+
+mode_t modeOf(const std::string& path) {
+    return statOf(path).st_mode & 07777;
 }
 
 size_t entriesIn(const std::string& folder) {
@@ -50,6 +54,8 @@ FileCalls failing(const char* which, int error) {
         calls.rename = [fail](const char*, const char*) { return fail(); };
     if (std::string(which) == "access")
         calls.access = [fail](const char*, int) { return fail(); };
+    if (std::string(which) == "chown")
+        calls.chown = [fail](int, uid_t, gid_t) { return fail(); };
     return calls;
 }
 
@@ -68,6 +74,18 @@ TEST_F(AtomicSave, NewFileGetsTheUsualPermissionsAndAReplacedOneKeepsItsOwn) {
     ::chmod(path.c_str(), 0640);
     EXPECT_EQ(saveFile(path, ""), std::nullopt);
     EXPECT_EQ(readBytes(path), "");
+    EXPECT_EQ(modeOf(path), 0640u);
+    if (::chown(path.c_str(), 4321, 4321) == 0) { // an administrator gives the file away
+        EXPECT_EQ(saveFile(path, newBytes), std::nullopt);
+        EXPECT_EQ(statOf(path).st_uid, 4321u);
+        EXPECT_EQ(statOf(path).st_gid, 4321u);
+    }
+    // A temporary file that cannot take the owner is not renamed over the target: it is written in
+    // place.
+    const ino_t inode = statOf(path).st_ino;
+    EXPECT_EQ(saveFile(path, oldBytes, failing("chown", EPERM)), std::nullopt);
+    EXPECT_EQ(readBytes(path), oldBytes);
+    EXPECT_EQ(statOf(path).st_ino, inode);
     EXPECT_EQ(modeOf(path), 0640u);
     EXPECT_EQ(entriesIn(dir.dir()), 1u) << "no temporary file left";
 }

@@ -17,7 +17,6 @@ namespace vantrel::testing {
 
 namespace {
 
-constexpr int maxFactor = 7;
 constexpr size_t maxTypedPieces = 6;
 // Up to about sixty keys bound: every kind of key block turns up, and thousands of states stay quick.
 constexpr size_t maxBoundPercent = 60;
@@ -39,13 +38,6 @@ constexpr std::array<std::string_view, 5> slot10sTexts = {
 
 bool containsIgnoreCase(std::string_view text, std::string_view needle) {
     return lowerAscii(text).find(lowerAscii(needle)) != std::string::npos;
-}
-
-std::string factor(int n) {
-    std::string out = "slot10s";
-    for (int i = 1; i < n; ++i)
-        out += ";slot10s";
-    return out;
 }
 
 // A typed text: no spaces at its ends, no double quote, never empty, and no "aCB" inside except
@@ -233,7 +225,7 @@ void makeTidyState(Editor& editor, Random& random) {
         editor.bind(keys[nextKey]) = std::move(bind);
     }
 
-    editor.slot10 = holdBinds ? factor(1 + static_cast<int>(random.below(maxFactor))) : defaultSlot10;
+    editor.slot10 = holdBinds ? random.pick(slot10Factors) : defaultSlot10;
     editor.slot10s = random.percent(50) ? std::string(random.pick(slot10sTexts)) : typedText(random);
     // The rcon values as typed in the window, blanks, ";" and double quotes among them.
     RconSettings form5(editor);
