@@ -48,9 +48,14 @@ std::string fileFactor(const ConfigIndex& file) {
 }
 
 void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& chains) {
-    std::array<bool, keyCount> held{};
-    for (KeyIndex key : fileOrder())
-        held[key] = isHoldAliasBind(editor.bind(key));
+    // Whether a key's bind is held, asked once per key and only of keys with own alias lines: a
+    // long bind takes a while to match.
+    std::array<std::optional<bool>, keyCount> held{};
+    const auto isHeld = [&](KeyIndex key) {
+        if (!held[key])
+            held[key] = isHoldAliasBind(editor.bind(key));
+        return *held[key];
+    };
     const ConfigLines& lines = file.lines();
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
@@ -64,7 +69,7 @@ void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& ch
                 continue;
             }
             const std::optional<KeyIndex> own = file.ownAliasKey(i);
-            if (!own || !held[*own])
+            if (!own || !isHeld(*own))
                 editor.ssettings.emplace_back(line);
             continue;
         }
