@@ -13,30 +13,17 @@ inline constexpr std::string_view slot10sAlias = "slot10s";
 inline constexpr std::size_t factorCount = 7;
 inline constexpr std::size_t defaultFactor = 5;
 
-namespace detail {
-inline constexpr std::size_t callLength = slot10sAlias.size() + 1; // with the ";" before the next
-inline constexpr std::size_t allCallsLength = factorCount * callLength - 1;
-// The seven calls joined by ";", of which each factor's text is the start.
-inline constexpr auto slot10Calls = [] {
-    std::array<char, allCallsLength> text{};
-    std::size_t at = 0;
-    for (std::size_t n = 0; n < factorCount; ++n) {
-        if (n > 0)
-            text[at++] = ';';
-        for (char c : slot10sAlias)
-            text[at++] = c;
-    }
-    return text;
-}();
-} // namespace detail
-
 // Factor n is held in slot10 as n calls of the slot10s alias joined by ";".
-inline constexpr std::array<std::string_view, factorCount> slot10Factors = [] {
-    std::array<std::string_view, factorCount> texts{};
-    for (std::size_t n = 1; n <= factorCount; ++n)
-        texts[n - 1] = std::string_view(detail::slot10Calls.data(), n * detail::callLength - 1);
-    return texts;
-}();
+inline constexpr std::array<std::string_view, factorCount> slot10Factors = {
+    "slot10s",
+    "slot10s;slot10s",
+    "slot10s;slot10s;slot10s",
+    "slot10s;slot10s;slot10s;slot10s",
+    "slot10s;slot10s;slot10s;slot10s;slot10s",
+    "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s",
+    "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s",
+};
+static_assert(slot10Factors.front() == slot10sAlias);
 
 inline constexpr std::string_view defaultSlot10 = slot10Factors[defaultFactor - 1];
 
