@@ -44,8 +44,8 @@ std::string saveOpened(std::string_view bytes);
 // Where two saved files first differ, with the bytes around that place; "" when they are equal.
 std::string difference(std::string_view expected, std::string_view actual);
 
-// With B1 = save(open(save(open(bytes)))), checks save(open(B1)) == B1. Returns a description of
-// where the two differ, or no value when the round trip settles.
+// With B1 = save(open(bytes)), checks save(open(B1)) == B1 when Open takes B1. Returns a
+// description of where the two differ, or no value when the round trip settles.
 std::optional<std::string> fixedPointFailure(std::string_view bytes);
 
 } // namespace vantrel::testing

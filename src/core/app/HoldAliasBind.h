@@ -12,6 +12,13 @@ namespace vantrel {
 inline constexpr std::array<std::string_view, 5> holdAliasPatterns = {
     "*buy;menuselect*", "*buyequip*", "*radio?;menuselect*", "*radio?; menuselect*", "*say*"};
 
+// True when the bind matches one of the patterns: every pair the editor has written holds such a
+// press text, so the reader takes a pair with one back apart.
+bool matchesHoldPattern(std::string_view bind);
+
+// True when the writer writes the bind as a pair: it matches a pattern and presses nothing. A
+// command that begins with "+" would be pressed inside the pair and never released, so such a bind
+// is written plain and the game releases it with the key.
 bool isHoldAliasBind(std::string_view bind);
 
 } // namespace vantrel

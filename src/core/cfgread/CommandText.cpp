@@ -4,16 +4,13 @@
 #include "text/Console.h"
 #include "text/Text.h"
 
-#include <algorithm>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 namespace vantrel {
 
 namespace {
 
-constexpr char quote = '"';
 // Longer than every game key name and own alias name: a longer token is none of them.
 constexpr size_t maxNameLength = 24;
 
@@ -56,10 +53,7 @@ std::optional<ConsoleWord> wordAfter(std::string_view line, const std::optional<
 
 // The second word of a command whose first word is `command`.
 std::optional<ConsoleWord> argumentOf(std::string_view line, std::string_view command) {
-    const std::optional<ConsoleWord> first = nextWord(line);
-    if (!first || !equalsIgnoreCase(first->text, command))
-        return std::nullopt;
-    return wordAfter(line, first);
+    return isCommand(line, command) ? secondWord(line) : std::nullopt;
 }
 
 } // namespace
@@ -79,32 +73,11 @@ std::optional<KeyBindLine> keyBindLine(std::string_view line) {
     return KeyBindLine{*key, line.substr(body->begin)};
 }
 
-std::optional<std::string_view> holdAliasName(std::string_view rest) {
-    const std::optional<ConsoleWord> first = nextWord(rest);
-    if (!first || first->text.empty() || first->text.front() != '+')
+std::optional<KeyIndex> pressedOwnAlias(std::string_view text) {
+    const std::optional<ConsoleWord> first = nextWord(text);
+    if (!first || !first->text.starts_with('+'))
         return std::nullopt;
-    const std::string_view name = first->text.substr(1);
-    // A quoted body names its alias up to a blank, but a ";" inside stays part of the name: such a
-    // bind runs more than the alias, so it is read as it stands.
-    return name.substr(0,
-                       static_cast<size_t>(std::find_if(name.begin(), name.end(), isBlank) - name.begin()));
-}
-
-std::string commandBody(std::string_view rest) {
-    rest = skipBlanks(rest);
-    if (!rest.empty() && rest.front() == quote) {
-        rest.remove_prefix(1);
-        return std::string(trim(rest.substr(0, rest.find(quote))));
-    }
-    const std::vector<ConsoleWord> words = consoleWords(rest.substr(0, commandEnd(rest)));
-    if (words.empty())
-        return {};
-    if (std::none_of(words.begin(), words.end(), [](const ConsoleWord& w) { return w.quoted; }))
-        return std::string(rest.substr(words.front().begin, words.back().end - words.front().begin));
-    std::string joined;
-    for (const ConsoleWord& word : words)
-        joined.append(joined.empty() ? "" : " ").append(word.text);
-    return joined;
+    return ownHoldAliasKey(first->text);
 }
 
 std::optional<AliasLine> aliasLine(std::string_view line) {

@@ -19,15 +19,9 @@ struct KeyBindLine {
 };
 std::optional<KeyBindLine> keyBindLine(std::string_view line);
 
-// The hold alias name of a hold bind line, from its body: the body's first word after its "+",
-// a quoted word up to its first blank. No value when the body begins with no "+".
-std::optional<std::string_view> holdAliasName(std::string_view rest);
-
-// A bind or alias body as the game stores it, from what follows the key or alias name: a body that
-// begins with a double quote is the text up to the next one (or the end) without spaces at its
-// ends; another body runs from its first word to its last, before a comment, and when some of its
-// words are quoted it is its words joined by single blanks, as the game joins them.
-std::string commandBody(std::string_view rest);
+// The key whose own hold alias (`+a<suffix>`, letter case ignored) a bind text presses with its
+// first word; what follows that word does not change what the key holds down.
+std::optional<KeyIndex> pressedOwnAlias(std::string_view text);
 
 // `alias <name> ...`: the name as the game's second word of the command, and what follows it.
 struct AliasLine {

@@ -4,6 +4,7 @@
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
 #include "cfgread/SettingsPass.h"
+#include "text/Console.h"
 #include "text/Text.h"
 
 namespace vantrel {
@@ -19,25 +20,25 @@ void readKeys(Editor& editor, const ConfigIndex& file, size_t firstPos, size_t l
         readkeybind(editor, file, fileOrder()[pos - 1]);
 }
 
-// The body the key's own hold bind line runs, when the editor writes it back as the key's hold
-// alias pair: the press body is a hold alias bind and the last release line runs what the
-// writer writes as the release, the factor the file sets. Otherwise none, and the line is read
-// as it stands, so a release of the pair's own is not replaced.
-std::optional<std::string> takenPressBody(const Editor& editor, const ConfigIndex& file, KeyIndex key,
-                                          std::string_view rest) {
-    const std::optional<std::string_view> name = holdAliasName(rest);
-    if (!name || !equalsIgnoreCase(*name, ownHoldAliasName(key)))
-        return std::nullopt;
-    const std::optional<size_t> press = file.pressAliasLine(key);
+// The press text of the owner's hold alias pair when the editor wrote the pair: the last press
+// line holds a text of a hold pattern and the last release line runs the file's factor. Otherwise
+// none, and a bind line that presses the alias is read as it stands, so a release of the pair's
+// own is not replaced.
+std::optional<std::string> pairPressText(const Editor& editor, const ConfigIndex& file, KeyIndex owner) {
+    const std::optional<size_t> press = file.pressAliasLine(owner);
     if (!press)
         return std::nullopt;
-    std::string body = commandBody(aliasLine(file.lines()[*press])->rest);
-    if (body.empty() || !isHoldAliasBind(body))
+    std::string text = commandBody(aliasLine(file.lines()[*press])->rest);
+    if (text.empty() || !matchesHoldPattern(text))
         return std::nullopt;
-    const std::optional<size_t> release = file.releaseAliasLine(key);
+    const std::optional<size_t> release = file.releaseAliasLine(owner);
     if (!release || !equalsIgnoreCase(commandBody(aliasLine(file.lines()[*release])->rest), editor.slot10))
         return std::nullopt;
-    return body;
+    return text;
+}
+
+std::string bindLineText(const ConfigIndex& file, size_t line) {
+    return commandBody(keyBindLine(file.lines()[line])->rest);
 }
 
 } // namespace
@@ -46,12 +47,18 @@ void readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key) {
     const std::optional<size_t> line = file.bindLine(key);
     if (!line)
         return;
-    const std::string_view rest = keyBindLine(file.lines()[*line])->rest;
-    const auto body = takenPressBody(editor, file, key, rest);
-    // A bare hold bind line gives "+a<suffix>"; whatever follows the name stays, so a typed bind
-    // such as "+af1 x" comes back as it was saved.
-    editor.bind(key) = body ? *body : commandBody(rest);
+    std::string text = bindLineText(file, *line);
+    // Another key's pair is read as its press text too, so this key is written with a pair of its
+    // own and does not follow that key when it is edited.
+    const std::optional<KeyIndex> owner = pressedOwnAlias(text);
+    std::optional<std::string> press = owner ? pairPressText(editor, file, *owner) : std::nullopt;
+    editor.bind(key) = press ? std::move(*press) : std::move(text);
     editor.colours.paintKey(key, Colour::Bound);
+}
+
+bool readsOwnPair(const Editor& editor, const ConfigIndex& file, KeyIndex key) {
+    const std::optional<size_t> line = file.bindLine(key);
+    return line && pressedOwnAlias(bindLineText(file, *line)) == key && pairPressText(editor, file, key);
 }
 
 void readbinds1(Editor& editor, const ConfigIndex& file) {

@@ -8,10 +8,13 @@
 namespace vantrel {
 
 // Reads one key's bind: the key's last bind line decides, as in the game (none after an unbind of
-// the key). The key's own hold bind line gives the body of its last press alias line when the
-// editor writes that pair back as it stands (a hold alias bind, released by the file's factor);
-// every other line gives its bind text. A key with a bind line is painted bound.
+// the key). A line that presses a key's own hold alias, this key's or another's, gives the press
+// text of that alias pair when the pair is in the form the editor writes; every other line gives
+// its bind text. A key with a bind line is painted bound.
 void readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key);
+
+// True when the key's bind was read from its own hold alias pair, whose lines its bind now holds.
+bool readsOwnPair(const Editor& editor, const ConfigIndex& file, KeyIndex key);
 
 // The stages, each reading its keys of file order and calling the next: readbinds1 (the default Slot10 string
 // and the file's factor, keys 1 to 47), readbinds2 (48 to 68), readbinds3 (69 to 99, then which chains are

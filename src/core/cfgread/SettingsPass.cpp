@@ -4,7 +4,9 @@
 #include "app/Slot10Factors.h"
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
+#include "cfgread/KeyReader.h"
 #include "circular/Markers.h"
+#include "text/Console.h"
 #include "text/Text.h"
 
 #include <array>
@@ -33,6 +35,13 @@ std::string_view lineFactor(std::string_view line) {
     return factor;
 }
 
+// An rcon command without a value only prints the game's value, so it replaces only a line that
+// gives none either: the last value a file sets is the one kept.
+void keepRconLine(std::string& kept, std::string_view line) {
+    if (secondWord(line) || !secondWord(kept))
+        kept = line;
+}
+
 } // namespace
 
 std::string fileFactor(const ConfigIndex& file) {
@@ -48,13 +57,14 @@ std::string fileFactor(const ConfigIndex& file) {
 }
 
 void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& chains) {
-    // Whether a key's bind is held, asked once per key and only of keys with own alias lines: a
-    // long bind takes a while to match.
-    std::array<std::optional<bool>, keyCount> held{};
-    const auto isHeld = [&](KeyIndex key) {
-        if (!held[key])
-            held[key] = isHoldAliasBind(editor.bind(key));
-        return *held[key];
+    // Whether the key's own alias lines are the key's pair, which its bind now holds: the writer
+    // writes the pair again, or the bind was read from it. Asked once per key and only of keys with
+    // own alias lines: a long bind takes a while to match.
+    std::array<std::optional<bool>, keyCount> pairRead{};
+    const auto isPairRead = [&](KeyIndex key) {
+        if (!pairRead[key])
+            pairRead[key] = isHoldAliasBind(editor.bind(key)) || readsOwnPair(editor, file, key);
+        return *pairRead[key];
     };
     const ConfigLines& lines = file.lines();
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -69,14 +79,14 @@ void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& ch
                 continue;
             }
             const std::optional<KeyIndex> own = file.ownAliasKey(i);
-            if (!own || !isHeld(*own))
+            if (!own || !isPairRead(*own))
                 editor.ssettings.emplace_back(line);
             continue;
         }
         if (isCommand(line, "rcon_port"))
-            editor.srconport = line;
+            keepRconLine(editor.srconport, line);
         else if (isCommand(line, "rcon_password"))
-            editor.srconpass = line;
+            keepRconLine(editor.srconpass, line);
         else
             editor.ssettings.emplace_back(line);
     }

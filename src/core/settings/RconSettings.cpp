@@ -12,9 +12,7 @@ constexpr unsigned char deleteCharacter = 0x7f; // the one control character abo
 } // namespace
 
 std::string rconValue(std::string_view line) {
-    line = line.substr(0, commandEnd(line));
-    const std::optional<ConsoleWord> command = nextWord(line);
-    const std::optional<ConsoleWord> value = command ? nextWord(line, command->end) : std::nullopt;
+    const std::optional<ConsoleWord> value = secondWord(line.substr(0, commandEnd(line)));
     return value ? std::string(value->text) : std::string();
 }
 
@@ -22,7 +20,7 @@ std::string rconArgument(std::string_view typed) {
     std::string value(typed);
     const auto isControl = [](char c) {
         const auto byte = static_cast<unsigned char>(c);
-        return (byte < ' ' && c != '\t') || byte == deleteCharacter;
+        return byte < ' ' || byte == deleteCharacter;
     };
     std::replace_if(value.begin(), value.end(), isControl, ' ');
     const std::string_view text = trimBlanks(value);

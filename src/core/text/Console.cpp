@@ -1,5 +1,7 @@
 #include "text/Console.h"
 
+#include "text/Text.h"
+
 namespace vantrel {
 
 namespace {
@@ -69,6 +71,21 @@ std::vector<ConsoleWord> consoleWords(std::string_view command) {
     for (auto word = nextWord(command); word; word = nextWord(command, word->end))
         words.push_back(*word);
     return words;
+}
+
+std::optional<ConsoleWord> secondWord(std::string_view command) {
+    const std::optional<ConsoleWord> first = nextWord(command);
+    return first ? nextWord(command, first->end) : std::nullopt;
+}
+
+std::string commandBody(std::string_view body) {
+    const std::vector<ConsoleWord> words = consoleWords(body.substr(0, commandEnd(body)));
+    if (words.size() == 1 && words.front().quoted)
+        return std::string(trim(words.front().text));
+    std::string joined;
+    for (size_t i = 0; i < words.size(); ++i)
+        joined.append(i == 0 ? "" : " ").append(words[i].text);
+    return std::string(trimBlanks(joined));
 }
 
 bool mustQuote(std::string_view value) {

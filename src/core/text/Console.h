@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -60,6 +61,16 @@ std::optional<ConsoleWord> nextWord(std::string_view command, size_t from = 0);
 
 // Every word of the command, in order.
 std::vector<ConsoleWord> consoleWords(std::string_view command);
+
+// The command's second word: what a setting command such as `rcon_password` sets. None when the
+// command has none, and the game then only prints the value it has.
+std::optional<ConsoleWord> secondWord(std::string_view command);
+
+// The text `bind` and `alias` keep of the words after the name, up to the command's end: a body of
+// one quoted word is that word without the spaces at its ends; any other body is its words joined
+// by single blanks (a quoted word without its quotes), without blanks at either end, as the game
+// joins them. `bind f1 "jump" x` keeps "jump x", `bind f7 echo hi,there` keeps "echo hi , there".
+std::string commandBody(std::string_view body);
 
 // True when a value must stand between double quotes for the game to read it as one word that is
 // the value itself: it is empty, or the game would cut it into commands or words, or end it at a

@@ -51,13 +51,21 @@ const KeyCase shapes[] = {
 INSTANTIATE_TEST_SUITE_P(Shapes, ReaderKeyBind,
                          ::testing::Combine(::testing::ValuesIn(shapes), ::testing::ValuesIn(lineEnds)));
 
-// The bind text: quoted up to the next quote, unquoted up to ";" or a comment, nothing after; an
-// unquoted body with quoted words is its words joined as the game joins them.
+// The bind text: its words up to ";" or a comment, joined by single blanks as the game joins them; a
+// body of one quoted word keeps the blanks inside it.
 const KeyCase texts[] = {
     {"bind f1 jump", "f1", "jump", true},
     {"bind f1 jump; wait", "f1", "jump", true},
-    {"bind f1 \"jump\" x", "f1", "jump", true},
-    {"bind ins \"say \"hi\"\"", "ins", "say", true},
+    {"bind f1 \"jump\" x", "f1", "jump x", true},
+    {"bind f2 \"+jump\" \"+duck\"", "f2", "+jump +duck", true},
+    {"bind \"F4\"\"\" \"flash\"", "f4", "flash", true},
+    {"bind f1 \"\" +jump", "f1", "+jump", true},
+    {"bind f1 +jump \"\"", "f1", "+jump", true},
+    {"bind g \"drop\"\xED\xED", "g", "drop \xED\xED", true},
+    {"bind \"f3\" \"say\" hi", "f3", "say hi", true},
+    {"bind f7 echo hi,there", "f7", "echo hi , there", true},
+    {"bind f8 echo   hi", "f8", "echo hi", true},
+    {"bind ins \"say \"hi\"\"", "ins", "say  hi\"\"", true},
     {"bind f1 \"  say hi  \"", "f1", "say hi", true},
     {"bind f1 \"\tsay hi\t\"", "f1", "\tsay hi\t", true},
     {"bind f1 \"jump", "f1", "jump", true},
@@ -124,7 +132,12 @@ const KeyCase holdLines[] = {
     {"bind ins +ains\nalias +ains \"say hi\" // x\nalias -ains \"slot10s\"", "ins", "say hi", true},
     {"bind f1 +af1\nalias +af1 say hi // c\nalias -af1 \"slot10s\"", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1 +attack\nalias -af1 \"slot10s\"", "f1", "+af1", true},
-    {"bind f1 +af1\nalias +af1 \"say \"hi\"\"\nalias -af1 \"slot10s\"", "f1", "say", true},
+    {"bind f1 +af1\nalias +af1 \"say \"hi\"\"\nalias -af1 \"slot10s\"", "f1", "say  hi\"\"", true},
+    {"bind f5 +af5\nalias +af5 \"say\" hi\nalias -af5 \"slot10s\"", "f5", "say hi", true},
+    // Another key's pair is read as its press text; a pair that presses something reads as its text.
+    {"bind b +aa\nalias +aa \"say hi\"\nalias -aa \"slot10s\"", "b", "say hi", true},
+    {"bind b +aa\nalias +aa \"say hi\"", "b", "+aa", true},
+    {"bind x +ax\nalias +ax \"+attack; say hi\"\nalias -ax \"slot10s\"", "x", "+attack; say hi", true},
     {"bind f1 +af1\n   alias +af1 \"say hi\"\nalias -af1 \"slot10s\"", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1\t\"say hi\"\nalias -af1 \"slot10s\"", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1\"say hi\"\nalias -af1 \"slot10s\"", "f1", "+af1", true},

@@ -1,6 +1,7 @@
 #include "EditorStates.h"
 
 #include "app/HoldAliasBind.h"
+#include "cfgread/CommandText.h"
 #include "circular/Options.h"
 #include "compose/BuyOptions.h"
 #include "compose/Composer.h"
@@ -221,6 +222,8 @@ void makeTidyState(Editor& editor, Random& random) {
         if (!random.percent(boundPercent))
             continue;
         std::string bind = random.percent(40) ? random.pick(composed) : typedText(random);
+        if (pressedOwnAlias(bind)) // read back as that key's press text
+            continue;
         holdBinds = holdBinds || isHoldAliasBind(bind);
         editor.bind(keys[nextKey]) = std::move(bind);
     }

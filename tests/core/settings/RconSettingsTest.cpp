@@ -51,6 +51,9 @@ TEST_F(RconEditing, TypedValuesAreWrittenSoTheGameReadsThemWhole) {
         {"x\"y", "rcon_port x\"y"},
         {"a\nquit\r", "rcon_port \"a quit\""}, // a pasted line break is a blank, not a new command
         {"a\x01", "rcon_port a"},
+        {"a\tb\x01"
+         "c",
+         "rcon_port \"a b c\""},        // a tab as well: every control byte is a blank
         {"it's", "rcon_port \"it's\""}, // ' , { } ( ) : are words of their own
         {"a,b", "rcon_port \"a,b\""},
         {"{x}", "rcon_port \"{x}\""},
