@@ -41,18 +41,39 @@ std::string bindLineText(const ConfigIndex& file, size_t line) {
     return commandBody(keyBindLine(file.lines()[line])->rest);
 }
 
+enum class Owner { Follow, Stop };
+
+// The text the key's bind line gives it, when it has one. A line that presses a key's own hold
+// alias gives the press text of that key's pair when the pair is in the form the editor writes, so
+// a key bound to another key's pair is written with a pair of its own and does not follow that key
+// when it is edited. Where another key's pair is not in that form but its bind is one the writer
+// writes as a pair, the saved file's pair runs that bind, and so the key reads as that bind. That
+// bind is read without following further, so keys that press each other's pairs end.
+std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& file, KeyIndex key,
+                                     Owner owner) {
+    const std::optional<size_t> line = file.bindLine(key);
+    if (!line)
+        return std::nullopt;
+    std::string text = bindLineText(file, *line);
+    const std::optional<KeyIndex> pressed = pressedOwnAlias(text);
+    if (!pressed)
+        return text;
+    if (std::optional<std::string> press = pairPressText(editor, file, *pressed))
+        return press;
+    if (*pressed != key && owner == Owner::Follow)
+        if (std::optional<std::string> bind = boundText(editor, file, *pressed, Owner::Stop);
+            bind && isHoldAliasBind(*bind))
+            return bind;
+    return text;
+}
+
 } // namespace
 
 void readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key) {
-    const std::optional<size_t> line = file.bindLine(key);
-    if (!line)
+    std::optional<std::string> text = boundText(editor, file, key, Owner::Follow);
+    if (!text)
         return;
-    std::string text = bindLineText(file, *line);
-    // Another key's pair is read as its press text too, so this key is written with a pair of its
-    // own and does not follow that key when it is edited.
-    const std::optional<KeyIndex> owner = pressedOwnAlias(text);
-    std::optional<std::string> press = owner ? pairPressText(editor, file, *owner) : std::nullopt;
-    editor.bind(key) = press ? std::move(*press) : std::move(text);
+    editor.bind(key) = std::move(*text);
     editor.colours.paintKey(key, Colour::Bound);
 }
 
