@@ -11,7 +11,7 @@ std::string quoted(std::string_view text) {
     out.reserve(text.size() + 2);
     out += '"';
     out += text;
-    std::replace(out.begin() + 1, out.end(), '"', '\'');
+    std::replace(out.begin() + 1, out.end(), '"', innerQuote);
     out += '"';
     return out;
 }

@@ -2,6 +2,8 @@
 
 #include "text/Text.h"
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -85,6 +87,7 @@ std::string commandBody(std::string_view body) {
     std::string joined;
     for (size_t i = 0; i < words.size(); ++i)
         joined.append(i == 0 ? "" : " ").append(words[i].text);
+    std::replace(joined.begin(), joined.end(), quote, innerQuote);
     return std::string(trimBlanks(joined));
 }
 

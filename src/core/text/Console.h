@@ -66,10 +66,16 @@ std::vector<ConsoleWord> consoleWords(std::string_view command);
 // command has none, and the game then only prints the value it has.
 std::optional<ConsoleWord> secondWord(std::string_view command);
 
+// The console has no escape for a double quote inside a quoted word, so a text written between
+// double quotes holds this in its place.
+constexpr char innerQuote = '\'';
+
 // The text `bind` and `alias` keep of the words after the name, up to the command's end: a body of
 // one quoted word is that word without the spaces at its ends; any other body is its words joined
 // by single blanks (a quoted word without its quotes), without blanks at either end, as the game
 // joins them. `bind f1 "jump" x` keeps "jump x", `bind f7 echo hi,there` keeps "echo hi , there".
+// A double quote inside an unquoted word comes back as `innerQuote`, as the text will be written:
+// the rules asked of the text then read it as they read the saved file.
 std::string commandBody(std::string_view body);
 
 // True when a value must stand between double quotes for the game to read it as one word that is

@@ -43,7 +43,7 @@ const SlotCase slotCases[] = {
            "alias aCB5line4 \"no link\" // c", "alias aCB5line5 \"x\xA4y; alias aCB5 aCB5line1\"",
            "alias aCB5line6 unquoted // c"}),
      5,
-     {{"", "say  hi\"; alias aCB5 aCB5line3\"", "xyz alias aCB5y", "no link", "x\xA4y", "unquoted"},
+     {{"", "say  hi'", "xyz alias aCB5y", "no link", "x\xA4y", "unquoted"},
       "f5",
       "",
       "21"}},

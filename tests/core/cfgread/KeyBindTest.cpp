@@ -65,7 +65,7 @@ const KeyCase texts[] = {
     {"bind \"f3\" \"say\" hi", "f3", "say hi", true},
     {"bind f7 echo hi,there", "f7", "echo hi , there", true},
     {"bind f8 echo   hi", "f8", "echo hi", true},
-    {"bind ins \"say \"hi\"\"", "ins", "say  hi\"\"", true},
+    {"bind ins \"say \"hi\"\"", "ins", "say  hi''", true},
     {"bind f1 \"  say hi  \"", "f1", "say hi", true},
     {"bind f1 \"\tsay hi\t\"", "f1", "\tsay hi\t", true},
     {"bind f1 \"jump", "f1", "jump", true},
@@ -132,7 +132,7 @@ const KeyCase holdLines[] = {
     {"bind ins +ains\nalias +ains \"say hi\" // x\nalias -ains \"slot10s\"", "ins", "say hi", true},
     {"bind f1 +af1\nalias +af1 say hi // c\nalias -af1 \"slot10s\"", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1 +attack\nalias -af1 \"slot10s\"", "f1", "+af1", true},
-    {"bind f1 +af1\nalias +af1 \"say \"hi\"\"\nalias -af1 \"slot10s\"", "f1", "say  hi\"\"", true},
+    {"bind f1 +af1\nalias +af1 \"say \"hi\"\"\nalias -af1 \"slot10s\"", "f1", "say  hi''", true},
     {"bind f5 +af5\nalias +af5 \"say\" hi\nalias -af5 \"slot10s\"", "f5", "say hi", true},
     // Another key's pair is read as its press text; a pair that presses something reads as its text.
     {"bind b +aa\nalias +aa \"say hi\"\nalias -aa \"slot10s\"", "b", "say hi", true},
