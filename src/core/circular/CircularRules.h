@@ -34,14 +34,15 @@ void keepCircularRulesAfterOpen(Editor& editor);
 std::vector<KeyIndex> markerHolders(const Editor& editor, std::string_view marker);
 
 // Where the game would still run each slot's chain by name: for slot n at n - 1, the first text
-// the saved file runs that names one of its markers, said for the player ("key Z's bind"); empty
-// when none does. The texts are every key's bind, every kept line, the Slot10 string, the rcon
-// lines and every circular bind's binds, but for the selected key's bind and the binds of the slot
-// only it starts, which Save and Close replaces.
+// the saved file holds that names a marker or chain line of it, said for the player ("key Z's
+// bind"); empty when none does. The texts are every key's bind, every kept line, the Slot10 string,
+// the rcon lines and every circular bind's binds, but for the selected key's bind and the binds of
+// the slot only it starts, which Save and Close replaces.
 std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optional<KeyIndex> selected);
 
-// The lowest slot a new circular bind can take: no binds, and no marker of it named by those texts,
-// since the game would run its chain for them. None when there is no such slot.
+// The lowest slot a new circular bind can take: no binds, and its name used by none of those texts,
+// since the game would run its chain for them or it would overwrite their alias. None when there
+// is no such slot.
 std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> selected);
 
 // Why no slot can be taken: how many are in use, and where the others' names are used.

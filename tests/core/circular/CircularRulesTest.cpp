@@ -5,6 +5,7 @@
 #include "app/ClearKey.h"
 #include "app/KeyClipboard.h"
 #include "cfgwrite/ConfigWriter.h"
+#include "cfgwrite/StoreReset.h"
 #include "circular/CircularBindButton.h"
 #include "circular/CircularWindowModel.h"
 #include "compose/SaveToKey.h"
@@ -152,6 +153,17 @@ TEST_F(CircularRules, AMarkerInsideALongerBindKeepsItsSlotFromReuse) {
     clearKey("keyN");
     circular("keyO", {"echo o1", "echo o2"});
     EXPECT_EQ(bindOf("keyO"), "aCB5");
+
+    // Nor a slot a chain line's name stands for, whose alias saving would overwrite.
+    resetallbinds(editor);
+    editor.ssettings = {"alias aCB1line1 \"say hello\""};
+    saveToKey("keyH", "aCB1line1");
+    circular("keyA", {"say a"});
+    EXPECT_EQ(bindOf("keyA"), "aCB2");
+    const std::string saved = writeConfig(editor);
+    for (const char* line : {"alias aCB1line1 \"say hello\"\r\n", "bind h \"aCB1line1\"\r\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("alias aCB1line1"), saved.rfind("alias aCB1line1")) << saved;
 }
 
 TEST_F(CircularRules, MarkersOfFreeSlotsArePlainText) {

@@ -210,8 +210,8 @@ TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
     select("keyR");
     EXPECT_TRUE(circularbind_Click(editor));
 
-    // Without binds, slot 4 is free only when no text the saved file runs names a marker of it, and
-    // the refusal says where its name is used.
+    // Without binds, slot 4 is free only when no text the saved file holds names a marker or chain
+    // line of it, and the refusal says where its name is used.
     slot(4).binds.clear();
     const auto refusedFor = [this](const std::string& where) {
         prompter.answerMessage(Answer::Ok);
@@ -232,17 +232,17 @@ TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
     for (const std::string& bind : {"aCB4; echo step"s,
                                     "echo x;\x0b"
                                     "aCB4"s,
-                                    "x aCB4\0y"s, "say \"gg; aCB4\""s}) {
+                                    "x aCB4\0y"s, "say \"gg; aCB4\""s, "say; aCB4rline7"s}) {
         bindOf("keyP") = bind;
         EXPECT_TRUE(refusedFor("key P's bind")) << bind;
     }
     bindOf("keyP") = "";
-    for (const char* kept :
-         {"bind \"pause\" \"acb4\"", "alias x \"say; aCB4r\"", "alias x \"aCB4,\"", "// x; aCB4"}) {
+    for (const char* kept : {"bind \"pause\" \"acb4\"", "alias x \"say; aCB4r\"", "alias x \"aCB4,\"",
+                             "// x; aCB4", "alias aCB4line1 \"say\""}) {
         editor.ssettings = {kept};
         EXPECT_TRUE(refusedFor("a kept line of the opened file")) << kept;
     }
-    editor.ssettings = {"alias aCB4line1 \"say\"", "echo aCB44", "// aCB4 was my old volume bind",
+    editor.ssettings = {"alias aCB4line8 \"say\"", "echo aCB44", "// aCB4 was my old volume bind",
                         "x\0aCB4"s};
     editor.slot10s = "slot10;aCB4";
     EXPECT_TRUE(refusedFor("the Slot10 string"));
