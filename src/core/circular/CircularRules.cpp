@@ -131,11 +131,11 @@ std::string noFreeSlotMessage(const Editor& editor, std::optional<KeyIndex> sele
     const std::array<std::string, slotCount> uses = slotNameUses(editor, selected);
     const bool one = slotCount - inUse == 1;
     std::string text = "No circular bind is free: " + std::to_string(inUse) + " of the ten " +
-                       (inUse == 1 ? "is" : "are") + " in use, and the game runs the " +
-                       (one ? "other" : "others") + " by name:\n";
+                       (inUse == 1 ? "is" : "are") + " in use, and the " + (one ? "other is" : "others are") +
+                       " named elsewhere:\n";
     for (int n = 1; n <= slotCount; ++n)
         if (!editor.form6.slot(n).inUse())
-            text += forwardMarker(n) + " in " + uses[static_cast<size_t>(n - 1)] + "\n";
+            text += forwardMarker(n) + " is named in " + uses[static_cast<size_t>(n - 1)] + "\n";
     const std::string names = one ? "that name" : "one of those names";
     return text + (inUse == 0 ? "Remove " + names : "Clear one with Clear Key, or remove " + names) +
            " first.";

@@ -217,11 +217,10 @@ TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
         prompter.answerMessage(Answer::Ok);
         return !circularbind_Click(editor) &&
                prompter.messages().back() ==
-                   Message{
-                       "No circular bind is free: 9 of the ten are in use, and the game runs the other by "
-                       "name:\naCB4 in " +
-                           where + "\nClear one with Clear Key, or remove that name first.",
-                       "Circular binds"};
+                   Message{"No circular bind is free: 9 of the ten are in use, and the other is named "
+                           "elsewhere:\naCB4 is named in " +
+                               where + "\nClear one with Clear Key, or remove that name first.",
+                           "Circular binds"};
     };
     select("keyB");
     EXPECT_TRUE(refusedFor("key P's bind"));
@@ -255,12 +254,12 @@ TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
 
     // Ten names in use and none in use: nothing for Clear Key to clear.
     std::string expected =
-        "No circular bind is free: 0 of the ten are in use, and the game runs the others by name:\n";
+        "No circular bind is free: 0 of the ten are in use, and the others are named elsewhere:\n";
     for (int n = 1; n <= slotCount; ++n) {
         slot(n) = CircularSlot{};
         editor.ssettings.push_back("alias reset" + std::to_string(n) + " \"alias aCB" + std::to_string(n) +
                                    " x\"");
-        expected += "aCB" + std::to_string(n) + " in a kept line of the opened file\n";
+        expected += "aCB" + std::to_string(n) + " is named in a kept line of the opened file\n";
     }
     prompter.answerMessage(Answer::Ok);
     EXPECT_FALSE(circularbind_Click(editor));
