@@ -154,7 +154,16 @@ TEST_F(CircularRules, AMarkerInsideALongerBindKeepsItsSlotFromReuse) {
     circular("keyO", {"echo o1", "echo o2"});
     EXPECT_EQ(bindOf("keyO"), "aCB5");
 
-    // Nor a slot a chain line's name stands for, whose alias saving would overwrite.
+    // Nor a slot the new bind's own binds name, which would run itself; nor one a chain line's name
+    // stands for, whose alias saving would overwrite.
+    resetallbinds(editor);
+    circular("keyA", {"aCB1"});
+    EXPECT_EQ(bindOf("keyA"), "aCB2");
+    resetallbinds(editor);
+    circular("keyB", {"x"});
+    circular("keyC", {"y"});
+    circular("keyE", {"say one; aCB3", "say c2"});
+    EXPECT_EQ(bindOf("keyE"), "aCB4");
     resetallbinds(editor);
     editor.ssettings = {"alias aCB1line1 \"say hello\""};
     saveToKey("keyH", "aCB1line1");
