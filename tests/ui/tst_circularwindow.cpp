@@ -100,18 +100,6 @@ TEST_F(CircularWindowTest, ReverseKeyCheckWantsTheListedSpelling) {
     EXPECT_EQ(get<QComboBox>("Combo2")->currentText(), "mouse 1");
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(editor.form6.slot(1).inUse());
-
-    // Nor is anything stored while the binds name the one slot left: the window stays as typed.
-    for (int n = 2; n <= slotCount; ++n)
-        editor.form6.slot(n).binds = {"x"};
-    typeInto("Combo2", "J");
-    QTest::keyClicks(get<QLineEdit>("Text1"), " aCB1");
-    prompter.answerMessage(Answer::Ok);
-    click(get<QPushButton>("Command3"));
-    EXPECT_EQ(prompter.messages().back().title, "Circular binds");
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(get<QLineEdit>("Text1")->text(), "ax aCB1");
-    EXPECT_FALSE(editor.form6.slot(1).inUse());
     click(get<QPushButton>("Command1"));
 }
 

@@ -86,13 +86,12 @@ TEST_F(SaveAndClose, OpenedSlotIsRewrittenAndNewBindsTakeTheLowestFreeSlot) {
 // on what was typed.
 TEST_F(SaveAndClose, BindsNamingTheSlotTheyWouldBeSavedAsAreRefused) {
     const auto refused = [this](const std::string& text) {
-        const CircularTable table = editor.form6;
-        const auto store = editor.store;
+        const Editor before = editor;
         const Form6Controls typed = window.controls();
         prompter.answerMessage(Answer::Ok);
         window.Command3_Click();
         return prompter.messages().back() == Message{text, "Circular binds"} && !window.closed() &&
-               editor.form6 == table && editor.store == store && window.controls() == typed;
+               editor.form6 == before.form6 && editor.store == before.store && window.controls() == typed;
     };
     makeSlot(2, {"a"}, "keyF", "keyQ", "3");
     open("keyF", {"say a", "say b; ACB2rline3"});
@@ -106,9 +105,6 @@ TEST_F(SaveAndClose, BindsNamingTheSlotTheyWouldBeSavedAsAreRefused) {
     EXPECT_TRUE(refused("No circular bind is free: 9 of the ten are in use, and the other is named "
                         "elsewhere:\naCB10 is named in bind 2 of this window\nClear one with Clear Key, or "
                         "remove that name first."));
-    window.setText(2, "say b");
-    save();
-    EXPECT_EQ(bindOf("keyA"), "aCB10");
 }
 
 TEST_F(SaveAndClose, NewReverseKeyTakenFromAnotherSlotsReverseEnd) {
