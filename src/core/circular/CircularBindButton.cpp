@@ -5,10 +5,6 @@
 
 namespace vantrel {
 
-namespace {
-constexpr const char* circularBindsTitle = "Circular binds";
-} // namespace
-
 bool circularbind_Click(Editor& editor) {
     if (!editor.selectkey) {
         editor.prompter->message({"Select a key first, then press Circular Bind.", circularBindsTitle});

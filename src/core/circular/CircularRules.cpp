@@ -79,7 +79,8 @@ std::vector<KeyIndex> markerHolders(const Editor& editor, std::string_view marke
     return keys;
 }
 
-std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optional<KeyIndex> selected) {
+std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optional<KeyIndex> selected,
+                                                const std::vector<std::string>& windowBinds) {
     std::array<std::string, slotCount> uses;
     const auto note = [&uses](std::string_view text, const auto& where) {
         const SlotSet named = slotsNamed(text);
@@ -88,6 +89,8 @@ std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optio
                 uses[s] = where();
     };
     const auto keyName = [](KeyIndex key) { return "key " + std::string(keyTable[key].display); };
+    for (size_t k = 0; k < windowBinds.size(); ++k)
+        note(windowBinds[k], [k] { return "bind " + std::to_string(k + 1) + " of this window"; });
     for (KeyIndex key : identifierOrder())
         if (key != selected)
             note(editor.bind(key), [&] { return keyName(key) + "'s bind"; });
@@ -114,28 +117,30 @@ std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optio
     return uses;
 }
 
-std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> selected) {
-    const std::array<std::string, slotCount> uses = slotNameUses(editor, selected);
+std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> selected,
+                                 const std::vector<std::string>& windowBinds) {
+    const std::array<std::string, slotCount> uses = slotNameUses(editor, selected, windowBinds);
     for (int n = 1; n <= slotCount; ++n)
         if (!editor.form6.slot(n).inUse() && uses[static_cast<size_t>(n - 1)].empty())
             return n;
     return std::nullopt;
 }
 
-std::string noFreeSlotMessage(const Editor& editor, std::optional<KeyIndex> selected) {
+std::string noFreeSlotMessage(const Editor& editor, std::optional<KeyIndex> selected,
+                              const std::vector<std::string>& windowBinds) {
     const auto& slots = editor.form6.slots;
     const auto inUse =
         std::count_if(slots.begin(), slots.end(), [](const CircularSlot& s) { return s.inUse(); });
     if (inUse == slotCount)
         return "All ten circular binds are in use. Clear one with Clear Key first.";
-    const std::array<std::string, slotCount> uses = slotNameUses(editor, selected);
+    const std::array<std::string, slotCount> uses = slotNameUses(editor, selected, windowBinds);
     const bool one = slotCount - inUse == 1;
     std::string text = "No circular bind is free: " + std::to_string(inUse) + " of the ten " +
-                       (inUse == 1 ? "is" : "are") + " in use, and the game runs the " +
-                       (one ? "other" : "others") + " by name:\n";
+                       (inUse == 1 ? "is" : "are") + " in use, and the " + (one ? "other is" : "others are") +
+                       " named elsewhere:\n";
     for (int n = 1; n <= slotCount; ++n)
         if (!editor.form6.slot(n).inUse())
-            text += forwardMarker(n) + " in " + uses[static_cast<size_t>(n - 1)] + "\n";
+            text += forwardMarker(n) + " is named in " + uses[static_cast<size_t>(n - 1)] + "\n";
     const std::string names = one ? "that name" : "one of those names";
     return text + (inUse == 0 ? "Remove " + names : "Clear one with Clear Key, or remove " + names) +
            " first.";

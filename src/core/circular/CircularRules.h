@@ -33,18 +33,25 @@ void keepCircularRulesAfterOpen(Editor& editor);
 // identifier order.
 std::vector<KeyIndex> markerHolders(const Editor& editor, std::string_view marker);
 
-// Where the game would still run each slot's chain by name: for slot n at n - 1, the first text
-// the saved file runs that names one of its markers, said for the player ("key Z's bind"); empty
-// when none does. The texts are every key's bind, every kept line, the Slot10 string, the rcon
-// lines and every circular bind's binds, but for the selected key's bind and the binds of the slot
-// only it starts, which Save and Close replaces.
-std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optional<KeyIndex> selected);
+// Where each slot's name stands: for slot n at n - 1, the first text the saved file will hold that
+// names a marker or chain line of it (see slotsNamed), said for the player ("key Z's bind"); empty
+// when none does. A new circular bind in that slot would run for that text, or itself, or overwrite
+// its alias. The texts are the binds the window saves ("bind 2 of this window"), every key's bind,
+// every kept line, the Slot10 string, the rcon lines and every circular bind's binds, but for the
+// selected key's bind and the binds of the slot only it starts, which Save and Close replaces.
+std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optional<KeyIndex> selected,
+                                                const std::vector<std::string>& windowBinds = {});
 
-// The lowest slot a new circular bind can take: no binds, and no marker of it named by those texts,
-// since the game would run its chain for them. None when there is no such slot.
-std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> selected);
+// The lowest slot a new circular bind can take: no binds, and its name used by none of those texts.
+// None when there is no such slot.
+std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> selected,
+                                 const std::vector<std::string>& windowBinds = {});
 
 // Why no slot can be taken: how many are in use, and where the others' names are used.
-std::string noFreeSlotMessage(const Editor& editor, std::optional<KeyIndex> selected);
+std::string noFreeSlotMessage(const Editor& editor, std::optional<KeyIndex> selected,
+                              const std::vector<std::string>& windowBinds = {});
+
+// The title of the messages that refuse a circular bind.
+inline constexpr const char* circularBindsTitle = "Circular binds";
 
 } // namespace vantrel

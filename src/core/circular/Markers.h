@@ -43,9 +43,11 @@ struct ChainName {
 };
 std::optional<ChainName> chainName(std::string_view aliasName);
 
-// The slots whose markers a console text names as the game reads it: a marker as a whole word of
-// one of its commands, letter case ignored, or of the commands of a quoted word, which a bind or an
-// alias may run later. A comment names nothing up to the next ";", where another command starts.
+// The slots whose chains a console text names as the game reads it: a marker or a chain line's name
+// as a whole word of one of its commands, letter case ignored, or of the commands of a quoted word,
+// which a bind or an alias may run later. A line's name counts as the marker does: running it runs
+// the chain, and an alias of that name is overwritten when the slot is saved. A comment names
+// nothing up to the next ";", where another command starts.
 using SlotSet = std::bitset<slotCount>; // slot n at n - 1
 SlotSet slotsNamed(std::string_view text);
 

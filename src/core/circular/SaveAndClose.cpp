@@ -19,9 +19,35 @@ std::string forwardKeyOf(const Editor& editor) {
     return editor.selectkey.value_or(std::string());
 }
 
+// A chain whose binds name its own slot runs itself again on every step, until the console's
+// buffer overflows. Empty when no bind does.
+std::string selfRunMessage(const std::vector<std::string>& binds, int slot) {
+    for (size_t k = 0; k < binds.size(); ++k)
+        if (slotsNamed(binds[k])[static_cast<size_t>(slot - 1)])
+            return "Bind " + std::to_string(k + 1) + " names " + forwardMarker(slot) +
+                   ", which this circular bind would be saved as: pressing its key would run it again and "
+                   "again. Remove that name first.";
+    return {};
+}
+
 } // namespace
 
 void CircularWindowModel::Command3_Click() {
+    const std::vector<std::string> binds = bindsListFromBoxes(c_.Text);
+    std::optional<int> slot = opened_;
+    if (!binds.empty()) {
+        const std::optional<KeyIndex> selected = editor_.selectedKey(Case::Exact);
+        if (!slot)
+            slot = firstFreeSlot(editor_, selected, binds);
+        const std::string refusal =
+            slot ? selfRunMessage(binds, *slot) : noFreeSlotMessage(editor_, selected, binds);
+        if (!refusal.empty()) {
+            // The window stays open on what was typed, so that the user can remove the name.
+            editor_.prompter->message({refusal, circularBindsTitle});
+            return;
+        }
+    }
+
     CircularTable& table = editor_.form6;
     table.selectkeyr.clear();
     if (c_.Check1 != checkClear)
@@ -29,8 +55,6 @@ void CircularWindowModel::Command3_Click() {
             table.selectkeyr = std::string(keyTable[*key].id);
     if (table.selectkeyr == forwardKeyOf(editor_))
         table.selectkeyr.clear();
-
-    const std::vector<std::string> binds = bindsListFromBoxes(c_.Text);
     if (!isListedStart(c_.Combo3))
         startAtFirstBind();
 
@@ -39,8 +63,7 @@ void CircularWindowModel::Command3_Click() {
         // blank editor.
         if (opened_)
             deleteSlot(*opened_);
-    } else if (const auto slot =
-                   opened_ ? opened_ : firstFreeSlot(editor_, editor_.selectedKey(Case::Exact))) {
+    } else {
         saveSlot(*slot, binds);
     }
     closed_ = true;

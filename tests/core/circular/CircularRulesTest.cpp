@@ -5,6 +5,7 @@
 #include "app/ClearKey.h"
 #include "app/KeyClipboard.h"
 #include "cfgwrite/ConfigWriter.h"
+#include "cfgwrite/StoreReset.h"
 #include "circular/CircularBindButton.h"
 #include "circular/CircularWindowModel.h"
 #include "compose/SaveToKey.h"
@@ -152,6 +153,27 @@ TEST_F(CircularRules, AMarkerInsideALongerBindKeepsItsSlotFromReuse) {
     clearKey("keyN");
     circular("keyO", {"echo o1", "echo o2"});
     EXPECT_EQ(bindOf("keyO"), "aCB5");
+
+    // Nor a slot the new bind's own binds name, which would run itself; nor one a chain line's name
+    // stands for, whose alias saving would overwrite.
+    resetallbinds(editor);
+    circular("keyA", {"aCB1"});
+    EXPECT_EQ(bindOf("keyA"), "aCB2");
+    resetallbinds(editor);
+    circular("keyB", {"x"});
+    circular("keyC", {"y"});
+    circular("keyE", {"say one; aCB3", "say c2"});
+    EXPECT_EQ(bindOf("keyE"), "aCB4");
+    resetallbinds(editor);
+    editor.ssettings = {"alias aCB1line1 \"say hello\""};
+    saveToKey("keyH", "aCB1line1");
+    circular("keyA", {"say a"});
+    EXPECT_EQ(bindOf("keyA"), "aCB2");
+    const std::string saved = writeConfig(editor);
+    const size_t kept = saved.find("alias aCB1line1 \"say hello\"\r\n"); // the only alias of that name
+    EXPECT_TRUE(kept != std::string::npos && saved.find("alias aCB1line1") == kept &&
+                saved.rfind("alias aCB1line1") == kept)
+        << saved;
 }
 
 TEST_F(CircularRules, MarkersOfFreeSlotsArePlainText) {

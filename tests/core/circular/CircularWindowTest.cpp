@@ -210,18 +210,17 @@ TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
     select("keyR");
     EXPECT_TRUE(circularbind_Click(editor));
 
-    // Without binds, slot 4 is free only when no text the saved file runs names a marker of it, and
-    // the refusal says where its name is used.
+    // Without binds, slot 4 is free only when no text the saved file holds names a marker or chain
+    // line of it, and the refusal says where its name is used.
     slot(4).binds.clear();
     const auto refusedFor = [this](const std::string& where) {
         prompter.answerMessage(Answer::Ok);
         return !circularbind_Click(editor) &&
                prompter.messages().back() ==
-                   Message{
-                       "No circular bind is free: 9 of the ten are in use, and the game runs the other by "
-                       "name:\naCB4 in " +
-                           where + "\nClear one with Clear Key, or remove that name first.",
-                       "Circular binds"};
+                   Message{"No circular bind is free: 9 of the ten are in use, and the other is named "
+                           "elsewhere:\naCB4 is named in " +
+                               where + "\nClear one with Clear Key, or remove that name first.",
+                           "Circular binds"};
     };
     select("keyB");
     EXPECT_TRUE(refusedFor("key P's bind"));
@@ -232,17 +231,17 @@ TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
     for (const std::string& bind : {"aCB4; echo step"s,
                                     "echo x;\x0b"
                                     "aCB4"s,
-                                    "x aCB4\0y"s, "say \"gg; aCB4\""s}) {
+                                    "x aCB4\0y"s, "say \"gg; aCB4\""s, "say; aCB4rline7"s}) {
         bindOf("keyP") = bind;
         EXPECT_TRUE(refusedFor("key P's bind")) << bind;
     }
     bindOf("keyP") = "";
-    for (const char* kept :
-         {"bind \"pause\" \"acb4\"", "alias x \"say; aCB4r\"", "alias x \"aCB4,\"", "// x; aCB4"}) {
+    for (const char* kept : {"bind \"pause\" \"acb4\"", "alias x \"say; aCB4r\"", "alias x \"aCB4,\"",
+                             "// x; aCB4", "alias aCB4line1 \"say\""}) {
         editor.ssettings = {kept};
         EXPECT_TRUE(refusedFor("a kept line of the opened file")) << kept;
     }
-    editor.ssettings = {"alias aCB4line1 \"say\"", "echo aCB44", "// aCB4 was my old volume bind",
+    editor.ssettings = {"alias aCB4line8 \"say\"", "echo aCB44", "// aCB4 was my old volume bind",
                         "x\0aCB4"s};
     editor.slot10s = "slot10;aCB4";
     EXPECT_TRUE(refusedFor("the Slot10 string"));
@@ -255,12 +254,12 @@ TEST_F(CircularBindButton, RefusesTheBlankEditorWhenNoSlotIsFree) {
 
     // Ten names in use and none in use: nothing for Clear Key to clear.
     std::string expected =
-        "No circular bind is free: 0 of the ten are in use, and the game runs the others by name:\n";
+        "No circular bind is free: 0 of the ten are in use, and the others are named elsewhere:\n";
     for (int n = 1; n <= slotCount; ++n) {
         slot(n) = CircularSlot{};
         editor.ssettings.push_back("alias reset" + std::to_string(n) + " \"alias aCB" + std::to_string(n) +
                                    " x\"");
-        expected += "aCB" + std::to_string(n) + " in a kept line of the opened file\n";
+        expected += "aCB" + std::to_string(n) + " is named in a kept line of the opened file\n";
     }
     prompter.answerMessage(Answer::Ok);
     EXPECT_FALSE(circularbind_Click(editor));

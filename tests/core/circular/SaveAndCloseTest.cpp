@@ -82,6 +82,31 @@ TEST_F(SaveAndClose, OpenedSlotIsRewrittenAndNewBindsTakeTheLowestFreeSlot) {
     EXPECT_EQ(bindOf("keyC"), "aCB1");
 }
 
+// Binds that would run their own chain on every step: nothing is stored, and the window stays open
+// on what was typed.
+TEST_F(SaveAndClose, BindsNamingTheSlotTheyWouldBeSavedAsAreRefused) {
+    const auto refused = [this](const std::string& text) {
+        const Editor before = editor;
+        const Form6Controls typed = window.controls();
+        prompter.answerMessage(Answer::Ok);
+        window.Command3_Click();
+        return prompter.messages().back() == Message{text, "Circular binds"} && !window.closed() &&
+               editor.form6 == before.form6 && editor.store == before.store && window.controls() == typed;
+    };
+    makeSlot(2, {"a"}, "keyF", "keyQ", "3");
+    open("keyF", {"say a", "say b; ACB2rline3"});
+    window.setCombo3("9");
+    EXPECT_TRUE(refused("Bind 2 names aCB2, which this circular bind would be saved as: pressing its key "
+                        "would run it again and again. Remove that name first."));
+
+    for (int n : {1, 3, 4, 5, 6, 7, 8, 9})
+        slot(n).binds = {"x"};
+    open("keyA", {"say a", "aCB10r"});
+    EXPECT_TRUE(refused("No circular bind is free: 9 of the ten are in use, and the other is named "
+                        "elsewhere:\naCB10 is named in bind 2 of this window\nClear one with Clear Key, or "
+                        "remove that name first."));
+}
+
 TEST_F(SaveAndClose, NewReverseKeyTakenFromAnotherSlotsReverseEnd) {
     makeSlot(2, {"a"}, "keyF", "keyQ", "3");
     makeSlot(5, {"b"}, "keyG", "keyW", "3");

@@ -35,8 +35,8 @@ constexpr int windowSteps = 6;
 constexpr std::array keyPool = {"keyH", "keyJ", "keyK", "keyL", "keyA", "button1", "f12", "keyconsole"};
 constexpr std::array plainTexts = {"jump",  "slot5", "say hi", "+attack", "",    "buy ak47",   "aCB11",
                                    "aCB1 ", "aCB0",  " aCB2",  "aCB3;",   "aCB", "say \"hi\"", " x "};
-constexpr std::array boxTexts = {"say one", "say two", "echo x",   "volume 0.5",
-                                 ";",       "",        " padded ", "q \"q\""};
+constexpr std::array boxTexts = {"say one", "say two",  "echo x",  "volume 0.5", ";",
+                                 "",        " padded ", "q \"q\"", "aCB1; say",  "say \"aCB2rline1\""};
 constexpr std::array startTexts = {"1", "2", "3", "5", "7", "0", "9", ""};
 
 std::string id(KeyIndex key) {
@@ -306,6 +306,9 @@ class CircularActions {
                 fail(name + " shares its forward key " + slot.k);
             if (!slot.r.empty() && !holds(slot.r, reverseMarker(n)))
                 fail(name + " is two-way but its reverse key [" + slot.r + "] holds no reverse marker");
+            for (const std::string& bind : slot.binds)
+                if (slotsNamed(bind)[static_cast<size_t>(n - 1)])
+                    fail(name + " runs itself from its bind [" + bind + "]");
             // A key that holds a marker of a slot in use held it before, or was given it now.
             for (KeyIndex key = 0; key < keyCount; ++key) {
                 const auto& marker = markers[key];
