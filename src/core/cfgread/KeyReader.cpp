@@ -41,16 +41,14 @@ std::string bindLineText(const ConfigIndex& file, size_t line) {
     return commandBody(keyBindLine(file.lines()[line])->rest);
 }
 
-enum class Owner { Follow, Stop };
-
 // The text the key's bind line gives it, when it has one. A line that presses a key's own hold
 // alias gives the press text of that key's pair when the pair is in the form the editor writes, so
 // a key bound to another key's pair is written with a pair of its own and does not follow that key
-// when it is edited. Where another key's pair is not in that form but its bind is one the writer
-// writes as a pair, the saved file's pair runs that bind, and so the key reads as that bind. That
-// bind is read without following further, so keys that press each other's pairs end.
+// when it is edited. Where another key's pair is not in that form but its bind, read the same way,
+// is one the writer writes as a pair, the saved file's pair runs that bind, and so the key reads as
+// that bind. Keys that press each other's pairs are followed at most once round the keys.
 std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& file, KeyIndex key,
-                                     Owner owner) {
+                                     size_t follows = keyCount) {
     const std::optional<size_t> line = file.bindLine(key);
     if (!line)
         return std::nullopt;
@@ -60,8 +58,8 @@ std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& fi
         return text;
     if (std::optional<std::string> press = pairPressText(editor, file, *pressed))
         return press;
-    if (*pressed != key && owner == Owner::Follow)
-        if (std::optional<std::string> bind = boundText(editor, file, *pressed, Owner::Stop);
+    if (*pressed != key && follows > 0)
+        if (std::optional<std::string> bind = boundText(editor, file, *pressed, follows - 1);
             bind && isHoldAliasBind(*bind))
             return bind;
     return text;
@@ -70,7 +68,7 @@ std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& fi
 } // namespace
 
 void readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key) {
-    std::optional<std::string> text = boundText(editor, file, key, Owner::Follow);
+    std::optional<std::string> text = boundText(editor, file, key);
     if (!text)
         return;
     editor.bind(key) = std::move(*text);
