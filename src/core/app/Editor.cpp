@@ -1,6 +1,8 @@
 #include "app/Editor.h"
 
+#include "compose/BindOrder.h"
 #include "compose/Composer.h"
+#include "compose/RadioCommands.h"
 
 namespace vantrel {
 
@@ -16,7 +18,7 @@ void Form_Load(Editor& editor) {
     editor.slot10 = defaultSlot10;
     pacombo_Click(editor, "0");
     gacombo_Click(editor, "0");
-    radio_Click(editor, "None");
+    radio_Click(editor, std::string(noRadioItem));
     selectPistol(editor, Pistol::None);
     selectGun(editor, Gun::None);
     selectArmour(editor, Armour::None);

@@ -18,7 +18,6 @@
 
 namespace vantrel {
 
-inline constexpr const char* defaultBindOrder = "Default";
 inline constexpr const char* defaultSlot10s = "slot10;wait;wait;slot10;wait;wait;slot10;wait;wait";
 inline constexpr const char* noKeyCaption = "none";
 

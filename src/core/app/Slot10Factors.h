@@ -23,7 +23,22 @@ inline constexpr std::array<std::string_view, factorCount> slot10Factors = {
     "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s",
     "slot10s;slot10s;slot10s;slot10s;slot10s;slot10s;slot10s",
 };
-static_assert(slot10Factors.front() == slot10sAlias);
+// Each factor is the one before it with one more call of the alias.
+static_assert([] {
+    std::string_view before;
+    for (const std::string_view factor : slot10Factors) {
+        std::string_view added = factor;
+        if (!before.empty()) {
+            if (!added.starts_with(before) || added.substr(before.size(), 1) != ";")
+                return false;
+            added.remove_prefix(before.size() + 1);
+        }
+        if (added != slot10sAlias)
+            return false;
+        before = factor;
+    }
+    return true;
+}());
 
 inline constexpr std::string_view defaultSlot10 = slot10Factors[defaultFactor - 1];
 

@@ -14,9 +14,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int firstLine = 1;
-constexpr int lastLine = static_cast<int>(maxCircularBinds);
-
 size_t slotIndex(int slot) {
     return static_cast<size_t>(slot - 1);
 }
@@ -26,6 +23,12 @@ size_t slotIndex(int slot) {
 std::string chainBody(std::string_view line) {
     const std::optional<AliasLine> alias = aliasLine(line);
     return alias ? commandBody(alias->rest) : std::string();
+}
+
+// The chain name an alias line defines, as the game reads the line; none for any other line.
+std::optional<ChainName> chainNameOfLine(std::string_view line) {
+    const std::optional<AliasLine> alias = aliasLine(line);
+    return alias ? chainName(alias->name) : std::nullopt;
 }
 
 // The line of the chain that a word names; none when it names no line of that chain.
@@ -105,8 +108,7 @@ TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
     for (std::string_view line : file.lines().lines()) {
         if (!startsWithIgnoreCase(line, "alias"))
             continue;
-        const std::optional<AliasLine> alias = aliasLine(line);
-        const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
+        const std::optional<ChainName> name = chainNameOfLine(line);
         if (!name || name->chain.reverse)
             continue;
         (name->line == 0 ? hasStart : hasLine)[slotIndex(name->chain.slot)] = true;
@@ -122,8 +124,7 @@ TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
 }
 
 bool isTakenChainLine(const TakenChains& chains, std::string_view line) {
-    const std::optional<AliasLine> alias = aliasLine(line);
-    const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
+    const std::optional<ChainName> name = chainNameOfLine(line);
     if (!name)
         return false;
     const TakenChain& taken = chains[slotIndex(name->chain.slot)];
@@ -137,8 +138,7 @@ void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChain
     for (std::string_view line : file.lines().lines()) {
         if (!startsWithIgnoreCase(line, "alias"))
             continue;
-        const std::optional<AliasLine> alias = aliasLine(line);
-        const std::optional<ChainName> name = alias ? chainName(alias->name) : std::nullopt;
+        const std::optional<ChainName> name = chainNameOfLine(line);
         if (!name || name->chain.reverse || !taken[slotIndex(name->chain.slot)].forward)
             continue;
         const size_t s = slotIndex(name->chain.slot);

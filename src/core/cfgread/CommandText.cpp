@@ -59,7 +59,7 @@ std::optional<ConsoleWord> argumentOf(std::string_view line, std::string_view co
 } // namespace
 
 std::string ownHoldAliasName(KeyIndex key) {
-    return "a" + std::string(keyTable[key].suffix);
+    return newString("a").append(keyTable[key].suffix);
 }
 
 std::optional<KeyBindLine> keyBindLine(std::string_view line) {

@@ -5,6 +5,7 @@
 #include "cfgwrite/StoreReset.h"
 #include "circular/CircularRules.h"
 #include "platform/AtomicFile.h"
+#include "platform/ReadAll.h"
 
 #include <cerrno>
 #include <cstring>
@@ -19,8 +20,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr size_t readChunk = 65536;
-
 // Reads the file's whole content into `bytes`; the reason the system gives when it cannot.
 [[nodiscard]] std::optional<std::string> readFileBytes(const std::string& path, std::string& bytes) {
     // A folder, a pipe or a device is no file to read whole (a pipe would block the open).
@@ -34,17 +33,7 @@ constexpr size_t readChunk = 65536;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::strerror(errno);
-    int error = 0;
-    while (error == 0) {
-        const size_t had = bytes.size();
-        bytes.resize(had + readChunk);
-        const ssize_t n = ::read(fd, bytes.data() + had, readChunk);
-        bytes.resize(had + static_cast<size_t>(n > 0 ? n : 0));
-        if (n == 0)
-            break;
-        if (n < 0 && errno != EINTR)
-            error = errno;
-    }
+    const int error = readAll(fd, bytes);
     ::close(fd);
     if (error != 0)
         return std::strerror(error);

@@ -24,7 +24,6 @@ class ConfigText {
     }
     void emptyLine() { bytes_.append("\r\n"); }
     void reserve(size_t n) { bytes_.reserve(n); }
-    const std::string& bytes() const { return bytes_; }
     std::string take() { return std::move(bytes_); }
 
   private:

@@ -28,10 +28,9 @@ void writeSettings(ConfigText& out, const Editor& editor) {
     out.emptyLine();
     if (editor.ssettings.empty())
         return;
-    for (size_t i = 0; i < editor.ssettings.size(); ++i) {
-        std::string_view kept = trimRight(editor.ssettings[i]);
-        out.line(i == 0 ? kept : trimLeft(kept));
-    }
+    // The reader keeps a line from its first word on, so only its end needs trimming.
+    for (const std::string& kept : editor.ssettings)
+        out.line(trimRight(kept));
     out.emptyLine();
 }
 

@@ -3,6 +3,7 @@
 #include "circular/LookupKeyName.h"
 #include "circular/Markers.h"
 #include "circular/Templates.h"
+#include "text/Text.h"
 
 #include <charconv>
 
@@ -81,9 +82,7 @@ void CircularWindowModel::Form_Load() {
 }
 
 void CircularWindowModel::startAtFirstBind() {
-    // A whole string, not a literal: GCC 12 at -O2 warns of a false overlap (-Wrestrict, GCC bug
-    // 105329) when a one-letter literal is assigned to a string.
-    c_.Combo3 = std::string("1");
+    c_.Combo3 = newString("1");
 }
 
 void CircularWindowModel::lockReverseView() {

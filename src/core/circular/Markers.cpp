@@ -8,8 +8,6 @@ namespace {
 constexpr std::string_view markerPrefix = "aCB";
 constexpr char reverseSuffix = 'r';
 constexpr std::string_view lineWord = "line";
-constexpr int firstLine = 1;
-constexpr int lastLine = static_cast<int>(maxCircularBinds);
 } // namespace
 
 std::string forwardMarker(int slot) {

@@ -34,6 +34,10 @@ std::optional<MarkerRef> findMarker(std::string_view text);
 // button's colour asks of the current bind, and what marks an alias as a chain's.
 bool looksLikeMarker(std::string_view text);
 
+// A chain's lines are numbered from 1, one for each bind a slot can hold.
+inline constexpr int firstLine = 1;
+inline constexpr int lastLine = static_cast<int>(maxCircularBinds);
+
 // A name of the editor's own chains: a marker (line 0, the chain's start) or a chain line's name,
 // for k from 1 to 7, letter case ignored. Any other name, `aCB1line12` or `aCB1line1x` among
 // them, is none.

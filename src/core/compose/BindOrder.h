@@ -46,4 +46,7 @@ inline constexpr std::array<BindOrderRow, 5> bindOrderTable = {{
       &BindParts::smessage, &BindParts::srconsay}},
 }};
 
+// The order the editor starts with.
+inline constexpr std::string_view defaultBindOrder = bindOrderTable.front().name;
+
 } // namespace vantrel

@@ -11,8 +11,6 @@ namespace {
 constexpr std::string_view sayWord = "say";
 constexpr std::string_view teamSayWord = "say_team";
 constexpr std::string_view rconSayWord = "rcon say";
-// How far into "rcon say" its "say" stands.
-constexpr size_t sayInRconSay = rconSayWord.size() - sayWord.size();
 
 // Position of the first occurrence at or after the 0-based from, ignoring case, counted from 1;
 // 0 when there is none.
@@ -60,7 +58,7 @@ std::optional<std::string> extractSayMessage(std::string_view shown) {
             const size_t r = position(message, rconSayWord, blanked);
             if (p == 0)
                 return std::nullopt;
-            if (r == 0 || p < r || p != r + sayInRconSay)
+            if (r == 0 || p < r)
                 break;
             blank(message, blanked, p + sayWord.size() - blanked);
             blanked = p + sayWord.size();

@@ -1,4 +1,5 @@
-// The fixed key table: every key of the picture named four ways, and the orders keys are visited in.
+// The fixed key table: every key of the picture by its six names (identifier, button, caption, shown
+// name, console name, hold alias suffix), and the orders keys are visited in.
 #pragma once
 
 #include "text/Text.h"

@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/ReadAll.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -20,7 +22,6 @@ constexpr std::uint64_t tempNameRange = 1000000000;
 constexpr mode_t anyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t permissionBits = 07777;
 constexpr mode_t newFileMode = 0666; // narrowed by the umask, as for any new file
-constexpr size_t readChunk = 16384;
 
 std::string reason(int error) {
     return std::strerror(error);
@@ -94,21 +95,6 @@ int createTemp(const std::string& target, std::string& name, const FileCalls& ca
     }
     errno = EEXIST;
     return -1;
-}
-
-// Reads the whole of an open file from its start; the error, or 0.
-int readAll(int fd, std::string& out) {
-    char buffer[readChunk];
-    for (;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(out.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return 0;
-        out.append(buffer, static_cast<size_t>(n));
-    }
 }
 
 // Makes `bytes` the whole content of the open file: written from its start over what is there,

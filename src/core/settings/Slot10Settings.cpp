@@ -42,13 +42,13 @@ std::string storedSlot10s(std::string_view text) {
 void Slot10Settings::Form_Load() {
     const auto found = std::find(slot10Factors.begin(), slot10Factors.end(), editor_.slot10);
     if (found != slot10Factors.end())
-        waitno = waitnoItems[static_cast<std::size_t>(found - slot10Factors.begin())];
+        waitno = newString(waitnoItems[static_cast<std::size_t>(found - slot10Factors.begin())]);
     slot10box = editor_.slot10s;
 }
 
 void Slot10Settings::defaultbutton_Click() {
     slot10box = defaultSlot10s;
-    waitno = defaultFactorText;
+    waitno = newString(defaultFactorText);
 }
 
 void Slot10Settings::savebutton_Click() {

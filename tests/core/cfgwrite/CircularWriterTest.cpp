@@ -78,7 +78,7 @@ TEST_F(CircularBlock, BindThatNamesNoUsableSlotWritesNothingHere) {
     ConfigText out;
     for (const char* bind : {"aCB11", "aCBx", "aCB3 ", "acbuy", "aCB5", "aCB6", "aCB0"})
         EXPECT_FALSE(writecircularbind(out, editor.form6, "h", bind)) << bind;
-    EXPECT_EQ(out.bytes(), "");
+    EXPECT_EQ(out.take(), "");
 }
 
 } // namespace

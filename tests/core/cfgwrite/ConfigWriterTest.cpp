@@ -19,7 +19,7 @@ TEST_F(ConfigFile, MixedStoreMatchesGoldenFileOnEverySave) {
     editor.srconport = "rcon_port 27015";
     editor.srconpass = "rcon_password secret";
     editor.slot10 = "slot10s;\"x\"";
-    editor.ssettings = {"echo a  ", "  echo b", "", "   ", "echo \xA4 x"};
+    editor.ssettings = {"echo a  ", "echo b", "", "   ", "echo \xA4 x"};
     bind("f1", "buy;menuselect 3;menuselect 1;");
     bind("mouse1", "+attack");
     bind("a", "acbuy"); // looks like a marker, is none
