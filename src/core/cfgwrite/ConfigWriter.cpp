@@ -7,6 +7,7 @@
 #include "circular/Markers.h"
 #include "text/Text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace vantrel {
@@ -28,9 +29,11 @@ void writeSettings(ConfigText& out, const Editor& editor) {
     out.emptyLine();
     if (editor.ssettings.empty())
         return;
-    // The reader keeps a line from its first word on, so only its end needs trimming.
+    // The reader keeps a line from its first word on, so only its end needs trimming. Spaces inside
+    // a double quote the line leaves open are its last word's own: without them the game, and the
+    // reader, could read the line as other commands.
     for (const std::string& kept : editor.ssettings)
-        out.line(trimRight(kept));
+        out.line(std::count(kept.begin(), kept.end(), '"') % 2 == 0 ? trimRight(kept) : kept);
     out.emptyLine();
 }
 
