@@ -1,7 +1,10 @@
 // Files opened and saved again keep what the game runs: chains the editor does not rebuild, a
 // pair's own release, text after closing quotes, unbind lines after binds and alias names as the
 // game ends them. Each case is a file and the exact bytes saved from it.
+#include "EditorFixture.h"
 #include "RoundTrip.h"
+#include "SilentPrompter.h"
+#include "cfgwrite/ConfigWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -147,6 +150,17 @@ TEST(SavedLines, KeepWhatTheGameRuns) {
         const std::string diff = difference(c.saved, saved);
         EXPECT_TRUE(diff.empty()) << c.what << "\n" << diff;
         EXPECT_EQ(saveOpened(saved), saved) << c.what;
+    }
+}
+
+// A key bound to another key's pair keeps what it ran when that key is changed or cleared.
+TEST(SavedLines, AKeyBoundToAnotherKeysPairDoesNotFollowIt) {
+    SilentPrompter prompter;
+    for (const char* a : {"say yo", "echo x", ""}) {
+        Editor editor = opened(
+            prompter, crlf({"bind a +aa", "alias +aa \"say hi\"", "alias -aa \"slot10s\"", "bind b +aa"}));
+        editor.bind(*keyOfGame("a")) = a;
+        EXPECT_EQ(opened(prompter, writeConfig(editor)).bind(*keyOfGame("b")), "say hi") << a;
     }
 }
 
