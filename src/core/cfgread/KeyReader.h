@@ -9,8 +9,9 @@ namespace vantrel {
 
 // Reads one key's bind: the key's last bind line decides, as in the game (none after an unbind of
 // the key). A line that presses a key's own hold alias, this key's or another's, gives the press
-// text of that alias pair when the pair is in the form the editor writes; every other line gives
-// its bind text. A key with a bind line is painted bound.
+// text of that alias pair when the pair is in the form the editor writes, and otherwise another
+// key's bind when the writer writes that bind as the pair; every other line gives its bind text.
+// A key with a bind line is painted bound.
 void readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key);
 
 // True when the key's bind was read from its own hold alias pair, whose lines its bind now holds.
