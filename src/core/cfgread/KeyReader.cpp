@@ -75,11 +75,6 @@ void readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key) {
     editor.colours.paintKey(key, Colour::Bound);
 }
 
-bool readsOwnPair(const Editor& editor, const ConfigIndex& file, KeyIndex key) {
-    const std::optional<size_t> line = file.bindLine(key);
-    return line && pressedOwnAlias(bindLineText(file, *line)) == key && pairPressText(editor, file, key);
-}
-
 void readbinds1(Editor& editor, const ConfigIndex& file) {
     editor.slot10s = defaultSlot10s;
     editor.slot10 = fileFactor(file);

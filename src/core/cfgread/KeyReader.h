@@ -14,9 +14,6 @@ namespace vantrel {
 // A key with a bind line is painted bound.
 void readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key);
 
-// True when the key's bind was read from its own hold alias pair, whose lines its bind now holds.
-bool readsOwnPair(const Editor& editor, const ConfigIndex& file, KeyIndex key);
-
 // The stages, each reading its keys of file order and calling the next: readbinds1 (the default Slot10 string
 // and the file's factor, keys 1 to 47), readbinds2 (48 to 68), readbinds3 (69 to 99, then which chains are
 // the editor's own, the settings pass) and readcircularbinds.

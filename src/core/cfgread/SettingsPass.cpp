@@ -4,7 +4,6 @@
 #include "app/Slot10Factors.h"
 #include "cfgread/CircularReader.h"
 #include "cfgread/CommandText.h"
-#include "cfgread/KeyReader.h"
 #include "circular/Markers.h"
 #include "text/Console.h"
 #include "text/Text.h"
@@ -57,14 +56,15 @@ std::string fileFactor(const ConfigIndex& file) {
 }
 
 void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& chains) {
-    // Whether the key's own alias lines are the key's pair, which its bind now holds: the writer
-    // writes the pair again, or the bind was read from it. Asked once per key and only of keys with
-    // own alias lines: a long bind takes a while to match.
-    std::array<std::optional<bool>, keyCount> pairRead{};
-    const auto isPairRead = [&](KeyIndex key) {
-        if (!pairRead[key])
-            pairRead[key] = isHoldAliasBind(editor.bind(key)) || readsOwnPair(editor, file, key);
-        return *pairRead[key];
+    // Whether a key's bind is held, asked once per key and only of keys with own alias lines: a
+    // long bind takes a while to match. The pair the writer writes for such a key replaces its own
+    // alias lines; those of any other key are kept, and with them the release that may set the
+    // file's factor, which no pair written would hold.
+    std::array<std::optional<bool>, keyCount> held{};
+    const auto isHeld = [&](KeyIndex key) {
+        if (!held[key])
+            held[key] = isHoldAliasBind(editor.bind(key));
+        return *held[key];
     };
     const ConfigLines& lines = file.lines();
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -79,7 +79,7 @@ void settingspass(Editor& editor, const ConfigIndex& file, const TakenChains& ch
                 continue;
             }
             const std::optional<KeyIndex> own = file.ownAliasKey(i);
-            if (!own || !isPairRead(*own))
+            if (!own || !isHeld(*own))
                 editor.ssettings.emplace_back(line);
             continue;
         }
