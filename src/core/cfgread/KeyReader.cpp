@@ -41,28 +41,40 @@ std::string bindLineText(const ConfigIndex& file, size_t line) {
     return commandBody(keyBindLine(file.lines()[line])->rest);
 }
 
-// The text the key's bind line gives it, when it has one. A line that presses a key's own hold
-// alias gives the press text of that key's pair when the pair is in the form the editor writes, so
-// a key bound to another key's pair is written with a pair of its own and does not follow that key
-// when it is edited. Where another key's pair is not in that form but its bind, read the same way,
+std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& file, KeyIndex key,
+                                     size_t follows = keyCount);
+
+// What a key's bind text reads as once it is saved and opened again. A text that presses a key's
+// own hold alias reads as the press text of that key's pair when the pair is in the form the editor
+// writes, so a key bound to another key's pair is written with a pair of its own and does not
+// follow that key when it is edited; a press text the writer writes plain, since it presses
+// something, is read again the same way. Where another key's pair is not in that form but its bind
 // is one the writer writes as a pair, the saved file's pair runs that bind, and so the key reads as
 // that bind. Keys that press each other's pairs are followed at most once round the keys.
-std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& file, KeyIndex key,
-                                     size_t follows = keyCount) {
-    const std::optional<size_t> line = file.bindLine(key);
-    if (!line)
-        return std::nullopt;
-    std::string text = bindLineText(file, *line);
+std::string resolvedText(const Editor& editor, const ConfigIndex& file, KeyIndex key, std::string text,
+                         size_t follows) {
     const std::optional<KeyIndex> pressed = pressedOwnAlias(text);
     if (!pressed)
         return text;
-    if (std::optional<std::string> press = pairPressText(editor, file, *pressed))
-        return press;
+    if (std::optional<std::string> press = pairPressText(editor, file, *pressed)) {
+        if (isHoldAliasBind(*press) || follows == 0)
+            return std::move(*press);
+        return resolvedText(editor, file, key, std::move(*press), follows - 1);
+    }
     if (*pressed != key && follows > 0)
         if (std::optional<std::string> bind = boundText(editor, file, *pressed, follows - 1);
             bind && isHoldAliasBind(*bind))
-            return bind;
+            return std::move(*bind);
     return text;
+}
+
+// The text the key's bind line gives it, when it has one.
+std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& file, KeyIndex key,
+                                     size_t follows) {
+    const std::optional<size_t> line = file.bindLine(key);
+    if (!line)
+        return std::nullopt;
+    return resolvedText(editor, file, key, bindLineText(file, *line), follows);
 }
 
 } // namespace
