@@ -53,7 +53,10 @@ std::optional<ConsoleWord> wordAfter(std::string_view line, const std::optional<
 
 // The second word of a command whose first word is `command`.
 std::optional<ConsoleWord> argumentOf(std::string_view line, std::string_view command) {
-    return isCommand(line, command) ? secondWord(line) : std::nullopt;
+    const std::optional<ConsoleWord> first = nextWord(line);
+    if (!first || !equalsIgnoreCase(first->text, command))
+        return std::nullopt;
+    return wordAfter(line, first);
 }
 
 } // namespace
@@ -74,10 +77,11 @@ std::optional<KeyBindLine> keyBindLine(std::string_view line) {
 }
 
 std::optional<KeyIndex> pressedOwnAlias(std::string_view text) {
-    const std::optional<ConsoleWord> first = nextWord(text);
-    if (!first || !first->text.starts_with('+'))
+    // Most binds begin with no "+": they are not scanned for their first word.
+    if (!skipBlanks(text).starts_with('+'))
         return std::nullopt;
-    return ownHoldAliasKey(first->text);
+    const std::optional<ConsoleWord> first = nextWord(text);
+    return first ? ownHoldAliasKey(first->text) : std::nullopt;
 }
 
 std::optional<AliasLine> aliasLine(std::string_view line) {

@@ -81,6 +81,13 @@ std::optional<ConsoleWord> secondWord(std::string_view command) {
 }
 
 std::string commandBody(std::string_view body) {
+    // The body the editor writes, one quoted word, is cut out without splitting it into words.
+    if (const std::string_view rest = skipBlanks(body); rest.starts_with(quote)) {
+        const size_t close = std::min(rest.find(quote, 1), rest.size());
+        const std::string_view word = rest.substr(1, close - 1);
+        if (word.find(endOfText) == std::string_view::npos && !nextWord(rest, close + 1))
+            return std::string(trim(word));
+    }
     const std::vector<ConsoleWord> words = consoleWords(body.substr(0, commandEnd(body)));
     if (words.size() == 1 && words.front().quoted)
         return std::string(trim(words.front().text));

@@ -29,8 +29,13 @@ bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
 }
 
 size_t findIgnoreCase(std::string_view text, std::string_view needle, size_t from) {
+    if (needle.empty())
+        return from <= text.size() ? from : std::string_view::npos;
+    // Every line of a file is searched: the first byte is compared before the rest is.
+    const char first = foldAscii(needle.front());
     for (size_t i = from; i + needle.size() <= text.size(); ++i)
-        if (equalsIgnoreCase(text.substr(i, needle.size()), needle))
+        if (foldAscii(text[i]) == first &&
+            equalsIgnoreCase(text.substr(i + 1, needle.size() - 1), needle.substr(1)))
             return i;
     return std::string_view::npos;
 }
