@@ -19,14 +19,36 @@ std::string forwardKeyOf(const Editor& editor) {
     return editor.selectkey.value_or(std::string());
 }
 
-// A chain whose binds name its own slot runs itself again on every step, until the console's
-// buffer overflows. Empty when no bind does.
-std::string selfRunMessage(const std::vector<std::string>& binds, int slot) {
-    for (size_t k = 0; k < binds.size(); ++k)
-        if (slotsNamed(binds[k])[static_cast<size_t>(slot - 1)])
-            return "Bind " + std::to_string(k + 1) + " names " + forwardMarker(slot) +
-                   ", which this circular bind would be saved as: pressing its key would run it again and "
-                   "again. Remove that name first.";
+// The slots run by a text naming these: those, and in turn every slot their binds name.
+SlotSet slotsRun(const CircularTable& table, SlotSet named) {
+    SlotSet run;
+    while ((named & ~run).any()) {
+        const SlotSet fresh = named & ~run;
+        run |= fresh;
+        for (size_t s = 0; s < slotCount; ++s)
+            if (fresh[s])
+                for (const std::string& bind : table.slot(static_cast<int>(s) + 1).binds)
+                    named |= slotsNamed(bind);
+    }
+    return run;
+}
+
+// A chain whose binds run its own slot, by name or through another slot's binds, runs itself again
+// on every step, until the console's buffer overflows. Empty when no bind does.
+std::string selfRunMessage(const CircularTable& table, const std::vector<std::string>& binds, int slot) {
+    const auto self = static_cast<size_t>(slot - 1);
+    const std::string tail = forwardMarker(slot) +
+                             ", which this circular bind would be saved as: pressing its key "
+                             "would run it again and again. Remove that name first.";
+    for (size_t k = 0; k < binds.size(); ++k) {
+        const SlotSet named = slotsNamed(binds[k]);
+        const std::string box = "Bind " + std::to_string(k + 1) + " names ";
+        if (named[self])
+            return box + tail;
+        for (size_t s = 0; s < slotCount; ++s)
+            if (named[s] && slotsRun(table, SlotSet().set(s))[self])
+                return box + forwardMarker(static_cast<int>(s) + 1) + ", whose binds run " + tail;
+    }
     return {};
 }
 
@@ -40,7 +62,7 @@ void CircularWindowModel::Command3_Click() {
         if (!slot)
             slot = firstFreeSlot(editor_, selected, binds);
         const std::string refusal =
-            slot ? selfRunMessage(binds, *slot) : noFreeSlotMessage(editor_, selected, binds);
+            slot ? selfRunMessage(editor_.form6, binds, *slot) : noFreeSlotMessage(editor_, selected, binds);
         if (!refusal.empty()) {
             // The window stays open on what was typed, so that the user can remove the name.
             editor_.prompter->message({refusal, circularBindsTitle});

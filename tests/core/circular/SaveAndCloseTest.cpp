@@ -98,6 +98,11 @@ TEST_F(SaveAndClose, BindsNamingTheSlotTheyWouldBeSavedAsAreRefused) {
     window.setCombo3("9");
     EXPECT_TRUE(refused("Bind 2 names aCB2, which this circular bind would be saved as: pressing its key "
                         "would run it again and again. Remove that name first."));
+    makeSlot(3, {"say c; aCB2"}, "keyG", "", "1");
+    open("keyF", {"say a", "aCB3"});
+    EXPECT_TRUE(
+        refused("Bind 2 names aCB3, whose binds run aCB2, which this circular bind would be saved as: "
+                "pressing its key would run it again and again. Remove that name first."));
 
     for (int n : {1, 3, 4, 5, 6, 7, 8, 9})
         slot(n).binds = {"x"};
