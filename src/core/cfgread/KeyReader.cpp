@@ -7,6 +7,8 @@
 #include "text/Console.h"
 #include "text/Text.h"
 
+#include <bitset>
+
 namespace vantrel {
 
 namespace {
@@ -41,46 +43,48 @@ std::string bindLineText(const ConfigIndex& file, size_t line) {
     return commandBody(keyBindLine(file.lines()[line])->rest);
 }
 
+// The keys whose pairs a bind text has been followed through.
+using Followed = std::bitset<keyCount>;
+
 std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& file, KeyIndex key,
-                                     size_t follows = keyCount);
+                                     Followed& followed);
 
 // What a key's bind text reads as once it is saved and opened again. A text that presses a key's
 // own hold alias reads as the press text of that key's pair when the pair is in the form the editor
 // writes, so a key bound to another key's pair is written with a pair of its own and does not
 // follow that key when it is edited; a press text the writer writes plain, since it presses
-// something, is read again the same way. Where another key's pair is not in that form but its bind
-// is one the writer writes as a pair, the saved file's pair runs that bind, and so the key reads as
-// that bind. Keys that press each other's pairs are followed at most once round the keys.
-std::string resolvedText(const Editor& editor, const ConfigIndex& file, KeyIndex key, std::string text,
-                         size_t follows) {
+// something, is read again the same way. Where the pair is not in that form but its key's bind is
+// one the writer writes as a pair, the saved file's pair runs that bind, and so the text reads as
+// that bind. Each key's pair is followed once: keys that press each other's pairs end there.
+std::string resolvedText(const Editor& editor, const ConfigIndex& file, std::string text,
+                         Followed& followed) {
     const std::optional<KeyIndex> pressed = pressedOwnAlias(text);
-    if (!pressed)
+    if (!pressed || followed[*pressed])
         return text;
-    if (std::optional<std::string> press = pairPressText(editor, file, *pressed)) {
-        if (isHoldAliasBind(*press) || follows == 0)
-            return std::move(*press);
-        return resolvedText(editor, file, key, std::move(*press), follows - 1);
-    }
-    if (*pressed != key && follows > 0)
-        if (std::optional<std::string> bind = boundText(editor, file, *pressed, follows - 1);
-            bind && isHoldAliasBind(*bind))
-            return std::move(*bind);
+    followed.set(*pressed);
+    if (std::optional<std::string> press = pairPressText(editor, file, *pressed))
+        return isHoldAliasBind(*press) ? std::move(*press)
+                                       : resolvedText(editor, file, std::move(*press), followed);
+    if (std::optional<std::string> bind = boundText(editor, file, *pressed, followed);
+        bind && isHoldAliasBind(*bind))
+        return std::move(*bind);
     return text;
 }
 
 // The text the key's bind line gives it, when it has one.
 std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& file, KeyIndex key,
-                                     size_t follows) {
+                                     Followed& followed) {
     const std::optional<size_t> line = file.bindLine(key);
     if (!line)
         return std::nullopt;
-    return resolvedText(editor, file, key, bindLineText(file, *line), follows);
+    return resolvedText(editor, file, bindLineText(file, *line), followed);
 }
 
 } // namespace
 
 void readkeybind(Editor& editor, const ConfigIndex& file, KeyIndex key) {
-    std::optional<std::string> text = boundText(editor, file, key);
+    Followed followed;
+    std::optional<std::string> text = boundText(editor, file, key, followed);
     if (!text)
         return;
     editor.bind(key) = std::move(*text);
