@@ -54,9 +54,9 @@ std::optional<ConsoleWord> nextWord(std::string_view command, size_t from) {
     if (at >= command.size() || command[at] == endOfText || command.substr(at, 2) == commentMark)
         return std::nullopt;
     if (command[at] == quote) {
-        size_t close = at + 1;
-        while (close < command.size() && command[close] != quote && command[close] != endOfText)
-            ++close;
+        // Searched for rather than walked: a quoted body can be the whole of a long line.
+        const size_t quoteAt = std::min(command.find(quote, at + 1), command.size());
+        const size_t close = std::min(command.substr(0, quoteAt).find(endOfText, at + 1), quoteAt);
         const size_t end = close < command.size() && command[close] == quote ? close + 1 : close;
         return ConsoleWord{command.substr(at + 1, close - at - 1), at, end, true};
     }
@@ -81,19 +81,12 @@ std::optional<ConsoleWord> secondWord(std::string_view command) {
 }
 
 std::string commandBody(std::string_view body) {
-    // The body the editor writes, one quoted word, is cut out without splitting it into words.
-    if (const std::string_view rest = skipBlanks(body); rest.starts_with(quote)) {
-        const size_t close = std::min(rest.find(quote, 1), rest.size());
-        const std::string_view word = rest.substr(1, close - 1);
-        if (word.find(endOfText) == std::string_view::npos && !nextWord(rest, close + 1))
-            return std::string(trim(word));
-    }
-    const std::vector<ConsoleWord> words = consoleWords(body.substr(0, commandEnd(body)));
-    if (words.size() == 1 && words.front().quoted)
-        return std::string(trim(words.front().text));
+    std::optional<ConsoleWord> word = nextWord(body);
+    if (word && word->quoted && !nextWord(body, word->end))
+        return std::string(trim(word->text));
     std::string joined;
-    for (size_t i = 0; i < words.size(); ++i)
-        joined.append(i == 0 ? "" : " ").append(words[i].text);
+    for (bool first = true; word; word = nextWord(body, word->end), first = false)
+        joined.append(first ? "" : " ").append(word->text);
     std::replace(joined.begin(), joined.end(), quote, innerQuote);
     return std::string(trimBlanks(joined));
 }

@@ -70,7 +70,7 @@ std::optional<ConsoleWord> secondWord(std::string_view command);
 // double quotes holds this in its place.
 constexpr char innerQuote = '\'';
 
-// The text `bind` and `alias` keep of the words after the name, up to the command's end: a body of
+// The text `bind` and `alias` keep of the words after the name in one command: a body of
 // one quoted word is that word without the spaces at its ends; any other body is its words joined
 // by single blanks (a quoted word without its quotes), without blanks at either end, as the game
 // joins them. `bind f1 "jump" x` keeps "jump x", `bind f7 echo hi,there` keeps "echo hi , there".
