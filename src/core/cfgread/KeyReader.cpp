@@ -43,32 +43,41 @@ std::string bindLineText(const ConfigIndex& file, size_t line) {
     return commandBody(keyBindLine(file.lines()[line])->rest);
 }
 
-// The keys whose pairs a bind text has been followed through.
-using Followed = std::bitset<keyCount>;
+// Which pair a key's own hold alias runs: the file's, as the key's bind line finds it, or the saved
+// file's, as a plain bind written from it will find it. The writer writes a held bind's pair anew.
+enum class Pairs { File, Saved };
+
+// The keys whose pairs a bind text has been followed through, for each kind of pair.
+using Followed = std::bitset<2 * keyCount>;
 
 std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& file, KeyIndex key,
                                      Followed& followed);
 
 // What a key's bind text reads as once it is saved and opened again. A text that presses a key's
-// own hold alias reads as the press text of that key's pair when the pair is in the form the editor
-// writes, so a key bound to another key's pair is written with a pair of its own and does not
-// follow that key when it is edited; a press text the writer writes plain, since it presses
-// something, is read again the same way. Where the pair is not in that form but its key's bind is
-// one the writer writes as a pair, the saved file's pair runs that bind, and so the text reads as
-// that bind. Each key's pair is followed once: keys that press each other's pairs end there.
-std::string resolvedText(const Editor& editor, const ConfigIndex& file, std::string text,
-                         Followed& followed) {
+// own hold alias reads as the press text of that key's pair: the file's pair in the form the editor
+// writes, or else the pair the writer writes for that key's held bind. So a key bound to another
+// key's pair is written with a pair of its own and does not follow that key when it is edited. A
+// press text the writer writes plain, since it presses something, is read again against the saved
+// file's pairs, as the next Open will read it. Each key is followed once for each kind of pair:
+// keys that press each other's pairs end there.
+std::string resolvedText(const Editor& editor, const ConfigIndex& file, std::string text, Followed& followed,
+                         Pairs pairs) {
     const std::optional<KeyIndex> pressed = pressedOwnAlias(text);
-    if (!pressed || followed[*pressed])
+    if (!pressed)
         return text;
-    followed.set(*pressed);
-    if (std::optional<std::string> press = pairPressText(editor, file, *pressed))
-        return isHoldAliasBind(*press) ? std::move(*press)
-                                       : resolvedText(editor, file, std::move(*press), followed);
-    if (std::optional<std::string> bind = boundText(editor, file, *pressed, followed);
-        bind && isHoldAliasBind(*bind))
-        return std::move(*bind);
-    return text;
+    const size_t mark = *pressed + (pairs == Pairs::Saved ? keyCount : 0);
+    if (followed[mark])
+        return text;
+    followed.set(mark);
+    std::optional<std::string> pair = pairPressText(editor, file, *pressed);
+    if (!pair || pairs == Pairs::Saved)
+        if (std::optional<std::string> bind = boundText(editor, file, *pressed, followed);
+            bind && isHoldAliasBind(*bind))
+            pair = std::move(bind);
+    if (!pair)
+        return text;
+    return isHoldAliasBind(*pair) ? std::move(*pair)
+                                  : resolvedText(editor, file, std::move(*pair), followed, Pairs::Saved);
 }
 
 // The text the key's bind line gives it, when it has one.
@@ -77,7 +86,7 @@ std::optional<std::string> boundText(const Editor& editor, const ConfigIndex& fi
     const std::optional<size_t> line = file.bindLine(key);
     if (!line)
         return std::nullopt;
-    return resolvedText(editor, file, bindLineText(file, *line), followed);
+    return resolvedText(editor, file, bindLineText(file, *line), followed, Pairs::File);
 }
 
 } // namespace
