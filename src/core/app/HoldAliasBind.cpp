@@ -8,14 +8,9 @@
 namespace vantrel {
 
 namespace {
-
-bool pressesSomething(std::string_view bind) {
-    for (std::string_view command : consoleCommands(bind))
-        if (const std::optional<ConsoleWord> first = nextWord(command); first && first->text.starts_with('+'))
-            return true;
-    return false;
-}
-
+constexpr char pressSign = '+';
+constexpr char releaseSign = '-';
+constexpr char ownAliasLetter = 'a';
 } // namespace
 
 bool matchesHoldPattern(std::string_view bind) {
@@ -23,8 +18,54 @@ bool matchesHoldPattern(std::string_view bind) {
                        [bind](std::string_view pattern) { return like(bind, pattern); });
 }
 
+bool pressesSomething(std::string_view text) {
+    // The common text holds neither: it is read as it stands, without a written copy.
+    if (text.find(pressSign) == std::string_view::npos)
+        return false;
+    const std::string written = asWritten(text);
+    for (std::string_view command : consoleCommands(written))
+        if (const std::optional<ConsoleWord> first = nextWord(command);
+            first && first->text.starts_with(pressSign))
+            return true;
+    return false;
+}
+
 bool isHoldAliasBind(std::string_view bind) {
     return matchesHoldPattern(bind) && !pressesSomething(bind);
+}
+
+std::string ownHoldAliasName(KeyIndex key) {
+    return newString("a").append(keyTable[key].suffix);
+}
+
+std::optional<KeyIndex> ownHoldAliasKey(std::string_view aliasName) {
+    if (aliasName.size() < 2 || (aliasName[0] != pressSign && aliasName[0] != releaseSign) ||
+        foldAscii(aliasName[1]) != ownAliasLetter)
+        return std::nullopt;
+    return keyBySuffix(aliasName.substr(2));
+}
+
+std::optional<PairPress> pressedPair(std::string_view bind) {
+    // Only a bind that begins with "+" is cut by the key event; most begin otherwise.
+    bind = skipBlanks(bind);
+    if (!bind.starts_with(pressSign))
+        return std::nullopt;
+    const KeyCommands commands = firstKeyCommand(bind);
+    const std::string first = asWritten(commands.first);
+    const std::optional<ConsoleWord> name = nextWord(first);
+    if (!name || name->text.front() != pressSign)
+        return std::nullopt;
+    const std::optional<KeyIndex> key = ownHoldAliasKey(name->text);
+    if (!key)
+        return std::nullopt;
+    return PairPress{*key, commands.rest};
+}
+
+std::string inPlaceOfPress(std::string_view pressText, std::string_view rest) {
+    std::string text(pressText);
+    if (!rest.empty())
+        text.append("; ").append(rest);
+    return text;
 }
 
 } // namespace vantrel

@@ -1,8 +1,13 @@
 // Which binds are held rather than pressed: the writer writes them as a press and release alias
-// pair, and the reader takes such a pair back apart.
+// pair, and the reader takes such a pair back apart. And what a bind runs that presses a key's own
+// pair: the reader and the key store follow it the same way.
 #pragma once
 
+#include "keys/KeyTable.h"
+
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace vantrel {
@@ -16,9 +21,28 @@ inline constexpr std::array<std::string_view, 5> holdAliasPatterns = {
 // press text, so the reader takes a pair with one back apart.
 bool matchesHoldPattern(std::string_view bind);
 
+// True when one of the text's commands, as the saved file holds it, begins with "+".
+bool pressesSomething(std::string_view text);
+
 // True when the writer writes the bind as a pair: it matches a pattern and presses nothing. A
 // command that begins with "+" would be pressed inside the pair and never released, so such a bind
 // is written plain and the game releases it with the key.
 bool isHoldAliasBind(std::string_view bind);
+
+// The key's own hold alias name: "a" and its alias suffix, after "+" or "-".
+std::string ownHoldAliasName(KeyIndex key);
+// The key whose own hold alias (`+a<suffix>` or `-a<suffix>`, letter case ignored) the alias name is.
+std::optional<KeyIndex> ownHoldAliasKey(std::string_view aliasName);
+
+// A bind whose first command, as the key event cuts it, presses a key's own hold alias `+a<suffix>`
+// (arguments after the name change nothing): the key, and the bind's other commands.
+struct PairPress {
+    KeyIndex key;
+    std::string_view rest;
+};
+std::optional<PairPress> pressedPair(std::string_view bind);
+
+// What such a bind runs, spelt out: the press text of the pair, then the bind's other commands.
+std::string inPlaceOfPress(std::string_view pressText, std::string_view rest);
 
 } // namespace vantrel

@@ -1,5 +1,6 @@
 #include "cfgread/ConfigIndex.h"
 
+#include "app/HoldAliasBind.h"
 #include "cfgread/CommandText.h"
 
 namespace vantrel {

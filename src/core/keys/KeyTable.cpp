@@ -1,6 +1,8 @@
 #include "keys/KeyTable.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 
 namespace vantrel {
 
@@ -147,6 +149,28 @@ std::optional<KeyIndex> find(const std::array<KeyIndex, N>& order, std::string_v
     return std::nullopt;
 }
 
+// Lower-case names of a column to live keys.
+using NameMap = std::unordered_map<std::string, KeyIndex>;
+
+NameMap nameMap(std::string_view KeyRow::*column) {
+    NameMap out;
+    for (KeyIndex key : displayOrder())
+        out.emplace(lowerAscii(keyTable[key].*column), key);
+    return out;
+}
+
+// Longer than every console name and suffix: a longer word is none of them.
+constexpr size_t maxNameLength = 24;
+
+std::optional<KeyIndex> lookUp(const NameMap& map, std::string_view name) {
+    if (name.empty() || name.size() > maxNameLength)
+        return std::nullopt;
+    const auto it = map.find(lowerAscii(name));
+    if (it == map.end())
+        return std::nullopt;
+    return it->second;
+}
+
 } // namespace
 
 const std::array<KeyIndex, liveKeyCount>& fileOrder() {
@@ -190,6 +214,16 @@ std::optional<KeyIndex> keyByButton(std::string_view button) {
         if (keyTable[i].button == button || keyTable[i].button2 == button)
             return i;
     return std::nullopt;
+}
+
+std::optional<KeyIndex> keyByGame(std::string_view game) {
+    static const NameMap map = nameMap(&KeyRow::game);
+    return lookUp(map, game);
+}
+
+std::optional<KeyIndex> keyBySuffix(std::string_view suffix) {
+    static const NameMap map = nameMap(&KeyRow::suffix);
+    return lookUp(map, suffix);
 }
 
 } // namespace vantrel

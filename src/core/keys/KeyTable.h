@@ -43,5 +43,9 @@ std::optional<KeyIndex> keyById(std::string_view id, Case how);
 std::optional<KeyIndex> keyByDisplay(std::string_view display, Case how);
 // The key a picture button selects (a right-hand button selects the left key); none for other buttons.
 std::optional<KeyIndex> keyByButton(std::string_view button);
+// The live key of a console name, or of a hold alias suffix, letter case ignored. Asked of every
+// line of an opened file, so they are looked up, not searched for.
+std::optional<KeyIndex> keyByGame(std::string_view game);
+std::optional<KeyIndex> keyBySuffix(std::string_view suffix);
 
 } // namespace vantrel

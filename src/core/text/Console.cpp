@@ -80,6 +80,30 @@ std::optional<ConsoleWord> secondWord(std::string_view command) {
     return first ? nextWord(command, first->end) : std::nullopt;
 }
 
+std::string asWritten(std::string_view text) {
+    std::string out(text);
+    std::replace(out.begin(), out.end(), quote, innerQuote);
+    return out;
+}
+
+std::optional<AliasLine> aliasLine(std::string_view command) {
+    const std::optional<ConsoleWord> first = nextWord(command);
+    if (!first || !equalsIgnoreCase(first->text, "alias"))
+        return std::nullopt;
+    const std::optional<ConsoleWord> name = nextWord(command, first->end);
+    if (!name || name->text.empty())
+        return std::nullopt;
+    return AliasLine{name->text, command.substr(name->end)};
+}
+
+KeyCommands firstKeyCommand(std::string_view bind) {
+    const size_t end = std::min(bind.find(';'), bind.size());
+    size_t next = end;
+    while (next < bind.size() && (isBlank(bind[next]) || bind[next] == ';'))
+        ++next;
+    return KeyCommands{bind.substr(0, end), bind.substr(next)};
+}
+
 std::string commandBody(std::string_view body) {
     std::optional<ConsoleWord> word = nextWord(body);
     if (word && word->quoted && !nextWord(body, word->end))

@@ -70,6 +70,28 @@ std::optional<ConsoleWord> secondWord(std::string_view command);
 // double quotes holds this in its place.
 constexpr char innerQuote = '\'';
 
+// A text as the saved file holds it between double quotes: every double quote as `innerQuote`. The
+// rules that ask what a bind runs read it so, as the game will.
+std::string asWritten(std::string_view text);
+
+// `alias <name> ...`: the name as the command's second word, and what follows it. None for any
+// other command, and for an empty name.
+struct AliasLine {
+    std::string_view name;
+    std::string_view rest;
+};
+std::optional<AliasLine> aliasLine(std::string_view command);
+
+// How the game's key event cuts a bind that begins with "+": at each ";", double quotes counting for
+// nothing, the blanks and ";" after it skipped. It presses the first command with the key and
+// releases it with the key; a command after it is pressed too when it begins with "+", and
+// otherwise only run.
+struct KeyCommands {
+    std::string_view first;
+    std::string_view rest; // "" when the bind has no other command
+};
+KeyCommands firstKeyCommand(std::string_view bind);
+
 // The text `bind` and `alias` keep of the words after the name in one command: a body of
 // one quoted word is that word without the spaces at its ends; any other body is its words joined
 // by single blanks (a quoted word without its quotes), without blanks at either end, as the game

@@ -222,7 +222,7 @@ void makeTidyState(Editor& editor, Random& random) {
         if (!random.percent(boundPercent))
             continue;
         std::string bind = random.percent(40) ? random.pick(composed) : typedText(random);
-        if (pressedOwnAlias(bind)) // read back as that key's press text
+        if (pressedPair(bind)) // read back through that key's pair
             continue;
         holdBinds = holdBinds || isHoldAliasBind(bind);
         editor.bind(keys[nextKey]) = std::move(bind);

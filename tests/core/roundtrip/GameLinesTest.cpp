@@ -139,6 +139,20 @@ const SavedCase savedCases[] = {
      crlf({"bind a +aa", "alias +aa \"say hi\"", "alias -aa \"slot10s\"", "bind b +aa"}),
      head + crlf({"bind a +aa", "alias +aa \"say hi\"", "alias -aa \"slot10s\"", "", "bind b +ab",
                   "alias +ab \"say hi\"", "alias -ab \"slot10s\"", ""})},
+    {"a key pressing a pair keeps the commands after it, read through the pair the file gives",
+     crlf({"bind a \"+aa ; say bye\"", "alias +aa \"say A\"", "alias -aa \"slot10s\"",
+           "bind b \"+aa; echo b\"", "bind c \"+aa;+duck\""}),
+     head +
+         crlf({"bind a +aa", "alias +aa \"say A; say bye\"", "alias -aa \"slot10s\"", "", "bind b +ab",
+               "alias +ab \"say A; echo b\"", "alias -ab \"slot10s\"", "", "bind c \"say A; +duck\"", ""})},
+    {"pairs pressing pairs run in the order the game runs them; pairs that loop are kept as they stand",
+     crlf({"bind a +aa", "alias +aa \"+ae ; say A\"", "alias -aa \"slot10s\"", "bind d +ad",
+           "alias +ad \"+aa ; say D\"", "alias -ad \"slot10s\"", "alias +ae \"say E; +ac\"",
+           "alias -ae \"slot10s\"", "bind b +ab", "alias +ab \"+ab ; say B\"", "alias -ab \"slot10s\""}),
+     head + crlf({"alias +aa \"+ae ; say A\"", "alias -aa \"slot10s\"", "alias +ad \"+aa ; say D\"",
+                  "alias -ad \"slot10s\"", "alias +ae \"say E; +ac\"", "alias -ae \"slot10s\"",
+                  "alias +ab \"+ab ; say B\"", "alias -ab \"slot10s\"", "", "bind a \"say E; +ac; say A\"",
+                  "", "bind b \"+ab\"", "", "bind d \"say E; +ac; say A; say D\"", ""})},
     {"an rcon line without a value sets nothing",
      crlf({"rcon_password secret", "rcon_password", "rcon_port 27016", "rcon_port // default"}),
      crlf({"rcon_port 27016", "", "rcon_password secret", ""}) + head},
@@ -158,12 +172,15 @@ TEST(SavedLines, KeepWhatTheGameRuns) {
 // A key bound to another key's pair keeps what it ran when that key is changed or cleared.
 TEST(SavedLines, AKeyBoundToAnotherKeysPairDoesNotFollowIt) {
     SilentPrompter prompter;
-    for (const char* a : {"say yo", "echo x", ""}) {
-        Editor editor = opened(
-            prompter, crlf({"bind a +aa", "alias +aa \"say hi\"", "alias -aa \"slot10s\"", "bind b +aa"}));
-        editor.bind(*keyOfGame("a")) = a;
-        EXPECT_EQ(opened(prompter, writeConfig(editor)).bind(*keyOfGame("b")), "say hi") << a;
-    }
+    const std::pair<const char*, const char*> bs[] = {{"+aa", "say hi"},
+                                                      {"\"+aa; echo b\"", "say hi; echo b"}};
+    for (const auto& [b, runs] : bs)
+        for (const char* a : {"say yo", "echo x", ""}) {
+            Editor editor = opened(prompter, crlf({"bind a +aa", "alias +aa \"say hi\"",
+                                                   "alias -aa \"slot10s\"", std::string("bind b ") + b}));
+            editor.bind(*keyOfGame("a")) = a;
+            EXPECT_EQ(opened(prompter, writeConfig(editor)).bind(*keyOfGame("b")), runs) << a;
+        }
 }
 
 } // namespace
