@@ -1,5 +1,6 @@
 #include "app/KeyClipboard.h"
 
+#include "app/StoredBind.h"
 #include "circular/CircularRules.h"
 #include "compose/ShowKeyBind.h"
 
@@ -12,7 +13,7 @@ void menu_key_copy_Click(Editor& editor) {
 
 void menu_key_paste_Click(Editor& editor) {
     if (const auto key = editor.selectedKey(Case::Exact)) {
-        editor.bind(*key) = editor.skeycopy;
+        editor.bind(*key) = bindToStore(editor, *key, editor.skeycopy);
         keepCircularRules(editor, {key});
     }
     showkeybind(editor);

@@ -1,5 +1,6 @@
 #include "compose/SaveToKey.h"
 
+#include "app/StoredBind.h"
 #include "circular/CircularRules.h"
 #include "compose/Composer.h"
 
@@ -64,7 +65,8 @@ void savetokey_Click(Editor& editor) {
     }
     const std::string bind = editor.cbind;
     if (const auto key = editor.selectedKey(Case::Exact)) {
-        editor.bind(*key) = bind;
+        editor.bind(*key) = bindToStore(editor, *key, bind);
+        editor.cbind = editor.bind(*key);
         editor.colours.paintKey(*key, Colour::Selection);
         keepCircularRules(editor, {key});
     }

@@ -18,7 +18,8 @@ inline constexpr const char* longBindTitle = "Error";
 // belongs to no valid sequence counts as one character.
 size_t characterCount(std::string_view text);
 
-// Stores cbind on the selected key and settles the circular binds the key's old bind belonged to.
+// Stores cbind on the selected key (read through the pair it presses, see bindToStore, and shown so
+// in cbind) and settles the circular binds the key's old bind belonged to.
 void savetokey_Click(Editor& editor);
 
 } // namespace vantrel

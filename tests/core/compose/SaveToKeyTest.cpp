@@ -1,5 +1,6 @@
 #include "compose/SaveToKey.h"
 
+#include "app/KeyClipboard.h"
 #include "app/Selection.h"
 #include "compose/Composer.h"
 
@@ -171,6 +172,37 @@ TEST_F(SaveToKey, MarkerTextIsStoredLikeAnyOther) {
     savetokey_Click(editor);
     EXPECT_EQ(bindOf("keyA"), "aCB3");
     EXPECT_EQ(editor.form6, table);
+}
+
+// A text pressing another key's pair stores what the saved file would run for it, so the key keeps
+// it when that key changes; Paste stores the same.
+TEST_F(SaveToKey, AnotherKeysPairIsStoredAsItsText) {
+    struct Case {
+        const char *a, *typed, *stored;
+    };
+    const Case cases[] = {{"say hello", "+aa", "say hello"},
+                          {"say hello", "+aa  x; echo b", "say hello; echo b"},
+                          {"say hello", "+AA;;  say \"b", "say hello; say \"b"},
+                          {"jump", "+aa", "+aa"},
+                          {"+aa", "+aa", "+aa"},
+                          {"say hello", "+aa; +duck", "+aa; +duck"},
+                          {"say hello", "echo; +aa", "echo; +aa"}};
+    for (const Case& c : cases) {
+        bindOf("keyA") = c.a;
+        keyClick(editor, "keyB");
+        editor.cbind = c.typed;
+        savetokey_Click(editor);
+        EXPECT_EQ(bindOf("keyB"), c.stored) << c.typed;
+        EXPECT_EQ(editor.cbind, c.stored) << c.typed;
+        editor.skeycopy = c.typed;
+        keyClick(editor, "keyC");
+        menu_key_paste_Click(editor);
+        EXPECT_EQ(bindOf("keyC"), c.stored) << c.typed;
+    }
+    keyClick(editor, "keyA");
+    editor.cbind = "+aa; echo a";
+    savetokey_Click(editor);
+    EXPECT_EQ(bindOf("keyA"), "+aa; echo a") << "a key's own pair goes with its bind";
 }
 
 } // namespace
