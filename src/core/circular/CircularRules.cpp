@@ -3,6 +3,7 @@
 #include "app/Selection.h"
 #include "circular/Markers.h"
 #include "circular/Options.h"
+#include "text/Console.h"
 
 #include <algorithm>
 #include <vector>
@@ -88,15 +89,19 @@ std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optio
             if (named[s] && uses[s].empty())
                 uses[s] = where();
     };
+    // Kept lines and rcon lines are written as they stand; every other text between double quotes.
+    const auto noteWritten = [&note](std::string_view text, const auto& where) {
+        note(asWritten(text), where);
+    };
     const auto keyName = [](KeyIndex key) { return "key " + std::string(keyTable[key].display); };
     for (size_t k = 0; k < windowBinds.size(); ++k)
-        note(windowBinds[k], [k] { return "bind " + std::to_string(k + 1) + " of this window"; });
+        noteWritten(windowBinds[k], [k] { return "bind " + std::to_string(k + 1) + " of this window"; });
     for (KeyIndex key : identifierOrder())
         if (key != selected)
-            note(editor.bind(key), [&] { return keyName(key) + "'s bind"; });
+            noteWritten(editor.bind(key), [&] { return keyName(key) + "'s bind"; });
     for (const std::string& line : editor.ssettings)
         note(line, [] { return std::string("a kept line of the opened file"); });
-    note(editor.slot10s, [] { return std::string("the Slot10 string"); });
+    noteWritten(editor.slot10s, [] { return std::string("the Slot10 string"); });
     note(editor.srconport, [] { return std::string("the rcon port line"); });
     note(editor.srconpass, [] { return std::string("the rcon password line"); });
     // The slot the selected key alone starts is freed when Save and Close gives the key another.
@@ -110,7 +115,7 @@ std::array<std::string, slotCount> slotNameUses(const Editor& editor, std::optio
         const CircularSlot& slot = editor.form6.slot(n);
         const auto holder = keyById(slot.k, Case::Ignore);
         for (const std::string& bind : slot.binds)
-            note(bind, [&] {
+            noteWritten(bind, [&] {
                 return "a bind of " + (holder ? keyName(*holder) + "'s" : "another") + " circular bind";
             });
     }

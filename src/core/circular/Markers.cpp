@@ -66,14 +66,10 @@ bool looksLikeMarker(std::string_view text) {
 
 SlotSet slotsNamed(std::string_view text) {
     SlotSet slots;
-    for (std::string_view command : consoleCommands(text)) {
-        for (const ConsoleWord& word : consoleWords(command)) {
-            if (const std::optional<ChainName> name = chainName(word.text))
-                slots.set(static_cast<size_t>(name->chain.slot - 1));
-            else if (word.quoted) // a quoted body that a bind or an alias runs later
-                slots |= slotsNamed(word.text);
-        }
-    }
+    forEachRunWord(text, [&slots](std::string_view word) {
+        if (const std::optional<ChainName> name = chainName(word))
+            slots.set(static_cast<size_t>(name->chain.slot - 1));
+    });
     return slots;
 }
 

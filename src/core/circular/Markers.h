@@ -51,7 +51,8 @@ std::optional<ChainName> chainName(std::string_view aliasName);
 // as a whole word of one of its commands, letter case ignored, or of the commands of a quoted word,
 // which a bind or an alias may run later. A line's name counts as the marker does: running it runs
 // the chain, and an alias of that name is overwritten when the slot is saved. A comment names
-// nothing up to the next ";", where another command starts.
+// nothing up to the next ";", where another command starts. A text the saved file holds between
+// double quotes is asked as it is written there (asWritten).
 using SlotSet = std::bitset<slotCount>; // slot n at n - 1
 SlotSet slotsNamed(std::string_view text);
 

@@ -62,6 +62,17 @@ std::optional<ConsoleWord> nextWord(std::string_view command, size_t from = 0);
 // Every word of the command, in order.
 std::vector<ConsoleWord> consoleWords(std::string_view command);
 
+// Calls `visit` with the text of every word of every command of the text, but for a quoted word,
+// whose commands' words it visits in its place: a bind or an alias may run it later.
+template <typename Visit> void forEachRunWord(std::string_view text, Visit&& visit) {
+    for (std::string_view command : consoleCommands(text))
+        for (std::optional<ConsoleWord> word = nextWord(command); word; word = nextWord(command, word->end))
+            if (word->quoted)
+                forEachRunWord(word->text, visit);
+            else
+                visit(word->text);
+}
+
 // The command's second word: what a setting command such as `rcon_password` sets. None when the
 // command has none, and the game then only prints the value it has.
 std::optional<ConsoleWord> secondWord(std::string_view command);

@@ -1,5 +1,6 @@
 // The slot table and the key store kept in step when a key holding a marker gets another bind
 // through Save to key, Paste, Clear Key, Save and Close or Open.
+#include "circular/CircularRules.h"
 #include "CircularFixture.h"
 #include "RoundTrip.h"
 #include "app/ClearKey.h"
@@ -164,6 +165,16 @@ TEST_F(CircularRules, AMarkerInsideALongerBindKeepsItsSlotFromReuse) {
     circular("keyC", {"y"});
     circular("keyE", {"say one; aCB3", "say c2"});
     EXPECT_EQ(bindOf("keyE"), "aCB4");
+    // Each text as the saved file holds it: `aCB1"` is written `aCB1'`, which runs aCB1.
+    resetallbinds(editor);
+    saveToKey("keyZ", "echo z;aCB1\"");
+    circular("keyH", {"say h"});
+    EXPECT_EQ(bindOf("keyH"), "aCB2");
+    resetallbinds(editor);
+    for (int n = 1; n < slotCount; ++n)
+        makeSlot(n, {"x"}, "", "", "21");
+    editor.slot10s = "slot10;aCB10\"";
+    EXPECT_EQ(firstFreeSlot(editor, std::nullopt), std::nullopt);
     resetallbinds(editor);
     editor.ssettings = {"alias aCB1line1 \"say hello\""};
     saveToKey("keyH", "aCB1line1");

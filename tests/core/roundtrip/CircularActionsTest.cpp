@@ -15,6 +15,7 @@
 #include "circular/Templates.h"
 #include "compose/Composer.h"
 #include "compose/SaveToKey.h"
+#include "text/Console.h"
 
 #include <gtest/gtest.h>
 
@@ -307,7 +308,7 @@ class CircularActions {
             if (!slot.r.empty() && !holds(slot.r, reverseMarker(n)))
                 fail(name + " is two-way but its reverse key [" + slot.r + "] holds no reverse marker");
             for (const std::string& bind : slot.binds)
-                if (slotsNamed(bind)[static_cast<size_t>(n - 1)])
+                if (slotsNamed(asWritten(bind))[static_cast<size_t>(n - 1)])
                     fail(name + " runs itself from its bind [" + bind + "]");
             // A key that holds a marker of a slot in use held it before, or was given it now.
             for (KeyIndex key = 0; key < keyCount; ++key) {
