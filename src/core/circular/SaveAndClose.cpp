@@ -5,7 +5,9 @@
 #include "app/Selection.h"
 #include "circular/CircularRules.h"
 #include "circular/Markers.h"
+#include "circular/SavedNames.h"
 #include "compose/ShowKeyBind.h"
+#include "text/Console.h"
 
 namespace vantrel {
 
@@ -19,35 +21,26 @@ std::string forwardKeyOf(const Editor& editor) {
     return editor.selectkey.value_or(std::string());
 }
 
-// The slots run by a text naming these: those, and in turn every slot their binds name.
-SlotSet slotsRun(const CircularTable& table, SlotSet named) {
-    SlotSet run;
-    while ((named & ~run).any()) {
-        const SlotSet fresh = named & ~run;
-        run |= fresh;
-        for (size_t s = 0; s < slotCount; ++s)
-            if (fresh[s])
-                for (const std::string& bind : table.slot(static_cast<int>(s) + 1).binds)
-                    named |= slotsNamed(bind);
-    }
-    return run;
-}
-
-// A chain whose binds run its own slot, by name or through another slot's binds, runs itself again
-// on every step, until the console's buffer overflows. Empty when no bind does.
-std::string selfRunMessage(const CircularTable& table, const std::vector<std::string>& binds, int slot) {
-    const auto self = static_cast<size_t>(slot - 1);
-    const std::string tail = forwardMarker(slot) +
-                             ", which this circular bind would be saved as: pressing its key "
-                             "would run it again and again. Remove that name first.";
+// A bind that runs the chain it is saved in steps that chain from inside itself, and the game runs
+// it again and again until its buffer overflows. Each box is refused that names the chain, the
+// marker or a line's name, or a name the saved file lets it run that leads to one. Empty when none
+// does.
+std::string selfRunMessage(const Editor& editor, const std::vector<std::string>& binds, int slot) {
+    const SavedNames names(editor);
     for (size_t k = 0; k < binds.size(); ++k) {
-        const SlotSet named = slotsNamed(binds[k]);
-        const std::string box = "Bind " + std::to_string(k + 1) + " names ";
-        if (named[self])
-            return box + tail;
-        for (size_t s = 0; s < slotCount; ++s)
-            if (named[s] && slotsRun(table, SlotSet().set(s))[self])
-                return box + forwardMarker(static_cast<int>(s) + 1) + ", whose binds run " + tail;
+        std::string named;
+        forEachRunWord(asWritten(binds[k]), [&](std::string_view word) {
+            if (!named.empty())
+                return;
+            if (const std::optional<ChainName> own = chainName(word); own && own->chain.slot == slot)
+                named = word;
+            else if (const std::optional<std::string> to = names.leadsTo(word, slot))
+                named = std::string(word) + ", which leads to " + *to;
+        });
+        if (!named.empty())
+            return "Bind " + std::to_string(k + 1) + " names " + named +
+                   ", a name of the chain this circular bind is saved as: a bind that runs it would run the "
+                   "chain again from inside itself. Remove that name first.";
     }
     return {};
 }
@@ -62,7 +55,7 @@ void CircularWindowModel::Command3_Click() {
         if (!slot)
             slot = firstFreeSlot(editor_, selected, binds);
         const std::string refusal =
-            slot ? selfRunMessage(editor_.form6, binds, *slot) : noFreeSlotMessage(editor_, selected, binds);
+            slot ? selfRunMessage(editor_, binds, *slot) : noFreeSlotMessage(editor_, selected, binds);
         if (!refusal.empty()) {
             // The window stays open on what was typed, so that the user can remove the name.
             editor_.prompter->message({refusal, circularBindsTitle});

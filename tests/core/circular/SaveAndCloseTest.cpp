@@ -93,16 +93,36 @@ TEST_F(SaveAndClose, BindsNamingTheSlotTheyWouldBeSavedAsAreRefused) {
         return prompter.messages().back() == Message{text, "Circular binds"} && !window.closed() &&
                editor.form6 == before.form6 && editor.store == before.store && window.controls() == typed;
     };
+    const auto runsItself = [](int bind, const std::string& names) {
+        return "Bind " + std::to_string(bind) + " names " + names +
+               ", a name of the chain this circular bind is saved as: a bind that runs it would run the "
+               "chain "
+               "again from inside itself. Remove that name first.";
+    };
     makeSlot(2, {"a"}, "keyF", "keyQ", "3");
     open("keyF", {"say a", "say b; ACB2rline3"});
     window.setCombo3("9");
-    EXPECT_TRUE(refused("Bind 2 names aCB2, which this circular bind would be saved as: pressing its key "
-                        "would run it again and again. Remove that name first."));
+    EXPECT_TRUE(refused(runsItself(2, "ACB2rline3")));
     makeSlot(3, {"say c; aCB2"}, "keyG", "", "1");
     open("keyF", {"say a", "aCB3"});
-    EXPECT_TRUE(
-        refused("Bind 2 names aCB3, whose binds run aCB2, which this circular bind would be saved as: "
-                "pressing its key would run it again and again. Remove that name first."));
+    EXPECT_TRUE(refused(runsItself(2, "aCB3, which leads to aCB2")));
+
+    // Each text as the saved file holds it, its double quotes written as '; every alias it defines.
+    makeSlot(1, {"a"}, "keyH", "", "21");
+    for (const char* box : {"echo x;aCB1\"", "echo 5\"x;aCB1", "echo \"a\\\";aCB1\""}) {
+        open("keyH", {box});
+        EXPECT_TRUE(refused(runsItself(1, "aCB1"))) << box;
+    }
+    editor.ssettings = {"alias foo \"echo f; aCB1\"", "alias bar \"echo b\""};
+    bindOf("keyM") = "say hi; aCB1";
+    editor.slot10s = "slot10; aCB1";
+    for (const char* box : {"foo", "+am", "slot10s"}) {
+        open("keyH", {box});
+        EXPECT_TRUE(refused(runsItself(1, box + std::string(", which leads to aCB1")))) << box;
+    }
+    open("keyH", {"bar"});
+    save();
+    EXPECT_EQ(slot(1).binds, std::vector<std::string>{"bar"});
 
     for (int n : {1, 3, 4, 5, 6, 7, 8, 9})
         slot(n).binds = {"x"};
