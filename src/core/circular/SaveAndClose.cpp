@@ -70,7 +70,8 @@ void CircularWindowModel::Command3_Click() {
             table.selectkeyr = std::string(keyTable[*key].id);
     if (table.selectkeyr == forwardKeyOf(editor_))
         table.selectkeyr.clear();
-    if (!isListedStart(c_.Combo3))
+    // The saved chain starts at bind 1 when the start lies beyond its binds: the window says so.
+    if (!isListedStart(c_.Combo3) || c_.Combo3[0] - '0' > bindsShown(boxesFromBindsList(binds)))
         startAtFirstBind();
 
     if (binds.empty()) {
