@@ -63,7 +63,9 @@ BindTexts::Found BindTexts::runsInSavedFile(KeyIndex key) {
 // that still presses a pair after that is written plain, and the next Open reads it against the
 // saved file's pairs, so it is read so here. A pair met twice loops in the game until its buffer
 // overflows: the text is kept as the file says, with the alias lines it runs.
-std::string BindTexts::read(const std::string& text) {
+std::string BindTexts::read(std::string text) {
+    if (!pressedPair(text)) // most binds: read without a copy
+        return text;
     std::bitset<keyCount> inFile, inSavedFile;
     std::string now = text;
     bool saved = false;

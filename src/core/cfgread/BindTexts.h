@@ -36,7 +36,7 @@ class BindTexts {
     Found runsInFile(KeyIndex key);
     Found runsInSavedFile(KeyIndex key);
     Found heldBind(KeyIndex key);
-    std::string read(const std::string& text);
+    std::string read(std::string text);
 
     const ConfigIndex& file_;
     std::string factor_;
