@@ -14,10 +14,6 @@ namespace vantrel {
 
 namespace {
 
-size_t slotIndex(int slot) {
-    return static_cast<size_t>(slot - 1);
-}
-
 // The body of a chain alias line as the game stores it: what follows a closing quote (blanks, a
 // comment) is no part of it.
 std::string chainBody(std::string_view line) {

@@ -17,7 +17,7 @@ struct TakenChain {
     bool forward = false;
     bool reverse = false;
 };
-using TakenChains = std::array<TakenChain, slotCount>; // slot n at n - 1
+using TakenChains = std::array<TakenChain, slotCount>; // slot n at slotIndex(n)
 
 // After the key reads: slot n's forward chain is taken when a key holds its forward marker
 // (letter case ignored) and the file has its start line and a line of it (the writer writes a
