@@ -64,7 +64,6 @@ struct ChainLine {
 // either order; a one-way slot's writer writes no back link, so a back link before its forward
 // link is its bind's own, and one after it is read as a two-way chain's.
 ChainLine readChainLine(std::string_view body, int slot, bool twoWay) {
-    body = trimLeft(body);
     const std::vector<std::string_view> commands = consoleCommands(body);
     ChainLine out;
     size_t bindEnd = body.size();
