@@ -114,9 +114,10 @@ void readbinds2(Editor& editor, const ConfigIndex& file) {
 
 void readbinds3(Editor& editor, const ConfigIndex& file) {
     readKeys(editor, file, stage3First, liveKeyCount);
-    const TakenChains chains = takeOwnChains(editor, file);
+    const ForwardChains forward = forwardChains(file);
+    const TakenChains chains = takeOwnChains(editor, forward);
     settingspass(editor, file, chains);
-    readcircularbinds(editor, file, chains);
+    readcircularbinds(editor, forward, chains);
 }
 
 } // namespace vantrel
