@@ -147,25 +147,26 @@ void readcircularbinds(Editor& editor, const ForwardChains& chains, const TakenC
         const auto read = [n, twoWay = taken[s].reverse](std::string_view line) {
             return readChainLine(chainBody(line), n, twoWay);
         };
-        // A start that names no line starts at bind 1, so the reverse chain's start is the one the
-        // writer writes again. The rules that end Open make a slot without a reverse key one-way.
-        int start = firstLine;
-        for (std::string_view line : lines.starts)
-            start = startLine(chainBody(line), n).value_or(firstLine);
+        // The game keeps the last start line. One that names no line starts at bind 1, so the
+        // reverse chain's start is the one the writer writes again. The rules that end Open make a
+        // slot without a reverse key one-way.
+        const int start = lines.starts.empty()
+                              ? firstLine
+                              : startLine(chainBody(lines.starts.back()), n).value_or(firstLine);
         // The end mode is what the forward key does at the last line: back to line 1 it goes round,
-        // to the last line itself it stops. Otherwise line 1's last link decides, the back link of a
-        // two-way chain: to line 1 it wraps.
+        // to the last line itself it stops. Otherwise the last link of line 1's last line decides,
+        // the back link of a two-way chain: to line 1 it wraps.
         int last = lastLine;
         while (last > firstLine && lines.atLine[static_cast<size_t>(last)].empty())
             --last;
         const auto& lastLines = lines.atLine[static_cast<size_t>(last)];
         const std::optional<int> atLast = lastLines.empty() ? std::nullopt : read(lastLines.back()).next;
+        const auto& firstLines = lines.atLine[firstLine];
         EndMode endMode = EndMode::Wrap;
         if (atLast != firstLine && atLast == last)
             endMode = EndMode::StopAtEnds;
-        else if (atLast != firstLine)
-            for (std::string_view line : lines.atLine[firstLine])
-                endMode = read(line).lastLink == firstLine ? EndMode::Wrap : EndMode::StopAtEnds;
+        else if (atLast != firstLine && !firstLines.empty())
+            endMode = read(firstLines.back()).lastLink == firstLine ? EndMode::Wrap : EndMode::StopAtEnds;
         slot.o = encodeOptions(start, endMode);
         for (int k = firstLine; k <= lastLine; ++k)
             for (std::string_view line : lines.atLine[static_cast<size_t>(k)])
