@@ -1,5 +1,6 @@
 #include "ui/BindOrderWindow.h"
 
+#include "text/Text.h"
 #include "ui/ShowValue.h"
 #include "ui/Text.h"
 
@@ -58,7 +59,7 @@ BindOrderWindow::BindOrderWindow(Editor& editor, QWidget* parent)
         combo1_->addItem(toQt(order.name));
     combo1_->setCurrentIndex(-1);
     for (std::size_t n = 0; n < bindPartCount; ++n)
-        labels_[n] = &byName.at<QLabel>("o" + std::to_string(n + 1));
+        labels_[n] = &byName.at<QLabel>(newString("o").append(std::to_string(n + 1)));
 
     connect(combo1_, &QComboBox::textActivated, this, [this](const QString& item) {
         model_.Combo1_Click(fromQt(item));

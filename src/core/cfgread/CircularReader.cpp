@@ -14,10 +14,6 @@ namespace vantrel {
 
 namespace {
 
-size_t slotIndex(int slot) {
-    return static_cast<size_t>(slot - 1);
-}
-
 // The body of a chain alias line as the game stores it: what follows a closing quote (blanks, a
 // comment) is no part of it.
 std::string chainBody(std::string_view line) {
@@ -68,7 +64,6 @@ struct ChainLine {
 // either order; a one-way slot's writer writes no back link, so a back link before its forward
 // link is its bind's own, and one after it is read as a two-way chain's.
 ChainLine readChainLine(std::string_view body, int slot, bool twoWay) {
-    body = trimLeft(body);
     const std::vector<std::string_view> commands = consoleCommands(body);
     ChainLine out;
     size_t bindEnd = body.size();
@@ -103,24 +98,35 @@ std::optional<int> startLine(std::string_view body, int slot) {
 
 } // namespace
 
-TakenChains takeOwnChains(const Editor& editor, const ConfigIndex& file) {
-    std::array<bool, slotCount> hasStart{}, hasLine{};
+ForwardChains forwardChains(const ConfigIndex& file) {
+    ForwardChains chains;
     for (std::string_view line : file.lines().lines()) {
         if (!startsWithIgnoreCase(line, "alias"))
             continue;
         const std::optional<ChainName> name = chainNameOfLine(line);
         if (!name || name->chain.reverse)
             continue;
-        (name->line == 0 ? hasStart : hasLine)[slotIndex(name->chain.slot)] = true;
-    }
-    TakenChains chains;
-    for (int n = 1; n <= slotCount; ++n) {
-        TakenChain& taken = chains[slotIndex(n)];
-        taken.forward = hasStart[slotIndex(n)] && hasLine[slotIndex(n)] &&
-                        !markerHolders(editor, forwardMarker(n)).empty();
-        taken.reverse = taken.forward && !markerHolders(editor, reverseMarker(n)).empty();
+        ForwardChainLines& slot = chains[slotIndex(name->chain.slot)];
+        if (name->line == 0) {
+            slot.starts.push_back(line);
+        } else {
+            slot.atLine[static_cast<size_t>(name->line)].push_back(line);
+            slot.hasLine = true;
+        }
     }
     return chains;
+}
+
+TakenChains takeOwnChains(const Editor& editor, const ForwardChains& chains) {
+    TakenChains taken;
+    for (int n = 1; n <= slotCount; ++n) {
+        const ForwardChainLines& lines = chains[slotIndex(n)];
+        TakenChain& own = taken[slotIndex(n)];
+        own.forward =
+            !lines.starts.empty() && lines.hasLine && !markerHolders(editor, forwardMarker(n)).empty();
+        own.reverse = own.forward && !markerHolders(editor, reverseMarker(n)).empty();
+    }
+    return taken;
 }
 
 bool isTakenChainLine(const TakenChains& chains, std::string_view line) {
@@ -131,52 +137,39 @@ bool isTakenChainLine(const TakenChains& chains, std::string_view line) {
     return name->chain.reverse ? taken.reverse : taken.forward;
 }
 
-void readcircularbinds(Editor& editor, const ConfigIndex& file, const TakenChains& taken) {
-    // Each taken slot's start lines and chain lines at k, in file order.
-    std::array<std::vector<std::string_view>, slotCount> starts;
-    std::array<std::array<std::vector<std::string_view>, lastLine + 1>, slotCount> chains;
-    for (std::string_view line : file.lines().lines()) {
-        if (!startsWithIgnoreCase(line, "alias"))
-            continue;
-        const std::optional<ChainName> name = chainNameOfLine(line);
-        if (!name || name->chain.reverse || !taken[slotIndex(name->chain.slot)].forward)
-            continue;
-        const size_t s = slotIndex(name->chain.slot);
-        if (name->line == 0)
-            starts[s].push_back(line);
-        else
-            chains[s][static_cast<size_t>(name->line)].push_back(line);
-    }
+void readcircularbinds(Editor& editor, const ForwardChains& chains, const TakenChains& taken) {
     for (int n = 1; n <= slotCount; ++n) {
         const size_t s = slotIndex(n);
         if (!taken[s].forward)
             continue;
+        const ForwardChainLines& lines = chains[s];
         CircularSlot& slot = editor.form6.slot(n);
         const auto read = [n, twoWay = taken[s].reverse](std::string_view line) {
             return readChainLine(chainBody(line), n, twoWay);
         };
-        // A start that names no line starts at bind 1, so the reverse chain's start is the one the
-        // writer writes again. The rules that end Open make a slot without a reverse key one-way.
-        int start = firstLine;
-        for (std::string_view line : starts[s])
-            start = startLine(chainBody(line), n).value_or(firstLine);
+        // The game keeps the last start line. One that names no line starts at bind 1, so the
+        // reverse chain's start is the one the writer writes again. The rules that end Open make a
+        // slot without a reverse key one-way.
+        const int start = lines.starts.empty()
+                              ? firstLine
+                              : startLine(chainBody(lines.starts.back()), n).value_or(firstLine);
         // The end mode is what the forward key does at the last line: back to line 1 it goes round,
-        // to the last line itself it stops. Otherwise line 1's last link decides, the back link of a
-        // two-way chain: to line 1 it wraps.
+        // to the last line itself it stops. Otherwise the last link of line 1's last line decides,
+        // the back link of a two-way chain: to line 1 it wraps.
         int last = lastLine;
-        while (last > firstLine && chains[s][static_cast<size_t>(last)].empty())
+        while (last > firstLine && lines.atLine[static_cast<size_t>(last)].empty())
             --last;
-        const auto& lastLines = chains[s][static_cast<size_t>(last)];
+        const auto& lastLines = lines.atLine[static_cast<size_t>(last)];
         const std::optional<int> atLast = lastLines.empty() ? std::nullopt : read(lastLines.back()).next;
+        const auto& firstLines = lines.atLine[firstLine];
         EndMode endMode = EndMode::Wrap;
         if (atLast != firstLine && atLast == last)
             endMode = EndMode::StopAtEnds;
-        else if (atLast != firstLine)
-            for (std::string_view line : chains[s][firstLine])
-                endMode = read(line).lastLink == firstLine ? EndMode::Wrap : EndMode::StopAtEnds;
+        else if (atLast != firstLine && !firstLines.empty())
+            endMode = read(firstLines.back()).lastLink == firstLine ? EndMode::Wrap : EndMode::StopAtEnds;
         slot.o = encodeOptions(start, endMode);
         for (int k = firstLine; k <= lastLine; ++k)
-            for (std::string_view line : chains[s][static_cast<size_t>(k)])
+            for (std::string_view line : lines.atLine[static_cast<size_t>(k)])
                 slot.binds.push_back(read(line).bind);
     }
 }

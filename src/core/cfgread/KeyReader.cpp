@@ -41,9 +41,10 @@ void readbinds2(Editor& editor, const ConfigIndex& file, BindTexts& texts) {
 
 void readbinds3(Editor& editor, const ConfigIndex& file, BindTexts& texts) {
     readKeys(editor, texts, stage3First, liveKeyCount);
-    const TakenChains chains = takeOwnChains(editor, file);
+    const ForwardChains forward = forwardChains(file);
+    const TakenChains chains = takeOwnChains(editor, forward);
     settingspass(editor, file, chains);
-    readcircularbinds(editor, file, chains);
+    readcircularbinds(editor, forward, chains);
 }
 
 } // namespace vantrel

@@ -37,7 +37,7 @@ void writeSettings(ConfigText& out, const Editor& editor) {
     out.emptyLine();
 }
 
-// Which alias chains the file already defines: [slot - 1][reverse].
+// Which alias chains the file already defines: [slotIndex(slot)][reverse].
 using WrittenChains = std::array<std::array<bool, 2>, slotCount>;
 
 // Writes the key's circular block unless another key holding the same marker already has: a
@@ -48,7 +48,7 @@ bool writeCircularKey(ConfigText& out, const Editor& editor, const std::string& 
     const std::optional<MarkerRef> marker = findMarker(bind);
     if (!marker)
         return false;
-    bool& done = written[static_cast<size_t>(marker->slot - 1)][marker->reverse];
+    bool& done = written[slotIndex(marker->slot)][marker->reverse];
     if (done)
         return false;
     done = writecircularbind(out, editor.form6, name, bind);

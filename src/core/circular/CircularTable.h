@@ -10,6 +10,11 @@ namespace vantrel {
 inline constexpr int slotCount = 10;
 inline constexpr size_t maxCircularBinds = 7;
 
+// Slots are numbered from 1, as the markers name them; a table of slots holds slot n at index n - 1.
+constexpr size_t slotIndex(int slot) {
+    return static_cast<size_t>(slot - 1);
+}
+
 struct CircularSlot {
     // Bind 1 first. A slot is in use exactly when the list has an entry (an empty entry counts).
     std::vector<std::string> binds;
@@ -23,12 +28,12 @@ struct CircularSlot {
 
 struct CircularTable {
     std::string selectkeyr;
-    std::array<CircularSlot, slotCount> slots; // slot n is slots[n - 1]
+    std::array<CircularSlot, slotCount> slots; // slot n at slotIndex(n)
     std::string lookup;
     std::string lookedup;
 
-    CircularSlot& slot(int n) { return slots[static_cast<size_t>(n - 1)]; }
-    const CircularSlot& slot(int n) const { return slots[static_cast<size_t>(n - 1)]; }
+    CircularSlot& slot(int n) { return slots[slotIndex(n)]; }
+    const CircularSlot& slot(int n) const { return slots[slotIndex(n)]; }
     bool operator==(const CircularTable&) const = default;
 };
 

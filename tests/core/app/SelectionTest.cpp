@@ -1,6 +1,7 @@
 #include "app/Selection.h"
 
 #include "EditorFixture.h"
+#include "text/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +70,8 @@ TEST_F(Selection, ClickShowsTheStoredBindAndLosesTypedText) {
 
 TEST_F(Selection, ColourkeysPaintsSelectionFirstThenBoundThenUnbound) {
     bindOf("keyA") = "jump";
-    bindOf("keyB") = " "; // a blank bind is a bind
-    bindOf("keyLALT") = "x";
+    bindOf("keyB") = newString(" "); // a blank bind is a bind
+    bindOf("keyLALT") = newString("x");
     colourkeys(editor);
     EXPECT_EQ(colour("keyA"), Colour::Bound);
     EXPECT_EQ(colour("keyB"), Colour::Bound);

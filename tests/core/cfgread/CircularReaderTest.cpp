@@ -43,10 +43,7 @@ const SlotCase slotCases[] = {
            "alias aCB5line4 \"no link\" // c", "alias aCB5line5 \"x\xA4y; alias aCB5 aCB5line1\"",
            "alias aCB5line6 unquoted // c"}),
      5,
-     {{"", "say  hi'", "xyz alias aCB5y", "no link", "x\xA4y", "unquoted"},
-      "f5",
-      "",
-      "21"}},
+     {{"", "say  hi'", "xyz alias aCB5y", "no link", "x\xA4y", "unquoted"}, "f5", "", "21"}},
     // The link follows "; ": the same words at the very start of a bind are the bind's own. Taken
     // for the link they would keep the rest of the line, which would then grow at every save.
     {"a bind beginning with the link words comes back whole",

@@ -1,6 +1,7 @@
 #include "settings/Slot10Settings.h"
 
 #include "EditorFixture.h"
+#include "text/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ TEST_F(Slot10Editing, FactorTextOutsideTheTableLeavesTheInitialText) {
         Slot10Settings window{editor};
         window.Form_Load();
         EXPECT_EQ(window.waitno, "waitno") << odd;
-        window.slot10box = "x";
+        window.slot10box = newString("x");
         window.savebutton_Click();
         EXPECT_EQ(editor.slot10, odd) << "an unread factor must not change slot10";
         EXPECT_EQ(editor.slot10s, "x") << "the string is stored all the same";

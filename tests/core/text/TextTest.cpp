@@ -65,7 +65,7 @@ std::string consoleReading(std::string_view text) {
     for (std::string_view command : consoleCommands(text)) {
         out += command.data() == text.data() ? "" : "|";
         for (const ConsoleWord& word : consoleWords(command))
-            out += "[" + std::string(word.text) + "]";
+            out += newString("[").append(word.text).append("]");
     }
     return out;
 }
