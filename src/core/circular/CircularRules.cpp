@@ -126,7 +126,7 @@ std::optional<int> firstFreeSlot(const Editor& editor, std::optional<KeyIndex> s
                                  const std::vector<std::string>& windowBinds) {
     const std::array<std::string, slotCount> uses = slotNameUses(editor, selected, windowBinds);
     for (int n = 1; n <= slotCount; ++n)
-        if (!editor.form6.slot(n).inUse() && uses[static_cast<size_t>(n - 1)].empty())
+        if (!editor.form6.slot(n).inUse() && uses[slotIndex(n)].empty())
             return n;
     return std::nullopt;
 }
@@ -145,7 +145,7 @@ std::string noFreeSlotMessage(const Editor& editor, std::optional<KeyIndex> sele
                        " named elsewhere:\n";
     for (int n = 1; n <= slotCount; ++n)
         if (!editor.form6.slot(n).inUse())
-            text += forwardMarker(n) + " is named in " + uses[static_cast<size_t>(n - 1)] + "\n";
+            text += forwardMarker(n) + " is named in " + uses[slotIndex(n)] + "\n";
     const std::string names = one ? "that name" : "one of those names";
     return text + (inUse == 0 ? "Remove " + names : "Clear one with Clear Key, or remove " + names) +
            " first.";

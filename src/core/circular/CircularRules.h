@@ -33,7 +33,7 @@ void keepCircularRulesAfterOpen(Editor& editor);
 // identifier order.
 std::vector<KeyIndex> markerHolders(const Editor& editor, std::string_view marker);
 
-// Where each slot's name stands: for slot n at n - 1, the first text the saved file will hold that
+// Where each slot's name stands: for slot n at slotIndex(n), the first text the saved file will hold that
 // names a marker or chain line of it (see slotsNamed), said for the player ("key Z's bind"); empty
 // when none does. A new circular bind in that slot would run for that text, or itself, or overwrite
 // its alias. The texts are the binds the window saves ("bind 2 of this window"), every key's bind,

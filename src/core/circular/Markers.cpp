@@ -68,7 +68,7 @@ SlotSet slotsNamed(std::string_view text) {
     SlotSet slots;
     forEachRunWord(text, [&slots](std::string_view word) {
         if (const std::optional<ChainName> name = chainName(word))
-            slots.set(static_cast<size_t>(name->chain.slot - 1));
+            slots.set(slotIndex(name->chain.slot));
     });
     return slots;
 }

@@ -53,7 +53,7 @@ std::optional<ChainName> chainName(std::string_view aliasName);
 // the chain, and an alias of that name is overwritten when the slot is saved. A comment names
 // nothing up to the next ";", where another command starts. A text the saved file holds between
 // double quotes is asked as it is written there (asWritten).
-using SlotSet = std::bitset<slotCount>; // slot n at n - 1
+using SlotSet = std::bitset<slotCount>; // slot n at slotIndex(n)
 SlotSet slotsNamed(std::string_view text);
 
 // The marker a bind is, letter case ignored, when it names a slot in use; a marker of a free slot

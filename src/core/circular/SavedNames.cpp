@@ -20,13 +20,13 @@ SavedNames::SavedNames(const Editor& editor) {
                 define(alias->name, commandBody(alias->rest));
     for (KeyIndex key : fileOrder())
         if (isHoldAliasBind(editor.bind(key))) {
-            define("+" + ownHoldAliasName(key), asWritten(editor.bind(key)));
-            define("-" + ownHoldAliasName(key), asWritten(editor.slot10));
+            define(newString("+").append(ownHoldAliasName(key)), asWritten(editor.bind(key)));
+            define(newString("-").append(ownHoldAliasName(key)), asWritten(editor.slot10));
         }
     define(slot10sAlias, asWritten(editor.slot10s));
     for (int n = 1; n <= slotCount; ++n)
         for (const std::string& bind : editor.form6.slot(n).binds)
-            chains_[static_cast<size_t>(n - 1)].push_back(asWritten(bind));
+            chains_[slotIndex(n)].push_back(asWritten(bind));
 }
 
 std::optional<std::string> SavedNames::leadsTo(std::string_view word, int slot) const {
@@ -38,7 +38,7 @@ std::optional<std::string> SavedNames::leadsTo(std::string_view word, int slot) 
         if (const std::optional<ChainName> chain = chainName(name)) {
             if (chain->chain.slot == slot)
                 return true;
-            const auto s = static_cast<size_t>(chain->chain.slot - 1);
+            const size_t s = slotIndex(chain->chain.slot);
             if (!followedChains[s]) {
                 followedChains.set(s);
                 for (const std::string& bind : chains_[s])

@@ -26,7 +26,7 @@ class SavedNames {
 
   private:
     std::unordered_map<std::string, std::vector<std::string>> aliases_; // by lower-case name
-    std::array<std::vector<std::string>, slotCount> chains_;            // slot n at n - 1
+    std::array<std::vector<std::string>, slotCount> chains_;            // slot n at slotIndex(n)
 };
 
 } // namespace vantrel

@@ -308,7 +308,7 @@ class CircularActions {
             if (!slot.r.empty() && !holds(slot.r, reverseMarker(n)))
                 fail(name + " is two-way but its reverse key [" + slot.r + "] holds no reverse marker");
             for (const std::string& bind : slot.binds)
-                if (slotsNamed(asWritten(bind))[static_cast<size_t>(n - 1)])
+                if (slotsNamed(asWritten(bind))[slotIndex(n)])
                     fail(name + " runs itself from its bind [" + bind + "]");
             // A key that holds a marker of a slot in use held it before, or was given it now.
             for (KeyIndex key = 0; key < keyCount; ++key) {
