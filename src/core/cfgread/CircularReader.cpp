@@ -82,7 +82,7 @@ ChainLine readChainLine(std::string_view body, int slot, bool twoWay) {
         const size_t begin = static_cast<size_t>(commands[i].data() - body.data());
         bindEnd = begin == 0 ? 0 : begin - 1; // before the ";" that ends the bind
     }
-    out.bind = std::string(trimRight(body.substr(0, bindEnd)));
+    out.bind = std::string(trimTrailingSpaces(body.substr(0, bindEnd)));
     return out;
 }
 

@@ -33,7 +33,7 @@ void writeSettings(ConfigText& out, const Editor& editor) {
     // a double quote the line leaves open are its last word's own: without them the game, and the
     // reader, could read the line as other commands.
     for (const std::string& kept : editor.ssettings)
-        out.line(std::count(kept.begin(), kept.end(), '"') % 2 == 0 ? trimRight(kept) : kept);
+        out.line(std::count(kept.begin(), kept.end(), '"') % 2 == 0 ? trimTrailingSpaces(kept) : kept);
     out.emptyLine();
 }
 

@@ -7,12 +7,12 @@ namespace vantrel {
 std::vector<std::string> bindsListFromBoxes(const BindBoxes& boxes) {
     std::vector<std::string> binds;
     for (const std::string& box : boxes) {
-        std::string_view entry = trim(box);
+        std::string_view entry = trimSpaces(box);
         if (entry.empty())
             break;
         if (entry.back() == ';') {
             entry.remove_suffix(1);
-            entry = trimRight(entry);
+            entry = trimTrailingSpaces(entry);
         }
         binds.emplace_back(entry);
     }
@@ -23,7 +23,7 @@ BindBoxes boxesFromBindsList(const std::vector<std::string>& binds) {
     BindBoxes boxes;
     size_t next = 0; // the first empty box
     for (size_t i = 0; i < binds.size(); ++i) {
-        const std::string_view entry = i == 0 ? trimRight(binds[i]) : trim(binds[i]);
+        const std::string_view entry = i == 0 ? trimTrailingSpaces(binds[i]) : trimSpaces(binds[i]);
         if (!entry.empty())
             boxes[next] = std::string(entry);
         if (next == boxes.size() - 1)

@@ -17,7 +17,7 @@ constexpr double highestStart = 7;
 // A decimal number with spaces around it allowed: sign, digits with an optional fraction, an
 // optional exponent. Read without the locale, which the platform may have set to a decimal comma.
 std::optional<double> numberIn(std::string_view text) {
-    text = trim(text);
+    text = trimSpaces(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';

@@ -11,7 +11,7 @@ constexpr long long stateStep = 10;
 } // namespace
 
 std::optional<long long> optionsValue(std::string_view text) {
-    text = trim(text);
+    text = trimSpaces(text);
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
     long long value = 0;

@@ -33,12 +33,12 @@ void blank(std::string& text, size_t from, size_t count) {
 // Without a ";", the right trim happens only when trimWithoutSemicolon is set.
 std::string cutMessage(std::string message, size_t end, bool trimWithoutSemicolon) {
     blank(message, 0, end);
-    message = std::string(trimLeft(message));
+    message = std::string(trimLeadingSpaces(message));
     const size_t semicolon = message.find(';');
     if (semicolon != std::string::npos)
         blank(message, semicolon, std::string::npos);
     if (semicolon != std::string::npos || trimWithoutSemicolon)
-        message = std::string(trimRight(message));
+        message = std::string(trimTrailingSpaces(message));
     return message;
 }
 

@@ -15,7 +15,7 @@ bool isDigit(char c) {
 } // namespace
 
 std::optional<int> slot10Factor(std::string_view text) {
-    text = trim(text);
+    text = trimSpaces(text);
     const std::size_t point = text.find('.');
     std::string_view whole = text.substr(0, point);
     const std::string_view fraction = point == std::string_view::npos ? "" : text.substr(point + 1);
@@ -36,7 +36,7 @@ std::optional<int> slot10Factor(std::string_view text) {
 std::string storedSlot10s(std::string_view text) {
     if (!text.empty() && text.back() == ';')
         text.remove_suffix(1);
-    return std::string(trimRight(text));
+    return std::string(trimTrailingSpaces(text));
 }
 
 void Slot10Settings::Form_Load() {

@@ -107,7 +107,7 @@ KeyCommands firstKeyCommand(std::string_view bind) {
 std::string commandBody(std::string_view body) {
     std::optional<ConsoleWord> word = nextWord(body);
     if (word && word->quoted && !nextWord(body, word->end))
-        return std::string(trim(word->text));
+        return std::string(trimSpaces(word->text));
     std::string joined;
     for (bool first = true; word; word = nextWord(body, word->end), first = false)
         joined.append(first ? "" : " ").append(word->text);

@@ -136,20 +136,20 @@ bool like(std::string_view text, std::string_view pattern) {
     return p == elements.size();
 }
 
-std::string_view trimLeft(std::string_view text) {
+std::string_view trimLeadingSpaces(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     return text;
 }
 
-std::string_view trimRight(std::string_view text) {
+std::string_view trimTrailingSpaces(std::string_view text) {
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
     return text;
 }
 
-std::string_view trim(std::string_view text) {
-    return trimRight(trimLeft(text));
+std::string_view trimSpaces(std::string_view text) {
+    return trimTrailingSpaces(trimLeadingSpaces(text));
 }
 
 } // namespace vantrel

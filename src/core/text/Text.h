@@ -22,10 +22,11 @@ size_t findIgnoreCase(std::string_view text, std::string_view needle, size_t fro
 // `[abc]`, `[a-z]` one of a set, `[!abc]` one not in it. A pattern with an unclosed `[` matches nothing.
 bool like(std::string_view text, std::string_view pattern);
 
-// Trims remove the space character only, never tabs or other blanks.
-std::string_view trimLeft(std::string_view text);
-std::string_view trimRight(std::string_view text);
-std::string_view trim(std::string_view text);
+// The space character off the front, the end or both; never a tab or another blank, which
+// trimBlanks (text/Console.h) removes too.
+std::string_view trimLeadingSpaces(std::string_view text);
+std::string_view trimTrailingSpaces(std::string_view text);
+std::string_view trimSpaces(std::string_view text);
 
 // A new string holding the text, for a string to take whole or to append to. GCC 12 at -O2 warns
 // of a false overlap (-Wrestrict, GCC bug 105329) when a short text is copied into a string or put

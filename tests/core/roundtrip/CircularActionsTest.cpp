@@ -49,7 +49,7 @@ const auto& row(std::string_view id) {
 }
 
 bool tidy(std::string_view text) {
-    return text == trim(text) && text.find('"') == std::string_view::npos;
+    return text == trimSpaces(text) && text.find('"') == std::string_view::npos;
 }
 
 // What a saved file carries, as Open gives it back: an item a line.

@@ -52,7 +52,7 @@ std::string typedText(Random& random) {
         const size_t pieces = 1 + random.below(maxTypedPieces);
         for (size_t i = 0; i < pieces; ++i)
             text += random.pick(typedPieces);
-        text = std::string(trim(text));
+        text = std::string(trimSpaces(text));
         if (!text.empty() && !containsIgnoreCase(text, "acb"))
             return text;
     }
@@ -80,7 +80,7 @@ std::string composedBind(Editor& scratch, Random& random) {
         teamsay_Click(scratch, random.percent(50));
         saybox_Change(scratch, typedText(random));
     }
-    return std::string(trim(scratch.cbind));
+    return std::string(trimSpaces(scratch.cbind));
 }
 
 // Composing is slow next to saving and opening: the states draw from binds composed once.

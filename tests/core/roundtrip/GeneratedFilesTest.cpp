@@ -56,8 +56,9 @@ struct GeneratedFile {
 };
 
 bool keeps(const Editor& editor, std::string_view line) {
-    return std::any_of(editor.ssettings.begin(), editor.ssettings.end(),
-                       [line](const std::string& k) { return trimRight(k) == trimRight(line); });
+    return std::any_of(editor.ssettings.begin(), editor.ssettings.end(), [line](const std::string& k) {
+        return trimTrailingSpaces(k) == trimTrailingSpaces(line);
+    });
 }
 
 std::string keyName(KeyIndex key, Random& random) {

@@ -51,11 +51,11 @@ TEST(Like, LongTextsWithManyStarsStayFast) {
 }
 
 TEST(Trim, RemovesSpacesOnly) {
-    EXPECT_EQ(trim("  a b  "), "a b");
-    EXPECT_EQ(trim("\ta\t"), "\ta\t");
-    EXPECT_EQ(trimLeft("  a "), "a ");
-    EXPECT_EQ(trimRight("  a "), "  a");
-    EXPECT_EQ(trim("   "), "");
+    EXPECT_EQ(trimSpaces("  a b  "), "a b");
+    EXPECT_EQ(trimSpaces("\ta\t"), "\ta\t");
+    EXPECT_EQ(trimLeadingSpaces("  a "), "a ");
+    EXPECT_EQ(trimTrailingSpaces("  a "), "  a");
+    EXPECT_EQ(trimSpaces("   "), "");
 }
 
 // The commands and words the game's console makes of a text: each command's words in brackets,
