@@ -5,18 +5,26 @@
 #include "text/Console.h"
 #include "text/Text.h"
 
+#include <algorithm>
 #include <bitset>
+#include <utility>
 
 namespace vantrel {
 
 const std::optional<std::string>& BindTexts::of(KeyIndex key) {
-    if (state_[key] != State::Unread)
+    if (state_[key] == State::Read)
         return text_[key];
+    const size_t depth = reading_++;
+    depth_[key] = depth;
     state_[key] = State::Reading;
+    const size_t outer = std::exchange(shallowest_, depth);
+    text_[key].reset();
     if (const std::optional<size_t> line = file_.bindLine(key))
-        text_[key] = read(commandBody(keyBindLine(file_.lines()[*line])->rest));
+        text_[key] = read(key, commandBody(keyBindLine(file_.lines()[*line])->rest));
     held_[key] = text_[key] && isHoldAliasBind(*text_[key]);
-    state_[key] = State::Read;
+    --reading_;
+    state_[key] = shallowest_ < depth ? State::Unread : State::Read;
+    shallowest_ = std::min(outer, shallowest_);
     return text_[key];
 }
 
@@ -36,8 +44,10 @@ std::optional<std::string> BindTexts::filePair(KeyIndex key) const {
 
 // The key's bind when the writer writes it as a pair, which replaces the file's own lines of it.
 BindTexts::Found BindTexts::heldBind(KeyIndex key) {
-    if (state_[key] == State::Reading)
+    if (state_[key] == State::Reading) {
+        shallowest_ = std::min(shallowest_, depth_[key]);
         return {std::nullopt, true};
+    }
     const std::optional<std::string>& text = of(key);
     return held_[key] ? Found{text} : Found{};
 }
@@ -59,13 +69,22 @@ BindTexts::Found BindTexts::runsInSavedFile(KeyIndex key) {
     return {filePair(key)};
 }
 
-// The bind line's text read through the pairs it presses. The first pair is the file's; a text
-// that still presses a pair after that is written plain, and the next Open reads it against the
-// saved file's pairs, so it is read so here. A pair met twice loops in the game until its buffer
-// overflows: the text is kept as the file says, with the alias lines it runs.
-std::string BindTexts::read(std::string text) {
+// The key's bind text read through the pairs it presses. A held text is written as the key's own
+// pair in place of the file's, so it is kept as it stands while the file runs that pair elsewhere.
+std::string BindTexts::read(KeyIndex key, std::string text) {
     if (!pressedPair(text)) // most binds: read without a copy
         return text;
+    std::string out = spelledOut(text);
+    if (out != text && isHoldAliasBind(out) && out != filePair(key) && pressedElsewhere(key))
+        return text;
+    return out;
+}
+
+// The text read through the pairs it presses. The first pair is the file's; a text that still
+// presses a pair after that is written plain, and the next Open reads it against the saved file's
+// pairs, so it is read so here. A pair met twice loops in the game until its buffer overflows: the
+// text is kept as the file says, with the alias lines it runs.
+std::string BindTexts::spelledOut(const std::string& text) {
     std::bitset<keyCount> inFile, inSavedFile;
     std::string now = text;
     bool saved = false;
@@ -97,6 +116,83 @@ std::string BindTexts::read(std::string text) {
         saved = true;
     }
     return now;
+}
+
+// Calls `visit` with every word that presses something as a command of the text: the first word
+// of each command when it begins with "+", and so in each quoted word, which a bind or an alias may
+// run later.
+template <typename Visit> void forEachPress(std::string_view text, Visit&& visit) {
+    for (std::string_view command : consoleCommands(text)) {
+        bool first = true;
+        for (std::optional<ConsoleWord> word = nextWord(command); word; word = nextWord(command, word->end)) {
+            if (word->quoted)
+                forEachPress(word->text, visit);
+            else if (first && word->text.starts_with('+'))
+                visit(word->text);
+            first = false;
+        }
+    }
+}
+
+// Which own press aliases the file presses other than from the first command of a bind, which Open
+// spells out: in its lines the saved file keeps or writes again, a key's own alias lines apart, and
+// in the bind lines the game uses. A held text presses nothing, so what is pressed here is pressed
+// in the saved file too, wherever the reader moved it.
+void BindTexts::findPresses() {
+    Presses& presses = presses_.emplace();
+    const auto note = [](std::bitset<keyCount>& pressed, std::string_view text) {
+        forEachPress(text, [&pressed](std::string_view word) {
+            if (const std::optional<KeyIndex> key = ownHoldAliasKey(word))
+                pressed.set(*key);
+        });
+    };
+    for (size_t i = 0; i < file_.lines().size(); ++i) {
+        const std::string_view line = file_.lines()[i];
+        if (line.find('+') == std::string_view::npos)
+            continue;
+        if (const std::optional<KeyIndex> bound = file_.boundKey(i)) {
+            if (file_.bindLine(*bound) != i) // a bind line the game no longer uses is not written
+                continue;
+            const std::string text = commandBody(keyBindLine(line)->rest);
+            const std::optional<PairPress> press = pressedPair(text);
+            const bool spelledOut = press && !pressesSomething(press->rest);
+            if (spelledOut)
+                presses.firstOf[*bound] = press->key;
+            note(presses.outside, spelledOut ? press->rest : std::string_view(text));
+        } else if (const std::optional<KeyIndex> own = file_.ownAliasKey(i)) {
+            note(presses.inPairOf[*own], line);
+        } else {
+            note(presses.outside, line);
+        }
+    }
+}
+
+// Whether the saved file presses the key's own press alias other than where Open spells it out: the
+// alias lines of a key whose bind is held are the writer's, and press nothing; a bind that presses
+// the alias first is spelt out unless it keeps its text.
+bool BindTexts::pressedElsewhere(KeyIndex key) {
+    if (!presses_)
+        findPresses();
+    if (presses_->outside[key])
+        return true;
+    for (KeyIndex other = 0; other < keyCount; ++other) {
+        if (presses_->inPairOf[other][key] && !heldBind(other).text)
+            return true;
+        if (presses_->firstOf[other] == key && other != key && keepsPress(other, key))
+            return true;
+    }
+    return false;
+}
+
+// Whether the key's bind still presses that alias first once read; a bind still being read may.
+bool BindTexts::keepsPress(KeyIndex key, KeyIndex pressed) {
+    if (state_[key] == State::Reading) {
+        shallowest_ = std::min(shallowest_, depth_[key]);
+        return true;
+    }
+    const std::optional<std::string>& text = of(key);
+    const std::optional<PairPress> press = text ? pressedPair(*text) : std::nullopt;
+    return press && press->key == pressed;
 }
 
 } // namespace vantrel

@@ -5,6 +5,7 @@
 #include "cfgread/ConfigIndex.h"
 
 #include <array>
+#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,9 +20,10 @@ class BindTexts {
     // The key's bind as Open reads it; none when the file leaves the key unbound. A text whose first
     // command presses a key's own hold pair reads as that pair's press text followed by its other
     // commands, so that a key bound to another key's pair is written with a pair of its own and does
-    // not follow that key when it is edited. It keeps its text where the pairs it presses loop, or
-    // where its other commands press something the pair would never release, unless the saved file
-    // gives the pair another text.
+    // not follow that key when it is edited. It keeps its text where the pairs it presses loop, where
+    // its other commands press something the pair would never release (unless the saved file gives
+    // the pair another text), and where the pair the writer would write for it in place of the
+    // file's own is run from elsewhere in the file.
     const std::optional<std::string>& of(KeyIndex key);
 
   private:
@@ -36,13 +38,32 @@ class BindTexts {
     Found runsInFile(KeyIndex key);
     Found runsInSavedFile(KeyIndex key);
     Found heldBind(KeyIndex key);
-    std::string read(std::string text);
+    std::string read(KeyIndex key, std::string text);
+    std::string spelledOut(const std::string& text);
+    void findPresses();
+    bool pressedElsewhere(KeyIndex key);
+    bool keepsPress(KeyIndex key, KeyIndex pressed);
 
     const ConfigIndex& file_;
     std::string factor_;
     std::array<State, keyCount> state_{};
     std::array<std::optional<std::string>, keyCount> text_;
     std::array<bool, keyCount> held_{};
+    // The binds being read, each at its depth, and the shallowest of them the current reading asked
+    // for: a text that depends on a bind read further out is not kept, but read again when asked
+    // for from elsewhere, so that every key's text is the one it has when read first.
+    std::array<size_t, keyCount> depth_{};
+    size_t reading_ = 0;
+    size_t shallowest_ = 0;
+    // The own press aliases the file presses: in its lines that are no key's own alias lines, in each
+    // key's own alias lines, and first in each key's bind that Open spells out. Found once, when
+    // first asked for.
+    struct Presses {
+        std::bitset<keyCount> outside;
+        std::array<std::bitset<keyCount>, keyCount> inPairOf;
+        std::array<std::optional<KeyIndex>, keyCount> firstOf;
+    };
+    std::optional<Presses> presses_;
 };
 
 } // namespace vantrel

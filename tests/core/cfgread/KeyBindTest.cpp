@@ -157,8 +157,10 @@ const KeyCase holdLines[] = {
      "say A; echo b", true},
     {"bind a +aa\nbind b \"+aa; +duck\"\nalias +aa \"say A\"\nalias -aa \"slot10s\"", "b", "+aa; +duck",
      true},
-    {"bind a \"+aa;x\"\nbind b \"+aa; +duck\"\nalias +aa \"say A\"\nalias -aa \"slot10s\"", "b",
+    {"bind a \"say Z\"\nbind b \"+aa; +duck\"\nalias +aa \"say A\"\nalias -aa \"slot10s\"", "b",
      "say A; +duck", true},
+    {"bind a \"+aa;x\"\nalias +aa \"say A\"\nalias -aa \"slot10s\"\nalias +ab \"say B; +aa\"", "a", "+aa;x",
+     true},
 };
 INSTANTIATE_TEST_SUITE_P(HoldLines, ReaderKeyBind,
                          ::testing::Combine(::testing::ValuesIn(holdLines), ::testing::ValuesIn(lineEnds)));
