@@ -21,7 +21,7 @@ const std::optional<std::string>& BindTexts::of(KeyIndex key) {
     text_[key].reset();
     if (const std::optional<size_t> line = file_.bindLine(key))
         text_[key] = read(key, commandBody(keyBindLine(file_.lines()[*line])->rest));
-    held_[key] = text_[key] && isHoldAliasBind(*text_[key]);
+    held_[key].reset();
     --reading_;
     state_[key] = shallowest_ < depth ? State::Unread : State::Read;
     shallowest_ = std::min(outer, shallowest_);
@@ -49,7 +49,10 @@ BindTexts::Found BindTexts::heldBind(KeyIndex key) {
         return {std::nullopt, true};
     }
     const std::optional<std::string>& text = of(key);
-    return held_[key] ? Found{text} : Found{};
+    // Asked only of keys whose pair a bind presses: a long text takes a while to match.
+    if (!held_[key])
+        held_[key] = text && isHoldAliasBind(*text);
+    return *held_[key] ? Found{text} : Found{};
 }
 
 // What `+a<key>` runs in the file: the editor's pair there, or else the key's held bind, whose pair

@@ -48,7 +48,7 @@ class BindTexts {
     std::string factor_;
     std::array<State, keyCount> state_{};
     std::array<std::optional<std::string>, keyCount> text_;
-    std::array<bool, keyCount> held_{};
+    std::array<std::optional<bool>, keyCount> held_{};
     // The binds being read, each at its depth, and the shallowest of them the current reading asked
     // for: a text that depends on a bind read further out is not kept, but read again when asked
     // for from elsewhere, so that every key's text is the one it has when read first.
