@@ -83,40 +83,44 @@ std::string BindTexts::read(KeyIndex key, std::string text) {
     return out;
 }
 
-// The text read through the pairs it presses. The first pair is the file's; a text that still
-// presses a pair after that is written plain, and the next Open reads it against the saved file's
-// pairs, so it is read so here. A pair met twice loops in the game until its buffer overflows: the
-// text is kept as the file says, with the alias lines it runs.
+// The text read through the pairs it presses: what the file runs, pressing the file's pairs. Where
+// those loop, what the saved file will run, pressing its pairs as the next Open reads the text.
+// Where those loop too, the game runs the text until its buffer overflows: it is kept as the file
+// says, with the alias lines it runs.
 std::string BindTexts::spelledOut(const std::string& text) {
-    std::bitset<keyCount> inFile, inSavedFile;
+    if (std::optional<std::string> inFile = spelledOut(text, Pairs::File))
+        return std::move(*inFile);
+    if (std::optional<std::string> inSavedFile = spelledOut(text, Pairs::Saved))
+        return std::move(*inSavedFile);
+    return text;
+}
+
+// The text read through the pairs of the file or of the saved file; none where they loop.
+std::optional<std::string> BindTexts::spelledOut(const std::string& text, Pairs pairs) {
+    std::bitset<keyCount> followed;
     std::string now = text;
-    bool saved = false;
     while (const std::optional<PairPress> press = pressedPair(now)) {
-        std::bitset<keyCount>& followed = saved ? inSavedFile : inFile;
         if (followed[press->key])
-            return text;
+            return std::nullopt;
         followed.set(press->key);
-        const Found pair = saved ? runsInSavedFile(press->key) : runsInFile(press->key);
+        const Found pair = pairs == Pairs::File ? runsInFile(press->key) : runsInSavedFile(press->key);
         if (pair.looped)
-            return text;
+            return std::nullopt;
         if (!pair.text)
             return now;
         // A pair's release would leave what the other commands press held down: the text stays as
-        // it is while the saved file's pair runs what the file's did.
+        // it is while the saved file's pair runs what this one does.
         if (pressesSomething(press->rest)) {
-            if (saved)
-                return now;
-            const Found savedPair = runsInSavedFile(press->key);
-            if (savedPair.looped)
-                return text;
-            if (savedPair.text == pair.text)
+            const Found saved = pairs == Pairs::Saved ? pair : runsInSavedFile(press->key);
+            if (saved.looped)
+                return std::nullopt;
+            if (saved.text == pair.text)
                 return now;
         }
         std::string next = inPlaceOfPress(*pair.text, press->rest);
         if (isHoldAliasBind(next))
             return next;
         now = std::move(next);
-        saved = true;
     }
     return now;
 }
