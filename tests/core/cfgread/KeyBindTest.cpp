@@ -137,6 +137,7 @@ const KeyCase holdLines[] = {
     // Another key's pair is read as its press text; a pair that presses something reads as its text.
     {"bind b +aa\nalias +aa \"say hi\"\nalias -aa \"slot10s\"", "b", "say hi", true},
     {"bind b +aa\nalias +aa \"say hi\"", "b", "+aa", true},
+    {"bind a \"jump\"\nbind b +aa", "b", "+aa", true},
     {"bind x +ax\nalias +ax \"+attack; say hi\"\nalias -ax \"slot10s\"", "x", "+attack; say hi", true},
     {"bind f1 +af1\n   alias +af1 \"say hi\"\nalias -af1 \"slot10s\"", "f1", "say hi", true},
     {"bind f1 +af1\nalias +af1\t\"say hi\"\nalias -af1 \"slot10s\"", "f1", "say hi", true},
