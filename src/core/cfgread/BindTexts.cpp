@@ -77,33 +77,38 @@ BindTexts::Found BindTexts::runsInSavedFile(KeyIndex key) {
 std::string BindTexts::read(KeyIndex key, std::string text) {
     if (!pressedPair(text)) // most binds: read without a copy
         return text;
-    std::string out = spelledOut(text);
+    std::string out = spelledOut(key, text);
     if (out != text && isHoldAliasBind(out) && out != filePair(key) && pressedElsewhere(key))
         return text;
     return out;
 }
 
-// The text read through the pairs it presses: what the file runs, pressing the file's pairs. Where
-// those loop, what the saved file will run, pressing its pairs as the next Open reads the text.
-// Where those loop too, the game runs the text until its buffer overflows: it is kept as the file
-// says, with the alias lines it runs.
-std::string BindTexts::spelledOut(const std::string& text) {
-    if (std::optional<std::string> inFile = spelledOut(text, Pairs::File))
+// The key's text read through the pairs it presses: what the file runs, pressing the file's pairs.
+// Where those loop, what the saved file will run, pressing its pairs as the next Open reads the
+// text. Where those loop too, the game runs the text until its buffer overflows: it is kept as the
+// file says, with the alias lines it runs.
+std::string BindTexts::spelledOut(KeyIndex key, const std::string& text) {
+    if (std::optional<std::string> inFile = spelledOut(key, text, Pairs::File))
         return std::move(*inFile);
-    if (std::optional<std::string> inSavedFile = spelledOut(text, Pairs::Saved))
+    if (std::optional<std::string> inSavedFile = spelledOut(key, text, Pairs::Saved))
         return std::move(*inSavedFile);
     return text;
 }
 
-// The text read through the pairs of the file or of the saved file; none where they loop.
-std::optional<std::string> BindTexts::spelledOut(const std::string& text, Pairs pairs) {
+// The key's text read through the pairs of the file or of the saved file; none where they loop. In
+// the saved file the key's own pair is the file's: the writer writes it anew only for a held text,
+// which presses nothing, and then as what the file's pair runs there.
+std::optional<std::string> BindTexts::spelledOut(KeyIndex key, const std::string& text, Pairs pairs) {
+    const auto inSavedFile = [&](KeyIndex pressed) {
+        return pressed == key ? Found{filePair(key)} : runsInSavedFile(pressed);
+    };
     std::bitset<keyCount> followed;
     std::string now = text;
     while (const std::optional<PairPress> press = pressedPair(now)) {
         if (followed[press->key])
             return std::nullopt;
         followed.set(press->key);
-        const Found pair = pairs == Pairs::File ? runsInFile(press->key) : runsInSavedFile(press->key);
+        const Found pair = pairs == Pairs::File ? runsInFile(press->key) : inSavedFile(press->key);
         if (pair.looped)
             return std::nullopt;
         if (!pair.text)
@@ -111,7 +116,7 @@ std::optional<std::string> BindTexts::spelledOut(const std::string& text, Pairs 
         // A pair's release would leave what the other commands press held down: the text stays as
         // it is while the saved file's pair runs what this one does.
         if (pressesSomething(press->rest)) {
-            const Found saved = pairs == Pairs::Saved ? pair : runsInSavedFile(press->key);
+            const Found saved = pairs == Pairs::Saved ? pair : inSavedFile(press->key);
             if (saved.looped)
                 return std::nullopt;
             if (saved.text == pair.text)

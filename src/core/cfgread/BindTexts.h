@@ -39,9 +39,9 @@ class BindTexts {
     Found runsInSavedFile(KeyIndex key);
     Found heldBind(KeyIndex key);
     std::string read(KeyIndex key, std::string text);
-    std::string spelledOut(const std::string& text);
+    std::string spelledOut(KeyIndex key, const std::string& text);
     enum class Pairs { File, Saved };
-    std::optional<std::string> spelledOut(const std::string& text, Pairs pairs);
+    std::optional<std::string> spelledOut(KeyIndex key, const std::string& text, Pairs pairs);
     void findPresses();
     bool pressedElsewhere(KeyIndex key);
     bool keepsPress(KeyIndex key, KeyIndex pressed);
