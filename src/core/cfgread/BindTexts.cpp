@@ -72,15 +72,14 @@ BindTexts::Found BindTexts::runsInSavedFile(KeyIndex key) {
     return {filePair(key)};
 }
 
-// The key's bind text read through the pairs it presses. A held text is written as the key's own
-// pair in place of the file's, so it is kept as it stands while the file runs that pair elsewhere.
+// The key's bind text read through the pairs it presses. A bind that presses the key's own pair
+// and then other commands keeps its text: written as the key's pair, that pair would run those
+// commands too wherever else the file presses it.
 std::string BindTexts::read(KeyIndex key, std::string text) {
-    if (!pressedPair(text)) // most binds: read without a copy
+    const std::optional<PairPress> press = pressedPair(text);
+    if (!press || (press->key == key && !press->rest.empty())) // most binds: read without a copy
         return text;
-    std::string out = spelledOut(key, text);
-    if (out != text && isHoldAliasBind(out) && out != filePair(key) && pressedElsewhere(key))
-        return text;
-    return out;
+    return spelledOut(key, text);
 }
 
 // The key's text read through the pairs it presses: what the file runs, pressing the file's pairs.
@@ -95,12 +94,14 @@ std::string BindTexts::spelledOut(KeyIndex key, const std::string& text) {
     return text;
 }
 
-// The key's text read through the pairs of the file or of the saved file; none where they loop. In
-// the saved file the key's own pair is the file's: the writer writes it anew only for a held text,
-// which presses nothing, and then as what the file's pair runs there.
+// The key's text read through the pairs of the file or of the saved file; none where they loop. The
+// key's own pair is the file's in both: the writer writes it anew only for a held text, which
+// presses nothing, and then as what the file's pair runs.
 std::optional<std::string> BindTexts::spelledOut(KeyIndex key, const std::string& text, Pairs pairs) {
-    const auto inSavedFile = [&](KeyIndex pressed) {
-        return pressed == key ? Found{filePair(key)} : runsInSavedFile(pressed);
+    const auto runs = [&](KeyIndex pressed, Pairs in) {
+        if (pressed == key)
+            return Found{filePair(key)};
+        return in == Pairs::File ? runsInFile(pressed) : runsInSavedFile(pressed);
     };
     std::bitset<keyCount> followed;
     std::string now = text;
@@ -108,7 +109,7 @@ std::optional<std::string> BindTexts::spelledOut(KeyIndex key, const std::string
         if (followed[press->key])
             return std::nullopt;
         followed.set(press->key);
-        const Found pair = pairs == Pairs::File ? runsInFile(press->key) : inSavedFile(press->key);
+        const Found pair = runs(press->key, pairs);
         if (pair.looped)
             return std::nullopt;
         if (!pair.text)
@@ -116,7 +117,7 @@ std::optional<std::string> BindTexts::spelledOut(KeyIndex key, const std::string
         // A pair's release would leave what the other commands press held down: the text stays as
         // it is while the saved file's pair runs what this one does.
         if (pressesSomething(press->rest)) {
-            const Found saved = pairs == Pairs::Saved ? pair : inSavedFile(press->key);
+            const Found saved = pairs == Pairs::Saved ? pair : runs(press->key, Pairs::Saved);
             if (saved.looped)
                 return std::nullopt;
             if (saved.text == pair.text)
@@ -128,83 +129,6 @@ std::optional<std::string> BindTexts::spelledOut(KeyIndex key, const std::string
         now = std::move(next);
     }
     return now;
-}
-
-// Calls `visit` with every word that presses something as a command of the text: the first word
-// of each command when it begins with "+", and so in each quoted word, which a bind or an alias may
-// run later.
-template <typename Visit> void forEachPress(std::string_view text, Visit&& visit) {
-    for (std::string_view command : consoleCommands(text)) {
-        bool first = true;
-        for (std::optional<ConsoleWord> word = nextWord(command); word; word = nextWord(command, word->end)) {
-            if (word->quoted)
-                forEachPress(word->text, visit);
-            else if (first && word->text.starts_with('+'))
-                visit(word->text);
-            first = false;
-        }
-    }
-}
-
-// Which own press aliases the file presses other than from the first command of a bind, which Open
-// spells out: in its lines the saved file keeps or writes again, a key's own alias lines apart, and
-// in the bind lines the game uses. A held text presses nothing, so what is pressed here is pressed
-// in the saved file too, wherever the reader moved it.
-void BindTexts::findPresses() {
-    Presses& presses = presses_.emplace();
-    const auto note = [](std::bitset<keyCount>& pressed, std::string_view text) {
-        forEachPress(text, [&pressed](std::string_view word) {
-            if (const std::optional<KeyIndex> key = ownHoldAliasKey(word))
-                pressed.set(*key);
-        });
-    };
-    for (size_t i = 0; i < file_.lines().size(); ++i) {
-        const std::string_view line = file_.lines()[i];
-        if (line.find('+') == std::string_view::npos)
-            continue;
-        if (const std::optional<KeyIndex> bound = file_.boundKey(i)) {
-            if (file_.bindLine(*bound) != i) // a bind line the game no longer uses is not written
-                continue;
-            const std::string text = commandBody(keyBindLine(line)->rest);
-            const std::optional<PairPress> press = pressedPair(text);
-            const bool spelledOut = press && !pressesSomething(press->rest);
-            if (spelledOut)
-                presses.firstOf[*bound] = press->key;
-            note(presses.outside, spelledOut ? press->rest : std::string_view(text));
-        } else if (const std::optional<KeyIndex> own = file_.ownAliasKey(i)) {
-            note(presses.inPairOf[*own], line);
-        } else {
-            note(presses.outside, line);
-        }
-    }
-}
-
-// Whether the saved file presses the key's own press alias other than where Open spells it out: the
-// alias lines of a key whose bind is held are the writer's, and press nothing; a bind that presses
-// the alias first is spelt out unless it keeps its text.
-bool BindTexts::pressedElsewhere(KeyIndex key) {
-    if (!presses_)
-        findPresses();
-    if (presses_->outside[key])
-        return true;
-    for (KeyIndex other = 0; other < keyCount; ++other) {
-        if (presses_->inPairOf[other][key] && !heldBind(other).text)
-            return true;
-        if (presses_->firstOf[other] == key && other != key && keepsPress(other, key))
-            return true;
-    }
-    return false;
-}
-
-// Whether the key's bind still presses that alias first once read; a bind still being read may.
-bool BindTexts::keepsPress(KeyIndex key, KeyIndex pressed) {
-    if (state_[key] == State::Reading) {
-        shallowest_ = std::min(shallowest_, depth_[key]);
-        return true;
-    }
-    const std::optional<std::string>& text = of(key);
-    const std::optional<PairPress> press = text ? pressedPair(*text) : std::nullopt;
-    return press && press->key == pressed;
 }
 
 } // namespace vantrel

@@ -5,7 +5,6 @@
 #include "cfgread/ConfigIndex.h"
 
 #include <array>
-#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,8 +21,7 @@ class BindTexts {
     // commands, so that a key bound to another key's pair is written with a pair of its own and does
     // not follow that key when it is edited. It keeps its text where the pairs it presses loop, where
     // its other commands press something the pair would never release (unless the saved file gives
-    // the pair another text), and where the pair the writer would write for it in place of the
-    // file's own is run from elsewhere in the file.
+    // the pair another text), and where it presses its own pair and then other commands.
     const std::optional<std::string>& of(KeyIndex key);
 
   private:
@@ -42,9 +40,6 @@ class BindTexts {
     std::string spelledOut(KeyIndex key, const std::string& text);
     enum class Pairs { File, Saved };
     std::optional<std::string> spelledOut(KeyIndex key, const std::string& text, Pairs pairs);
-    void findPresses();
-    bool pressedElsewhere(KeyIndex key);
-    bool keepsPress(KeyIndex key, KeyIndex pressed);
 
     const ConfigIndex& file_;
     std::string factor_;
@@ -57,15 +52,6 @@ class BindTexts {
     std::array<size_t, keyCount> depth_{};
     size_t reading_ = 0;
     size_t shallowest_ = 0;
-    // The own press aliases the file presses: in its lines that are no key's own alias lines, in each
-    // key's own alias lines, and first in each key's bind that Open spells out. Found once, when
-    // first asked for.
-    struct Presses {
-        std::bitset<keyCount> outside;
-        std::array<std::bitset<keyCount>, keyCount> inPairOf;
-        std::array<std::optional<KeyIndex>, keyCount> firstOf;
-    };
-    std::optional<Presses> presses_;
 };
 
 } // namespace vantrel

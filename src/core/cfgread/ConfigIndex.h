@@ -25,9 +25,8 @@ class ConfigIndex {
     std::optional<size_t> pressAliasLine(KeyIndex key) const { return at(lastPress_[key]); }
     // The last `alias -a<suffix>` line of the key's own hold alias.
     std::optional<size_t> releaseAliasLine(KeyIndex key) const { return at(lastRelease_[key]); }
-    // Whether the line is a bind line of some key of the key table, and which.
+    // Whether the line is a bind line of some key of the key table.
     bool isKeyBindLine(size_t line) const { return lineKey_[line] != none; }
-    std::optional<KeyIndex> boundKey(size_t line) const { return at(lineKey_[line]); }
     // The key whose own press or release alias the line defines.
     std::optional<KeyIndex> ownAliasKey(size_t line) const { return at(aliasKey_[line]); }
 
