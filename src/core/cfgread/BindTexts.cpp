@@ -95,8 +95,8 @@ std::string BindTexts::spelledOut(KeyIndex key, const std::string& text) {
 }
 
 // The key's text read through the pairs of the file or of the saved file; none where they loop. The
-// key's own pair is the file's in both: the writer writes it anew only for a held text, which
-// presses nothing, and then as what the file's pair runs.
+// key's own pair is the file's in both: the key's text, being read, is not yet there to replace
+// it, and where it does, held, it presses no pair.
 std::optional<std::string> BindTexts::spelledOut(KeyIndex key, const std::string& text, Pairs pairs) {
     const auto runs = [&](KeyIndex pressed, Pairs in) {
         if (pressed == key)
