@@ -19,7 +19,7 @@ bool matchesHoldPattern(std::string_view bind) {
 }
 
 bool pressesSomething(std::string_view text) {
-    // The common text holds neither: it is read as it stands, without a written copy.
+    // Most texts hold no "+" at all: they are answered without a written copy.
     if (text.find(pressSign) == std::string_view::npos)
         return false;
     const std::string written = asWritten(text);

@@ -11,7 +11,8 @@ namespace vantrel {
 // A text whose first command presses another key's own hold alias, which the saved file defines
 // for that key's held bind, stores that bind in the pressed alias's place, followed by the text's
 // other commands: the key then keeps running it when the other key is edited or cleared. A text
-// whose other commands press something keeps pressing the alias, whose release releases them.
+// whose other commands press something keeps pressing the alias, so that the key still releases
+// them.
 std::string bindToStore(const Editor& editor, KeyIndex key, std::string text);
 
 } // namespace vantrel

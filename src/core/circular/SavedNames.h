@@ -20,8 +20,8 @@ class SavedNames {
     explicit SavedNames(const Editor& editor);
 
     // The first name of the slot's own chain (a marker or a chain line's name) that running the
-    // word leads to through the texts those names run; none when it leads to none. A word that is
-    // itself such a name is none: it leads nowhere, it stands there.
+    // word leads to through the texts those names run; none when it leads to none, and for a word
+    // that is itself such a name, which names the chain where it stands.
     std::optional<std::string> leadsTo(std::string_view word, int slot) const;
 
   private:
