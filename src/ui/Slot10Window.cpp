@@ -46,8 +46,8 @@ Slot10Window::Slot10Window(Editor& editor, QWidget* parent)
         refresh();
     });
     connect(&byName.at<QPushButton>("savebutton"), &QPushButton::clicked, this, [this] {
-        model_.savebutton_Click();
-        accept();
+        if (model_.savebutton_Click())
+            accept();
     });
     connect(&byName.at<QPushButton>("closebutton"), &QPushButton::clicked, this, &QDialog::reject);
     connect(&byName.at<QPushButton>("Command1"), &QPushButton::clicked, this,

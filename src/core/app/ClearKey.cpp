@@ -2,6 +2,7 @@
 
 #include "app/Selection.h"
 #include "circular/CircularRules.h"
+#include "circular/SelfRun.h"
 #include "compose/Composer.h"
 
 namespace vantrel {
@@ -22,8 +23,14 @@ void clearkeybind(Editor& editor) {
 }
 
 void clearkey_Click(Editor& editor) {
-    clearkeybind(editor);
-    keepCircularRules(editor, {editor.selectedKey(Case::Ignore)});
+    const auto clear = [](Editor& e) {
+        clearkeybind(e);
+        keepCircularRules(e, {e.selectedKey(Case::Ignore)});
+    };
+    // A key's pair gone can leave a kept line's alias of that name to run.
+    if (refusesSelfRun(editor, clear))
+        return;
+    clear(editor);
     colourkeys(editor);
     resetComposerAndCbind(editor);
 }

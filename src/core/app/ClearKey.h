@@ -11,7 +11,8 @@ void clearkeybind(Editor& editor);
 
 // The "Clear Key" button: the selected key's stored bind is emptied and the circular-bind rules
 // settle the slot it held a marker of (text in cbind that was never saved frees nothing); then
-// every key is repainted and the composer reset.
+// every key is repainted and the composer reset. Refused where the key's bind gone would make a
+// circular bind run its own chain.
 void clearkey_Click(Editor& editor);
 
 } // namespace vantrel

@@ -18,6 +18,10 @@ bool matchesHoldPattern(std::string_view bind) {
                        [bind](std::string_view pattern) { return like(bind, pattern); });
 }
 
+bool isEditorsPair(std::string_view pressText, std::string_view releaseText, std::string_view factor) {
+    return !pressText.empty() && matchesHoldPattern(pressText) && equalsIgnoreCase(releaseText, factor);
+}
+
 bool pressesSomething(std::string_view text) {
     // Most texts hold no "+" at all: they are answered without a written copy.
     if (text.find(pressSign) == std::string_view::npos)
@@ -52,10 +56,8 @@ std::optional<PairPress> pressedPair(std::string_view bind) {
         return std::nullopt;
     const KeyCommands commands = firstKeyCommand(bind);
     const std::string first = asWritten(commands.first);
-    const std::optional<ConsoleWord> name = nextWord(first);
-    if (!name || name->text.front() != pressSign)
-        return std::nullopt;
-    const std::optional<KeyIndex> key = ownHoldAliasKey(name->text);
+    // The command begins with "+", so its first word does.
+    const std::optional<KeyIndex> key = ownHoldAliasKey(nextWord(first)->text);
     if (!key)
         return std::nullopt;
     return PairPress{*key, commands.rest};

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "keys/KeyTable.h"
+#include "text/Console.h"
 
 #include <array>
+#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +22,10 @@ inline constexpr std::array<std::string_view, 5> holdAliasPatterns = {
 // True when the bind matches one of the patterns: every pair the editor has written holds such a
 // press text, so the reader takes a pair with one back apart.
 bool matchesHoldPattern(std::string_view bind);
+
+// True for a pair in the shape the editor writes: a press text of a hold pattern, released by the
+// factor. Open takes such a pair for the key's own and writes it anew.
+bool isEditorsPair(std::string_view pressText, std::string_view releaseText, std::string_view factor);
 
 // True when one of the text's commands, as the saved file holds it, begins with "+".
 bool pressesSomething(std::string_view text);
@@ -44,5 +50,43 @@ std::optional<PairPress> pressedPair(std::string_view bind);
 
 // What such a bind runs, spelt out: the press text of the pair, then the bind's other commands.
 std::string inPlaceOfPress(std::string_view pressText, std::string_view rest);
+
+// What a key's pair runs where a text is read: its press text, or none where no pair of the key is
+// defined; `looped` where finding it ran into the text being read.
+struct PairText {
+    std::optional<std::string> text;
+    bool looped = false;
+};
+
+// A text read through the pairs it presses, one press after another, each pressed pair's press text
+// in its place (inPlaceOfPress): `runs(key)` says what the key's pair runs where the text is read,
+// `runsSaved(key)` what it runs in the saved file. The text keeps pressing a pair, as long as the
+// saved file's pair runs the same, where its other commands press something the pair's release
+// would leave held down, and where the text spelt out would be a word the game drops. None where
+// the pairs loop.
+template <typename Runs, typename RunsSaved>
+std::optional<std::string> readThroughPairs(std::string text, Runs&& runs, RunsSaved&& runsSaved) {
+    std::bitset<keyCount> followed;
+    while (const std::optional<PairPress> press = pressedPair(text)) {
+        if (followed[press->key])
+            return std::nullopt;
+        followed.set(press->key);
+        const PairText pair = runs(press->key);
+        if (pair.looped)
+            return std::nullopt;
+        if (!pair.text)
+            return text;
+        std::string next = inPlaceOfPress(*pair.text, press->rest);
+        if (pressesSomething(press->rest) || next.size() > longestWord) {
+            const PairText saved = runsSaved(press->key);
+            if (saved.looped)
+                return std::nullopt;
+            if (saved.text == pair.text)
+                return text;
+        }
+        text = std::move(next);
+    }
+    return text;
+}
 
 } // namespace vantrel

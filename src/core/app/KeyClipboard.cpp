@@ -1,7 +1,8 @@
 #include "app/KeyClipboard.h"
 
-#include "app/StoredBind.h"
+#include "app/SavedBinds.h"
 #include "circular/CircularRules.h"
+#include "circular/SelfRun.h"
 #include "compose/ShowKeyBind.h"
 
 namespace vantrel {
@@ -13,8 +14,13 @@ void menu_key_copy_Click(Editor& editor) {
 
 void menu_key_paste_Click(Editor& editor) {
     if (const auto key = editor.selectedKey(Case::Exact)) {
-        editor.bind(*key) = bindToStore(editor, *key, editor.skeycopy);
-        keepCircularRules(editor, {key});
+        const auto paste = [key, bind = SavedBinds(editor).throughPairs(editor.skeycopy)](Editor& e) {
+            e.bind(*key) = bind;
+            keepCircularRules(e, {key});
+        };
+        if (refusesSelfRun(editor, paste))
+            return;
+        paste(editor);
     }
     showkeybind(editor);
 }

@@ -1,16 +1,60 @@
-#include "app/StoredBind.h"
+#include "app/SavedBinds.h"
 
-#include "app/HoldAliasBind.h"
+#include "text/Console.h"
 
 namespace vantrel {
 
-std::string bindToStore(const Editor& editor, KeyIndex key, std::string text) {
-    const std::optional<PairPress> press = pressedPair(text);
-    // The key's own pair goes with the bind it replaces.
-    if (!press || press->key == key || pressesSomething(press->rest))
-        return text;
-    const std::string& pair = editor.bind(press->key);
-    return isHoldAliasBind(pair) ? inPlaceOfPress(pair, press->rest) : text;
+const std::string& SavedBinds::text(KeyIndex key) {
+    if (state_[key] == State::Unread) {
+        state_[key] = State::Reading;
+        const std::string& bind = editor_.bind(key);
+        // Most binds press no pair: they are written as they stand, without a copy.
+        if (pressedPair(bind)) {
+            const auto runs = [this](KeyIndex pressed) { return pair(pressed); };
+            std::optional<std::string> read = readThroughPairs(bind, runs, runs);
+            if (read && *read != bind)
+                speltOut_[key] = std::move(*read);
+        }
+        held_[key] = isHoldAliasBind(speltOut_[key] ? *speltOut_[key] : bind);
+        state_[key] = State::Read;
+    }
+    return speltOut_[key] ? *speltOut_[key] : editor_.bind(key);
+}
+
+bool SavedBinds::held(KeyIndex key) {
+    text(key);
+    return held_[key];
+}
+
+PairText SavedBinds::pair(KeyIndex key) {
+    // A key pressing its own pair, or pairs pressing each other back to a key being read.
+    if (state_[key] == State::Reading)
+        return {std::nullopt, true};
+    if (held(key))
+        return {text(key)};
+    return keptPair(key);
+}
+
+PairText SavedBinds::keptPair(KeyIndex key) {
+    if (!keptPairs_) {
+        std::array<std::optional<std::string_view>, keyCount> press, release;
+        for (const std::string& line : editor_.ssettings)
+            if (const std::optional<AliasLine> alias = aliasLine(line))
+                if (const std::optional<KeyIndex> own = ownHoldAliasKey(alias->name))
+                    (alias->name.front() == '+' ? press : release)[*own] = alias->rest;
+        keptPairs_.emplace();
+        for (KeyIndex k = 0; k < keyCount; ++k)
+            if (press[k] && release[k])
+                if (std::string text = commandBody(*press[k]);
+                    isEditorsPair(text, commandBody(*release[k]), editor_.slot10))
+                    (*keptPairs_)[k] = std::move(text);
+    }
+    return {(*keptPairs_)[key]};
+}
+
+std::string SavedBinds::throughPairs(const std::string& text) {
+    const auto runs = [this](KeyIndex pressed) { return pair(pressed); };
+    return readThroughPairs(text, runs, runs).value_or(text);
 }
 
 } // namespace vantrel

@@ -6,7 +6,6 @@
 #include "text/Text.h"
 
 #include <algorithm>
-#include <bitset>
 #include <utility>
 
 namespace vantrel {
@@ -36,14 +35,13 @@ std::optional<std::string> BindTexts::filePair(KeyIndex key) const {
     if (!press || !release)
         return std::nullopt;
     std::string text = commandBody(aliasLine(file_.lines()[*press])->rest);
-    if (text.empty() || !matchesHoldPattern(text) ||
-        !equalsIgnoreCase(commandBody(aliasLine(file_.lines()[*release])->rest), factor_))
+    if (!isEditorsPair(text, commandBody(aliasLine(file_.lines()[*release])->rest), factor_))
         return std::nullopt;
     return text;
 }
 
 // The key's bind when the writer writes it as a pair, which replaces the file's own lines of it.
-BindTexts::Found BindTexts::heldBind(KeyIndex key) {
+PairText BindTexts::heldBind(KeyIndex key) {
     if (state_[key] == State::Reading) {
         shallowest_ = std::min(shallowest_, depth_[key]);
         return {std::nullopt, true};
@@ -52,12 +50,12 @@ BindTexts::Found BindTexts::heldBind(KeyIndex key) {
     // Asked only of keys whose pair a bind presses: a long text takes a while to match.
     if (!held_[key])
         held_[key] = text && isHoldAliasBind(*text);
-    return *held_[key] ? Found{text} : Found{};
+    return *held_[key] ? PairText{text} : PairText{};
 }
 
 // What `+a<key>` runs in the file: the editor's pair there, or else the key's held bind, whose pair
 // the writer writes anew in place of the file's.
-BindTexts::Found BindTexts::runsInFile(KeyIndex key) {
+PairText BindTexts::runsInFile(KeyIndex key) {
     if (std::optional<std::string> pair = filePair(key))
         return {std::move(pair)};
     return heldBind(key);
@@ -65,8 +63,8 @@ BindTexts::Found BindTexts::runsInFile(KeyIndex key) {
 
 // What it runs in the saved file: the pair the writer writes for the key's held bind, or else the
 // file's pair, whose lines are kept.
-BindTexts::Found BindTexts::runsInSavedFile(KeyIndex key) {
-    Found held = heldBind(key);
+PairText BindTexts::runsInSavedFile(KeyIndex key) {
+    PairText held = heldBind(key);
     if (held.text || held.looped)
         return held;
     return {filePair(key)};
@@ -98,37 +96,14 @@ std::string BindTexts::spelledOut(KeyIndex key, const std::string& text) {
 // key's own pair is the file's in both: the key's text, being read, is not yet there to replace
 // it, and where it does, held, it presses no pair.
 std::optional<std::string> BindTexts::spelledOut(KeyIndex key, const std::string& text, Pairs pairs) {
-    const auto runs = [&](KeyIndex pressed, Pairs in) {
-        if (pressed == key)
-            return Found{filePair(key)};
-        return in == Pairs::File ? runsInFile(pressed) : runsInSavedFile(pressed);
+    const auto runs = [&](Pairs in) {
+        return [this, key, in](KeyIndex pressed) {
+            if (pressed == key)
+                return PairText{filePair(key)};
+            return in == Pairs::File ? runsInFile(pressed) : runsInSavedFile(pressed);
+        };
     };
-    std::bitset<keyCount> followed;
-    std::string now = text;
-    while (const std::optional<PairPress> press = pressedPair(now)) {
-        if (followed[press->key])
-            return std::nullopt;
-        followed.set(press->key);
-        const Found pair = runs(press->key, pairs);
-        if (pair.looped)
-            return std::nullopt;
-        if (!pair.text)
-            return now;
-        // A pair's release would leave what the other commands press held down: the text stays as
-        // it is while the saved file's pair runs what this one does.
-        if (pressesSomething(press->rest)) {
-            const Found saved = pairs == Pairs::Saved ? pair : runs(press->key, Pairs::Saved);
-            if (saved.looped)
-                return std::nullopt;
-            if (saved.text == pair.text)
-                return now;
-        }
-        std::string next = inPlaceOfPress(*pair.text, press->rest);
-        if (isHoldAliasBind(next))
-            return next;
-        now = std::move(next);
-    }
-    return now;
+    return readThroughPairs(text, runs(pairs), runs(Pairs::Saved));
 }
 
 } // namespace vantrel

@@ -2,6 +2,7 @@
 // pairs of keys that it presses.
 #pragma once
 
+#include "app/HoldAliasBind.h"
 #include "cfgread/ConfigIndex.h"
 
 #include <array>
@@ -26,16 +27,11 @@ class BindTexts {
 
   private:
     enum class State : unsigned char { Unread, Reading, Read };
-    // A pair's press text, or none; `looped` when finding it asked for a bind still being read.
-    struct Found {
-        std::optional<std::string> text;
-        bool looped = false;
-    };
 
     std::optional<std::string> filePair(KeyIndex key) const;
-    Found runsInFile(KeyIndex key);
-    Found runsInSavedFile(KeyIndex key);
-    Found heldBind(KeyIndex key);
+    PairText runsInFile(KeyIndex key);
+    PairText runsInSavedFile(KeyIndex key);
+    PairText heldBind(KeyIndex key);
     std::string read(KeyIndex key, std::string text);
     std::string spelledOut(KeyIndex key, const std::string& text);
     enum class Pairs { File, Saved };

@@ -1,10 +1,12 @@
 #include "cfgwrite/ConfigWriter.h"
 
 #include "app/HoldAliasBind.h"
+#include "app/SavedBinds.h"
 #include "app/Slot10Factors.h"
 #include "cfgwrite/CircularWriter.h"
 #include "cfgwrite/ConfigText.h"
 #include "circular/Markers.h"
+#include "text/Console.h"
 #include "text/Text.h"
 
 #include <algorithm>
@@ -17,7 +19,17 @@ namespace {
 // Room for a typical key block, so that a full store is built without regrowing the text.
 constexpr size_t bytesPerKey = 160;
 
-void writeSettings(ConfigText& out, const Editor& editor) {
+// True for a kept line defining the press or release alias of a key the file writes as a pair: the
+// pair written for the key replaces it, as Open drops it when the key's bind is held.
+bool isReplacedPairLine(std::string_view kept, SavedBinds& binds) {
+    const std::optional<AliasLine> alias = aliasLine(kept);
+    if (!alias)
+        return false;
+    const std::optional<KeyIndex> key = ownHoldAliasKey(alias->name);
+    return key && binds.held(*key);
+}
+
+void writeSettings(ConfigText& out, const Editor& editor, SavedBinds& binds) {
     for (const std::string* rcon : {&editor.srconport, &editor.srconpass}) {
         if (rcon->empty())
             continue;
@@ -27,14 +39,18 @@ void writeSettings(ConfigText& out, const Editor& editor) {
     out.emptyLine();
     out.line("alias ", slot10sAlias, " ", quoted(editor.slot10s));
     out.emptyLine();
-    if (editor.ssettings.empty())
-        return;
     // The reader keeps a line from its first word on, so only its end needs trimming. Spaces inside
     // a double quote the line leaves open are its last word's own: without them the game, and the
     // reader, could read the line as other commands.
-    for (const std::string& kept : editor.ssettings)
+    bool wroteKept = false;
+    for (const std::string& kept : editor.ssettings) {
+        if (isReplacedPairLine(kept, binds))
+            continue;
         out.line(std::count(kept.begin(), kept.end(), '"') % 2 == 0 ? trimTrailingSpaces(kept) : kept);
-    out.emptyLine();
+        wroteKept = true;
+    }
+    if (wroteKept)
+        out.emptyLine();
 }
 
 // Which alias chains the file already defines: [slotIndex(slot)][reverse].
@@ -55,10 +71,12 @@ bool writeCircularKey(ConfigText& out, const Editor& editor, const std::string& 
     return done;
 }
 
-void writeKey(ConfigText& out, const Editor& editor, const KeyRow& row, const std::string& bind,
+void writeKey(ConfigText& out, const Editor& editor, KeyIndex key, SavedBinds& binds,
               WrittenChains& written) {
+    const KeyRow& row = keyTable[key];
+    const std::string& bind = binds.text(key);
     const std::string name = bindKeyName(row);
-    if (isHoldAliasBind(bind)) {
+    if (binds.held(key)) {
         out.line("bind ", name, " +a", row.suffix);
         out.line("alias +a", row.suffix, " ", quoted(bind));
         out.line("alias -a", row.suffix, " ", quoted(editor.slot10));
@@ -77,13 +95,12 @@ void writeKey(ConfigText& out, const Editor& editor, const KeyRow& row, const st
 std::string writeConfig(const Editor& editor) {
     ConfigText out;
     out.reserve(liveKeyCount * bytesPerKey);
-    writeSettings(out, editor);
+    SavedBinds binds(editor);
+    writeSettings(out, editor, binds);
     WrittenChains written{};
-    for (KeyIndex key : fileOrder()) {
-        const std::string& bind = editor.bind(key);
-        if (!bind.empty())
-            writeKey(out, editor, keyTable[key], bind, written);
-    }
+    for (KeyIndex key : fileOrder())
+        if (!editor.bind(key).empty())
+            writeKey(out, editor, key, binds, written);
     return out.take();
 }
 

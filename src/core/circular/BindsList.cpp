@@ -47,8 +47,8 @@ void mirrorBoxes(BindBoxes& boxes) {
         std::swap(boxes[static_cast<size_t>(k - 1)], boxes[static_cast<size_t>(n - k)]);
 }
 
-std::string reverseStart(const std::string& options, int shown) {
-    return std::to_string(chainStart(optionsValue(options).value_or(0), std::max(shown, 1), true));
+std::string startShown(const std::string& options, int shown, bool reverse) {
+    return std::to_string(chainStart(optionsValue(options).value_or(0), std::max(shown, 1), reverse));
 }
 
 } // namespace vantrel

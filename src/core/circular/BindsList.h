@@ -27,9 +27,9 @@ int bindsShown(const BindBoxes& boxes);
 // The reverse view: box k shows what box N + 1 - k held.
 void mirrorBoxes(BindBoxes& boxes);
 
-// The start of the reverse direction for the forward start of `options` over `shown` binds:
-// the mirrored position of the forward start, bind 1 (the last position) when the forward start
-// lies beyond the binds, and "1" when the options name no start.
-std::string reverseStart(const std::string& options, int shown);
+// The start the window shows for `options` over `shown` binds, the line the saved chain starts at
+// (chainStart): in the reverse direction the mirrored position of the forward start, and "1" when
+// the options name no start.
+std::string startShown(const std::string& options, int shown, bool reverse);
 
 } // namespace vantrel

@@ -54,7 +54,7 @@ void CircularWindowModel::Form_Load() {
         binds = slot.binds;
         table.lookup = marker->reverse ? slot.k : slot.r;
         // The box names the key looked up, never one an earlier lookup left behind: a one-way
-        // slot has no reverse key, and a slot read from a file does not know its forward key.
+        // slot has no reverse key.
         c_.Combo2 = lookupkeyname(table) ? table.lookedup : std::string();
         if (!slot.r.empty())
             setCheck1(checkTicked);
@@ -69,14 +69,9 @@ void CircularWindowModel::Form_Load() {
     if (view_ == CircularView::Reverse)
         mirrorBoxes(c_.Text);
 
-    if (view_ == CircularView::Reverse) {
-        c_.Check2 = checkGreyed;
-        c_.Combo3 = reverseStart(options, bindsShown(c_.Text));
-    } else {
-        const Options decoded = decodeOptions(options);
-        c_.Check2 = stopAtEndsCheck(decoded.state);
-        c_.Combo3 = std::to_string(decoded.start);
-    }
+    const bool reverse = view_ == CircularView::Reverse;
+    c_.Check2 = reverse ? checkGreyed : stopAtEndsCheck(decodeOptions(options).state);
+    c_.Combo3 = startShown(options, bindsShown(c_.Text), reverse);
     if (c_.Check1 == checkClear)
         twoWayRule();
 }

@@ -65,10 +65,6 @@ class CircularWindowModel {
     void startAtFirstBind();
     void twoWayRule();
     void lockReverseView();
-    void saveSlot(int slot, const std::vector<std::string>& binds);
-    void deleteSlot(int slot);
-    void unbindHolders(const std::string& marker);
-    void refreshMainWindow();
 
     Editor& editor_;
     Form6Controls c_;

@@ -40,12 +40,15 @@ std::string encodeOptions(long long start, EndMode state) {
     return std::to_string(start + stateStep * static_cast<long long>(state));
 }
 
+long long savedStart(std::optional<long long> start, long long shown) {
+    // A start beyond the binds would name a line the chain never defines and leave its key dead.
+    return start && *start >= 1 && *start <= shown ? *start : 1;
+}
+
 long long chainStart(long long o, long long shown, bool reverse) {
     if (o <= 0)
         return 1;
-    // A start beyond the binds would name a line the chain never defines and leave its key dead.
-    const long long start = decodeOptions(o).start;
-    const long long forward = start > shown ? 1 : start;
+    const long long forward = savedStart(decodeOptions(o).start, shown);
     return reverse ? shown + 1 - forward : forward;
 }
 

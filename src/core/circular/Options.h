@@ -28,9 +28,13 @@ Options decodeOptions(std::string_view text);
 // start + 10 x state as decimal text, the form Save and Close stores.
 std::string encodeOptions(long long start, EndMode state);
 
-// The line a chain of `shown` binds (1 or more) starts at: the options' start, mirrored for the
-// reverse chain; bind 1 when the start lies beyond the binds, and line 1 when the options number
-// is 0 or less.
+// The bind a chain of `shown` binds starts at, for the start asked: bind 1 when none is asked or
+// it lies outside the binds, since the chain has no line there. Save and Close stores it, the writer
+// writes it and the window shows it.
+long long savedStart(std::optional<long long> start, long long shown);
+
+// The line a chain of `shown` binds (1 or more) starts at: the options' start (savedStart),
+// mirrored for the reverse chain; line 1 when the options number is 0 or less.
 long long chainStart(long long o, long long shown, bool reverse);
 
 } // namespace vantrel

@@ -1,32 +1,28 @@
-// The names a saved file lets a text run: the aliases it defines and the circular binds' chains.
-// Save and Close follows them to keep a circular bind from running its own chain.
+// The names a saved file lets a text run: the aliases it defines, each as its last definition
+// leaves it. The rule that keeps a circular bind from running its own chain follows them.
 #pragma once
 
-#include "app/Editor.h"
-
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 namespace vantrel {
 
 class SavedNames {
   public:
-    // The texts each name runs, as the saved file holds them: the kept lines' alias commands, each
-    // held key's pair, slot10s, and each slot's binds for the names of its chain.
-    explicit SavedNames(const Editor& editor);
+    // The alias commands of the file's lines, read as the game runs the file: a later definition
+    // of a name replaces an earlier one, and a body keeps what the game keeps of it.
+    explicit SavedNames(std::string_view savedFile);
 
-    // The first name of the slot's own chain (a marker or a chain line's name) that running the
-    // word leads to through the texts those names run; none when it leads to none, and for a word
-    // that is itself such a name, which names the chain where it stands.
+    // The first name of the slot's own chain (a marker or a chain line's name) that the file
+    // defines and running the word leads to, through the texts the file's aliases run; none when it
+    // leads to none, and for a word that is itself such a name, which names the chain where it
+    // stands.
     std::optional<std::string> leadsTo(std::string_view word, int slot) const;
 
   private:
-    std::unordered_map<std::string, std::vector<std::string>> aliases_; // by lower-case name
-    std::array<std::vector<std::string>, slotCount> chains_;            // slot n at slotIndex(n)
+    std::unordered_map<std::string, std::string> aliases_; // by lower-case name
 };
 
 } // namespace vantrel

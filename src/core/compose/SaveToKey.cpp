@@ -1,7 +1,8 @@
 #include "compose/SaveToKey.h"
 
-#include "app/StoredBind.h"
+#include "app/SavedBinds.h"
 #include "circular/CircularRules.h"
+#include "circular/SelfRun.h"
 #include "compose/Composer.h"
 
 namespace vantrel {
@@ -55,7 +56,18 @@ size_t characterCount(std::string_view text) {
 }
 
 void savetokey_Click(Editor& editor) {
-    if (characterCount(editor.cbind) >= longBindLength) {
+    const std::string typed = editor.cbind;
+    const auto key = editor.selectedKey(Case::Exact);
+    const std::string bind = key ? SavedBinds(editor).throughPairs(typed) : typed;
+    const auto store = [&bind, &key](Editor& e) {
+        e.bind(*key) = bind;
+        e.cbind = bind;
+        e.colours.paintKey(*key, Colour::Selection);
+        keepCircularRules(e, {key});
+    };
+    if (key && refusesSelfRun(editor, store))
+        return;
+    if (characterCount(bind) >= longBindLength) {
         const Answer answer = editor.prompter->message(
             {longBindWarning, longBindTitle, Buttons::YesNo, Answer::No, Icon::None});
         if (answer == Answer::Yes) {
@@ -63,14 +75,9 @@ void savetokey_Click(Editor& editor) {
             editor.prompter->showHelp();
         }
     }
-    const std::string bind = editor.cbind;
-    if (const auto key = editor.selectedKey(Case::Exact)) {
-        editor.bind(*key) = bindToStore(editor, *key, bind);
-        editor.cbind = editor.bind(*key);
-        editor.colours.paintKey(*key, Colour::Selection);
-        keepCircularRules(editor, {key});
-    }
-    if (bind.empty())
+    if (key)
+        store(editor);
+    if (typed.empty())
         resetComposerAndCbind(editor);
 }
 

@@ -18,8 +18,10 @@ inline constexpr const char* longBindTitle = "Error";
 // belongs to no valid sequence counts as one character.
 size_t characterCount(std::string_view text);
 
-// Stores cbind on the selected key (read through the pair it presses, see bindToStore, and shown so
-// in cbind) and settles the circular binds the key's old bind belonged to.
+// Stores cbind on the selected key (read through the pair it presses, see SavedBinds::throughPairs,
+// and shown so in cbind) and settles the circular binds the key's old bind belonged to. Warns
+// first when the text stored is long, and refuses a text that would make a circular bind run its
+// own chain.
 void savetokey_Click(Editor& editor);
 
 } // namespace vantrel

@@ -1,5 +1,6 @@
 #include "settings/Slot10Settings.h"
 
+#include "circular/SelfRun.h"
 #include "text/Text.h"
 
 #include <algorithm>
@@ -51,10 +52,16 @@ void Slot10Settings::defaultbutton_Click() {
     waitno = newString(defaultFactorText);
 }
 
-void Slot10Settings::savebutton_Click() {
-    if (const auto factor = slot10Factor(waitno))
-        editor_.slot10 = slot10Factors[static_cast<std::size_t>(*factor - 1)];
-    editor_.slot10s = storedSlot10s(slot10box);
+bool Slot10Settings::savebutton_Click() {
+    const auto save = [this](Editor& e) {
+        if (const auto factor = slot10Factor(waitno))
+            e.slot10 = slot10Factors[static_cast<std::size_t>(*factor - 1)];
+        e.slot10s = storedSlot10s(slot10box);
+    };
+    if (refusesSelfRun(editor_, save))
+        return false;
+    save(editor_);
+    return true;
 }
 
 void Slot10Settings::Command1_Click() {

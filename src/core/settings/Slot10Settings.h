@@ -32,8 +32,9 @@ class Slot10Settings {
 
     void Form_Load();
     void defaultbutton_Click();
-    // Stores the factor and the string; the window closes afterwards.
-    void savebutton_Click();
+    // Stores the factor and the string, and true: the window closes. False, after saying so and
+    // storing nothing, where the string would make a circular bind run its own chain.
+    [[nodiscard]] bool savebutton_Click();
     // Help: opens the help window at its "Slot10:" section.
     void Command1_Click();
 

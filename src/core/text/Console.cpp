@@ -104,15 +104,30 @@ KeyCommands firstKeyCommand(std::string_view bind) {
     return KeyCommands{bind.substr(0, end), bind.substr(next)};
 }
 
-std::string commandBody(std::string_view body) {
-    std::optional<ConsoleWord> word = nextWord(body);
-    if (word && word->quoted && !nextWord(body, word->end))
+namespace {
+
+// The kept body, with a double quote inside an unquoted word as `innerQuote` when `written`: a
+// quoted word holds none, so a body of one is copied without a pass over it.
+std::string body(std::string_view text, bool written) {
+    std::optional<ConsoleWord> word = nextWord(text);
+    if (word && word->quoted && !nextWord(text, word->end))
         return std::string(trimSpaces(word->text));
     std::string joined;
-    for (bool first = true; word; word = nextWord(body, word->end), first = false)
+    for (bool first = true; word; word = nextWord(text, word->end), first = false)
         joined.append(first ? "" : " ").append(word->text);
-    std::replace(joined.begin(), joined.end(), quote, innerQuote);
+    if (written)
+        std::replace(joined.begin(), joined.end(), quote, innerQuote);
     return std::string(trimBlanks(joined));
+}
+
+} // namespace
+
+std::string keptBody(std::string_view text) {
+    return body(text, false);
+}
+
+std::string commandBody(std::string_view text) {
+    return body(text, true);
 }
 
 bool mustQuote(std::string_view value) {

@@ -107,9 +107,15 @@ KeyCommands firstKeyCommand(std::string_view bind);
 // one quoted word is that word without the spaces at its ends; any other body is its words joined
 // by single blanks (a quoted word without its quotes), without blanks at either end, as the game
 // joins them. `bind f1 "jump" x` keeps "jump x", `bind f7 echo hi,there` keeps "echo hi , there".
-// A double quote inside an unquoted word comes back as `innerQuote`, as the text will be written:
-// the rules asked of the text then read it as they read the saved file.
+std::string keptBody(std::string_view body);
+
+// The kept body with a double quote inside an unquoted word as `innerQuote`, as the editor will
+// write the text: the rules asked of the text then read it as they read the saved file.
 std::string commandBody(std::string_view body);
+
+// The longest word the GoldSrc console takes: it drops a longer one and the rest of its command, so
+// a text written as one quoted word runs only up to this length.
+inline constexpr size_t longestWord = 514;
 
 // True when a value must stand between double quotes for the game to read it as one word that is
 // the value itself: it is empty, or the game would cut it into commands or words, or end it at a

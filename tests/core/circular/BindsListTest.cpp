@@ -38,17 +38,22 @@ TEST(BoxesFromBindsList, StopsOnceTheSeventhBoxIsReached) {
               (BindBoxes{"1", "2", "3", "4", "5", "6"}));
 }
 
-TEST(ReverseStart, MirrorsTheForwardStartOverTheBindsShown) {
-    EXPECT_EQ(reverseStart("13", 7), "5");
-    EXPECT_EQ(reverseStart("3", 3), "1");
-    EXPECT_EQ(reverseStart("1", 3), "3");
-    EXPECT_EQ(reverseStart("22", 3), "2");
+// Where the saved chain starts, the forward start mirrored in the reverse view.
+TEST(StartShown, IsWhereTheSavedChainStarts) {
+    EXPECT_EQ(startShown("13", 7, false), "3");
+    EXPECT_EQ(startShown("25", 3, false), "1");
+    EXPECT_EQ(startShown("6", 2, false), "1");
+    EXPECT_EQ(startShown("6", 2, true), "2");
+    EXPECT_EQ(startShown("13", 7, true), "5");
+    EXPECT_EQ(startShown("3", 3, true), "1");
+    EXPECT_EQ(startShown("1", 3, true), "3");
+    EXPECT_EQ(startShown("22", 3, true), "2");
     // A forward start beyond the binds starts both directions at bind 1, the last position here.
-    EXPECT_EQ(reverseStart("15", 3), "3");
-    EXPECT_EQ(reverseStart("20", 7), "7");
-    EXPECT_EQ(reverseStart("", 3), "1");
-    EXPECT_EQ(reverseStart("0", 3), "1");
-    EXPECT_EQ(reverseStart("3", 0), "1");
+    EXPECT_EQ(startShown("15", 3, true), "3");
+    EXPECT_EQ(startShown("20", 7, true), "7");
+    EXPECT_EQ(startShown("", 3, true), "1");
+    EXPECT_EQ(startShown("0", 3, true), "1");
+    EXPECT_EQ(startShown("3", 0, true), "1");
 }
 
 } // namespace

@@ -48,27 +48,26 @@ TEST_F(CircularBindEditing, BlankEditorStartsEmptyAndOneWay) {
 }
 
 TEST_F(CircularBindEditing, ForwardViewOfATwoWaySlot) {
-    makeSlot(2, {"a", "", "b"}, "keyP", "keyconsole", "13");
+    makeSlot(2, {"a", "", "b"}, "keyP", "keyconsole", "12");
     openOn("aCB2");
     EXPECT_EQ(c().Text, (BindBoxes{"a", "b"}));
     EXPECT_EQ(c().Check1, checkTicked);
     EXPECT_EQ(c().Check2, checkTicked);
     EXPECT_EQ(c().Combo2, "Console Key");
-    EXPECT_EQ(c().Combo3, "3");
+    EXPECT_EQ(c().Combo3, "2");
     EXPECT_TRUE(c().combo2Enabled);
     EXPECT_TRUE(c().combo3Enabled);
     EXPECT_TRUE(c().saveVisible);
     EXPECT_EQ(editor.form6.lookup, "keyconsole");
 }
 
+// The start shown is where the saved chain starts: bind 1 for a start beyond the binds.
 TEST_F(CircularBindEditing, ForwardViewDecodesTheOptions) {
-    const std::tuple<const char*, int, const char*> cases[] = {{"13", checkTicked, "3"},
-                                                               {"3", checkClear, "3"},
-                                                               {"20", checkTicked, "10"},
-                                                               {"", checkGreyed, "1"},
-                                                               {"0", checkGreyed, "1"}};
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"13", checkTicked, "3"}, {"3", checkClear, "3"},   {"20", checkTicked, "1"}, {"", checkGreyed, "1"},
+        {"0", checkGreyed, "1"},  {"25", checkGreyed, "1"}, {"6", checkClear, "1"}};
     for (const auto& [options, check2, start] : cases) {
-        makeSlot(2, {"a"}, "keyP", "keyR", options);
+        makeSlot(2, {"a", "b", "c"}, "keyP", "keyR", options);
         openOn("aCB2");
         EXPECT_EQ(c().Check2, check2) << options;
         EXPECT_EQ(c().Combo3, start) << options;
@@ -80,7 +79,7 @@ TEST_F(CircularBindEditing, OneWaySlotShowsNoReverseKeyWhateverTheLastLookupLeft
     openOn("aCB1");
     ASSERT_EQ(editor.form6.lookedup, "B");
     for (const char* options : {"23", "13"}) {
-        makeSlot(2, {"x"}, "keyP", "", options);
+        makeSlot(2, {"x", "y", "z"}, "keyP", "", options);
         openOn("aCB2");
         EXPECT_EQ(c().Check1, checkClear) << options;
         EXPECT_EQ(c().Check2, checkGreyed) << options;
@@ -117,7 +116,7 @@ TEST_F(CircularBindEditing, ReverseViewIsMirroredAndLocked) {
 }
 
 TEST_F(CircularBindEditing, TemplatesFillTheBoxesButNotTheKeyOrStart) {
-    makeSlot(2, {"a"}, "keyP", "keyR", "14");
+    makeSlot(2, {"a", "b", "c", "d"}, "keyP", "keyR", "14");
     openOn("aCB2");
     window.Combo1_Click("Nameswap one-way");
     EXPECT_EQ(c().Text, (BindBoxes{"name MyNameOne", "name MyNameTwo", "name MyNameThree", "name MyNameFour",
@@ -142,7 +141,7 @@ TEST_F(CircularBindEditing, TemplatesFillTheBoxesButNotTheKeyOrStart) {
 }
 
 TEST_F(CircularBindEditing, ClearAllEmptiesTheBoxesButKeepsTheDropDownTexts) {
-    makeSlot(2, {"a", "b"}, "keyP", "keyR", "4");
+    makeSlot(2, {"a", "b", "c", "d"}, "keyP", "keyR", "4");
     openOn("aCB2");
     window.Command2_Click();
     EXPECT_EQ(c().Text, BindBoxes{});

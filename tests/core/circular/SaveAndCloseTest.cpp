@@ -1,5 +1,11 @@
 #include "CircularFixture.h"
+#include "app/ClearKey.h"
+#include "app/KeyClipboard.h"
 #include "circular/CircularWindowModel.h"
+#include "compose/SaveToKey.h"
+#include "settings/Slot10Settings.h"
+
+#include <tuple>
 
 namespace vantrel {
 namespace {
@@ -55,6 +61,10 @@ TEST_F(SaveAndClose, OneWayStoresTheGreyedStateAndItsStart) {
         save();
         EXPECT_EQ(slot(1), (CircularSlot{{"a", "b"}, "keyH", "", options})) << start;
     }
+    open("keyH", {"1", "2", "3", "4", "5", "6", "7"});
+    window.setCombo3("7");
+    save();
+    EXPECT_EQ(slot(1).o, "27");
 }
 
 // Whatever "Stop at ends" said, as a slot read from a file: a reverse key given later makes it wrap.
@@ -125,6 +135,30 @@ TEST_F(SaveAndClose, BindsNamingTheSlotTheyWouldBeSavedAsAreRefused) {
     open("keyH", {"bar"});
     save();
     EXPECT_EQ(slot(1).binds, std::vector<std::string>{"bar"});
+    for (const char* box : {"aCB1", "echo aCB1", "aCB1r"}) {
+        open("keyH", {box});
+        EXPECT_TRUE(refused(runsItself(1, box == std::string("aCB1r") ? box : "aCB1"))) << box;
+    }
+
+    // Only the names the saved file will define lead anywhere: K's pair goes as K takes the marker,
+    // a one-way slot has no reverse chain and no line beyond its binds, a kept alias runs its last
+    // definition, as written; an alias cycle ends.
+    for (const char* key : {"keyF", "keyQ", "keyG"})
+        bindOf(key).clear();
+    slot(2) = slot(3) = {};
+    bindOf("keyK") = "say k; aCB2";
+    open("keyK", {"say k", "+ak"});
+    save();
+    EXPECT_EQ(bindOf("keyK"), "aCB2");
+    bindOf("keyK").clear();
+    makeSlot(2, {"echo two", "aCB1"}, "keyF", "", "21");
+    editor.ssettings = {"alias foo \"aCB1\"", "alias foo \"echo safe\"", "alias bar aCB1\";echo",
+                        "alias baz qux", "alias qux \"baz; echo\""};
+    for (const char* box : {"aCB2r", "aCB2rline1", "aCB2line3", "foo", "bar", "baz"}) {
+        open("keyH", {box});
+        save();
+        EXPECT_EQ(slot(1).binds, std::vector<std::string>{box});
+    }
 
     for (int n : {1, 3, 4, 5, 6, 7, 8, 9})
         slot(n).binds = {"x"};
@@ -132,6 +166,53 @@ TEST_F(SaveAndClose, BindsNamingTheSlotTheyWouldBeSavedAsAreRefused) {
     EXPECT_TRUE(refused("No circular bind is free: 9 of the ten are in use, and the other is named "
                         "elsewhere:\naCB10 is named in bind 2 of this window\nClear one with Clear Key, or "
                         "remove that name first."));
+}
+
+// Every other edit that changes what a name of the saved file runs asks the same rule.
+TEST_F(SaveAndClose, EveryWayInRefusesWhatWouldMakeACircularBindRunItself) {
+    enum class Way { SaveToKey, Paste, Slot10, ClearKey };
+    const std::tuple<Way, const char*, bool> cases[] = {
+        {Way::SaveToKey, "say hi; aCB1", true}, {Way::Paste, "say yo; aCB1", true},
+        {Way::Slot10, "slot10;aCB1", true},     {Way::SaveToKey, "say hi; aCB2", false},
+        {Way::Slot10, "slot10;wait", false},    {Way::ClearKey, "say hi", true}};
+    for (const auto& [way, text, refused] : cases) {
+        const std::string name = way == Way::Slot10 ? "slot10s" : "+am";
+        makeSlot(1, {"say h", name}, "keyH", "", "21");
+        editor.slot10s = defaultSlot10s;
+        // M's pair replaces a kept line of its name, which runs again once M is cleared.
+        editor.ssettings.clear();
+        bindOf("keyM").clear();
+        if (way == Way::ClearKey) {
+            editor.ssettings = {"alias +am \"aCB1\""};
+            bindOf("keyM") = text;
+        }
+        select("keyM");
+        const Editor before = editor;
+        if (refused)
+            prompter.answerMessage(Answer::Ok);
+        if (way == Way::SaveToKey) {
+            editor.cbind = text;
+            savetokey_Click(editor);
+        } else if (way == Way::Paste) {
+            editor.skeycopy = text;
+            menu_key_paste_Click(editor);
+        } else if (way == Way::ClearKey) {
+            clearkey_Click(editor);
+        } else {
+            Slot10Settings form4{editor};
+            form4.slot10box = text;
+            EXPECT_NE(form4.savebutton_Click(), refused) << text;
+        }
+        EXPECT_EQ(editor.store == before.store && editor.slot10s == before.slot10s, refused) << text;
+        if (refused) {
+            EXPECT_EQ(prompter.messages().back(),
+                      (Message{"This would make key H's circular bind (aCB1) run its own chain from inside "
+                               "itself: its bind 2 names " +
+                                   name + ", which leads to aCB1, a name of that chain. Nothing was changed.",
+                               "Circular binds"}))
+                << text;
+        }
+    }
 }
 
 TEST_F(SaveAndClose, NewReverseKeyTakenFromAnotherSlotsReverseEnd) {

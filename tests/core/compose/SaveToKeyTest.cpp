@@ -202,7 +202,15 @@ TEST_F(SaveToKey, AnotherKeysPairIsStoredAsItsText) {
     keyClick(editor, "keyA");
     editor.cbind = "+aa; echo a";
     savetokey_Click(editor);
-    EXPECT_EQ(bindOf("keyA"), "+aa; echo a") << "a key's own pair goes with its bind";
+    EXPECT_EQ(bindOf("keyA"), "say hello; echo a") << "a key's own pair is read as another key's";
+    // The length warning looks at the text stored.
+    bindOf("keyA") = "say " + repeat("x", 225);
+    keyClick(editor, "keyF");
+    editor.cbind = "+aa; echo fff";
+    prompter.answerMessage(Answer::No);
+    savetokey_Click(editor);
+    EXPECT_EQ(prompter.messages().back(), longBindQuestion);
+    EXPECT_EQ(characterCount(bindOf("keyF")), 239u);
 }
 
 } // namespace

@@ -155,6 +155,19 @@ const SavedCase savedCases[] = {
                   "alias -ad \"slot10s\"", "alias +ae \"say E; +ac\"", "alias -ae \"slot10s\"",
                   "alias +ab \"+ab ; say B\"", "alias -ab \"slot10s\"", "", "bind a \"say E; +ac; say A\"",
                   "", "bind b \"+ab\"", "", "bind d \"say E; +ac; say A; say D\"", ""})},
+    {"a key read through a pair keeps pressing it where the text spelt out would be longer than the game "
+     "takes",
+     crlf({"bind a +aa", "alias +aa \"say " + std::string(256, 'a') + "\"", "alias -aa \"slot10s\"",
+           "bind b \"+aa; say " + std::string(249, 'b') + "\""}),
+     head + crlf({"bind a +aa", "alias +aa \"say " + std::string(256, 'a') + "\"", "alias -aa \"slot10s\"",
+                  "", "bind b \"+aa; say " + std::string(249, 'b') + "\"", ""})},
+    {"a key read through a pair is spelt out up to the longest word the game takes",
+     crlf({"bind a +aa", "alias +aa \"say " + std::string(256, 'a') + "\"", "alias -aa \"slot10s\"",
+           "bind b \"+aa; say " + std::string(248, 'b') + "\""}),
+     head + crlf({"bind a +aa", "alias +aa \"say " + std::string(256, 'a') + "\"", "alias -aa \"slot10s\"",
+                  "", "bind b +ab",
+                  "alias +ab \"say " + std::string(256, 'a') + "; say " + std::string(248, 'b') + "\"",
+                  "alias -ab \"slot10s\"", ""})},
     {"an rcon line without a value sets nothing",
      crlf({"rcon_password secret", "rcon_password", "rcon_port 27016", "rcon_port // default"}),
      crlf({"rcon_port 27016", "", "rcon_password secret", ""}) + head},
@@ -183,6 +196,14 @@ TEST(SavedLines, AKeyBoundToAnotherKeysPairDoesNotFollowIt) {
             editor.bind(*keyOfGame("a")) = a;
             EXPECT_EQ(opened(prompter, writeConfig(editor)).bind(*keyOfGame("b")), runs) << a;
         }
+    // Given while A held nothing, B presses A's pair given later: the file gives B a pair of its own,
+    // as the next Open and Save would.
+    Editor editor = opened(prompter, "");
+    editor.bind(*keyOfGame("b")) = "+aa";
+    editor.bind(*keyOfGame("a")) = "say hi";
+    const std::string saved = writeConfig(editor);
+    EXPECT_EQ(saveOpened(saved), saved);
+    EXPECT_NE(saved.find("bind b +ab\r\nalias +ab \"say hi\""), std::string::npos) << saved;
 }
 
 } // namespace

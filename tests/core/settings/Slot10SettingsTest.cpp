@@ -31,7 +31,7 @@ TEST_F(Slot10Editing, FactorTextOutsideTheTableLeavesTheInitialText) {
         window.Form_Load();
         EXPECT_EQ(window.waitno, "waitno") << odd;
         window.slot10box = newString("x");
-        window.savebutton_Click();
+        EXPECT_TRUE(window.savebutton_Click());
         EXPECT_EQ(editor.slot10, odd) << "an unread factor must not change slot10";
         EXPECT_EQ(editor.slot10s, "x") << "the string is stored all the same";
     }
@@ -63,7 +63,7 @@ TEST_F(Slot10Editing, EveryFactorSavesItsTextAndShowsAtTheNextOpening) {
         Slot10Settings window{editor};
         window.Form_Load();
         window.waitno = std::to_string(factor);
-        window.savebutton_Click();
+        EXPECT_TRUE(window.savebutton_Click());
         EXPECT_EQ(editor.slot10, slot10Texts[factor - 1]);
         Slot10Settings next{editor};
         next.Form_Load();
@@ -91,7 +91,7 @@ TEST_F(Slot10Editing, ResetPutsTheDefaultsIntoTheBoxesOnly) {
     EXPECT_EQ(form4.slot10box, defaultSlot10s);
     EXPECT_EQ(editor.slot10, "slot10s");
     EXPECT_EQ(editor.slot10s, "wait");
-    form4.savebutton_Click();
+    EXPECT_TRUE(form4.savebutton_Click());
     EXPECT_EQ(editor.slot10, "slot10s;slot10s;slot10s;slot10s;slot10s");
     EXPECT_EQ(editor.slot10s, "slot10;wait;wait;slot10;wait;wait;slot10;wait;wait");
 }
