@@ -12,6 +12,7 @@
 #include "circular/CircularBindButton.h"
 #include "circular/CircularWindowModel.h"
 #include "circular/Markers.h"
+#include "circular/SelfRun.h"
 #include "circular/Templates.h"
 #include "compose/Composer.h"
 #include "compose/SaveToKey.h"
@@ -34,10 +35,12 @@ constexpr int windowSteps = 6;
 
 // Few keys, so that markers meet often; a mouse key among them.
 constexpr std::array keyPool = {"keyH", "keyJ", "keyK", "keyL", "keyA", "button1", "f12", "keyconsole"};
-constexpr std::array plainTexts = {"jump",  "slot5", "say hi", "+attack", "",    "buy ak47",   "aCB11",
-                                   "aCB1 ", "aCB0",  " aCB2",  "aCB3;",   "aCB", "say \"hi\"", " x "};
+constexpr std::array plainTexts = {"jump",     "slot5", "say hi",     "+attack", "",
+                                   "buy ak47", "aCB11", "aCB1 ",      "aCB0",    " aCB2",
+                                   "aCB3;",    "aCB",   "say \"hi\"", " x ",     "say x; aCB1; aCB2; aCB3"};
 constexpr std::array boxTexts = {"say one", "say two",  "echo x",  "volume 0.5", ";",
-                                 "",        " padded ", "q \"q\"", "aCB1; say",  "say \"aCB2rline1\""};
+                                 "",        " padded ", "q \"q\"", "aCB1; say",  "say \"aCB2rline1\"",
+                                 "+ah",     "+aj",      "+ak",     "+aa"};
 constexpr std::array startTexts = {"1", "2", "3", "5", "7", "0", "9", ""};
 
 std::string id(KeyIndex key) {
@@ -288,6 +291,8 @@ class CircularActions {
         std::array<std::optional<MarkerRef>, keyCount> markers;
         for (KeyIndex key = 0; key < keyCount; ++key)
             markers[key] = findMarker(editor_.bind(key));
+        if (const std::optional<SelfRun> run = newSelfRun(before_, editor_))
+            fail("slot " + std::to_string(run->slot) + " runs itself through " + run->named);
         std::set<std::string> forwardKeys;
         for (int n = 1; n <= slotCount; ++n) {
             const CircularSlot& slot = editor_.form6.slot(n);
