@@ -19,9 +19,9 @@ vantrel_install_missing() { # extra packages beyond the editor's
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-vantrel_build() { # build directory, then extra CMake options
+vantrel_build() { # build directory, then extra CMake options; VANTREL_JOBS caps the compiler jobs
     local dir=$1
     shift
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir"
+    cmake --build "$dir" ${VANTREL_JOBS:+--parallel "$VANTREL_JOBS"}
 }
