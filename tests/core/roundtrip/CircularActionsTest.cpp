@@ -35,9 +35,11 @@ constexpr int windowSteps = 6;
 
 // Few keys, so that markers meet often; a mouse key among them.
 constexpr std::array keyPool = {"keyH", "keyJ", "keyK", "keyL", "keyA", "button1", "f12", "keyconsole"};
-constexpr std::array plainTexts = {"jump",     "slot5", "say hi",     "+attack", "",
-                                   "buy ak47", "aCB11", "aCB1 ",      "aCB0",    " aCB2",
-                                   "aCB3;",    "aCB",   "say \"hi\"", " x ",     "say x; aCB1; aCB2; aCB3"};
+constexpr std::array plainTexts = {
+    "jump",     "slot5",      "say hi",     "+attack", "",
+    "buy ak47", "aCB11",      "aCB1 ",      "aCB0",    " aCB2",
+    "aCB3;",    "aCB",        "say \"hi\"", " x ",     "say x; aCB1; aCB2; aCB3",
+    "+ak",      "+aj; echo j"};
 constexpr std::array boxTexts = {"say one", "say two",  "echo x",  "volume 0.5", ";",
                                  "",        " padded ", "q \"q\"", "aCB1; say",  "say \"aCB2rline1\"",
                                  "+ah",     "+aj",      "+ak",     "+aa"};
@@ -249,7 +251,10 @@ class CircularActions {
         everyKeyActedOn_ = true;
         const std::string saved = fileView(editor_);
         const bool wasTidy = isTidy(editor_);
-        openBytes(editor_, writeConfig(editor_));
+        const std::string bytes = writeConfig(editor_);
+        openBytes(editor_, bytes);
+        if (wasTidy && writeConfig(editor_) != bytes)
+            fail("Save then Open then Save writes other bytes:\n" + difference(bytes, writeConfig(editor_)));
         const std::string first = fileView(editor_);
         if (wasTidy && first != saved)
             fail("Save then Open changed the state:\nsaved:\n" + saved + "opened:\n" + first);
