@@ -1,6 +1,6 @@
 // The one rule every edit asks that changes what a name of the saved file runs (Save to key, Paste,
-// the Slot10 window and the circular-bind window): no circular bind may run its own chain, which
-// the game would run again from inside itself until its buffer overflows.
+// Clear Key, the Slot10 window and the circular-bind window): no circular bind may run its own
+// chain, which the game would run again from inside itself until its buffer overflows.
 #pragma once
 
 #include "app/Editor.h"
@@ -25,6 +25,7 @@ struct SelfRun {
 std::optional<SelfRun> newSelfRun(const Editor& before, const Editor& after,
                                   std::optional<int> saving = std::nullopt);
 
+// True when some circular-bind slot is in use: without one, no chain can run itself.
 bool anySlotInUse(const Editor& editor);
 
 // Says, in the message box of the circular binds' refusals, which circular bind would run itself
