@@ -1,5 +1,6 @@
 #include "app/SavedBinds.h"
 
+#include "app/Slot10Factors.h"
 #include "text/Console.h"
 
 namespace vantrel {
@@ -38,16 +39,25 @@ PairText SavedBinds::pair(KeyIndex key) {
 PairText SavedBinds::keptPair(KeyIndex key) {
     if (!keptPairs_) {
         std::array<std::optional<std::string_view>, keyCount> press, release;
-        for (const std::string& line : editor_.ssettings)
+        std::string_view keptFactor = defaultSlot10;
+        for (const std::string& line : editor_.ssettings) {
             if (const std::optional<AliasLine> alias = aliasLine(line))
                 if (const std::optional<KeyIndex> own = ownHoldAliasKey(alias->name))
                     (alias->name.front() == '+' ? press : release)[*own] = alias->rest;
+            if (const std::optional<std::string_view> factor = factorSetBy(line))
+                keptFactor = *factor;
+        }
+        // Open takes the factor from the file's last release, which is the kept lines' own where
+        // the file writes no pair: a pair released by either is the editor's when read back.
         keptPairs_.emplace();
-        for (KeyIndex k = 0; k < keyCount; ++k)
-            if (press[k] && release[k])
-                if (std::string text = commandBody(*press[k]);
-                    isEditorsPair(text, commandBody(*release[k]), editor_.slot10))
-                    (*keptPairs_)[k] = std::move(text);
+        for (KeyIndex k = 0; k < keyCount; ++k) {
+            if (!press[k] || !release[k])
+                continue;
+            std::string text = commandBody(*press[k]);
+            const std::string released = commandBody(*release[k]);
+            if (isEditorsPair(text, released, editor_.slot10) || isEditorsPair(text, released, keptFactor))
+                (*keptPairs_)[k] = std::move(text);
+        }
     }
     return {(*keptPairs_)[key]};
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace vantrel {
@@ -41,5 +42,10 @@ static_assert([] {
 }());
 
 inline constexpr std::string_view defaultSlot10 = slot10Factors[defaultFactor - 1];
+
+// The factor an alias line sets as Open reads it: the longest run of copies of "slot10s" joined by
+// ";" that the line holds, at most seven, in lower case, for an alias other than the Slot10
+// string's and a chain's; none for any other line. A file's factor is that of its last such line.
+std::optional<std::string_view> factorSetBy(std::string_view line);
 
 } // namespace vantrel

@@ -14,26 +14,6 @@ namespace vantrel {
 
 namespace {
 
-bool containsIgnoreCase(std::string_view text, std::string_view needle) {
-    return findIgnoreCase(text, needle) != std::string_view::npos;
-}
-
-// The name of an alias line as the game reads it; "" for a line the game does not read as one.
-std::string_view aliasName(std::string_view line) {
-    const std::optional<AliasLine> alias = aliasLine(line);
-    return alias ? alias->name : std::string_view();
-}
-
-// The factor a line sets: the longest run of copies of "slot10s" joined by ";" that it holds, at
-// most seven, stored in lower case. A line holding a run holds every shorter one.
-std::string_view lineFactor(std::string_view line) {
-    std::string_view factor = slot10Factors.front();
-    for (std::string_view run : slot10Factors)
-        if (containsIgnoreCase(line, run))
-            factor = run;
-    return factor;
-}
-
 // An rcon command without a value only prints the game's value, so it replaces only a line that
 // gives none either: the last value a file sets is the one kept.
 void keepRconLine(std::string& kept, std::string_view line) {
@@ -45,13 +25,9 @@ void keepRconLine(std::string& kept, std::string_view line) {
 
 std::string fileFactor(const ConfigIndex& file) {
     std::string_view factor = defaultSlot10;
-    for (std::string_view line : file.lines().lines()) {
-        if (!startsWithIgnoreCase(line, "alias") || !containsIgnoreCase(line, slot10Factors.front()))
-            continue;
-        const std::string_view name = aliasName(line);
-        if (!looksLikeMarker(name) && !equalsIgnoreCase(name, slot10sAlias))
-            factor = lineFactor(line);
-    }
+    for (std::string_view line : file.lines().lines())
+        if (const std::optional<std::string_view> set = factorSetBy(line))
+            factor = *set;
     return std::string(factor);
 }
 
