@@ -9,9 +9,14 @@ const std::string& SavedBinds::text(KeyIndex key) {
     if (state_[key] == State::Unread) {
         state_[key] = State::Reading;
         const std::string& bind = editor_.bind(key);
-        // Most binds press no pair: they are written as they stand, without a copy.
-        if (pressedPair(bind)) {
-            const auto runs = [this](KeyIndex pressed) { return pair(pressed); };
+        // Most binds press no pair: they are written as they stand, without a copy. A bind pressing
+        // the key's own pair and then other commands keeps its text, as Open keeps it; alone, it
+        // reads as the pair the kept lines define for the key, as Open reads it.
+        if (const std::optional<PairPress> press = pressedPair(bind);
+            press && (press->key != key || press->rest.empty())) {
+            const auto runs = [this, key](KeyIndex pressed) {
+                return pressed == key ? keptPair(key) : pair(pressed);
+            };
             std::optional<std::string> read = readThroughPairs(bind, runs, runs);
             if (read && *read != bind)
                 speltOut_[key] = std::move(*read);

@@ -20,7 +20,8 @@ class SavedBinds {
     // The key's bind as the file writes it. A bind whose first command presses a pair the file
     // defines (see pair) reads as that pair's press text followed by its other commands, where
     // readThroughPairs spells it out: the key then runs a pair of its own, which does not follow the
-    // other key. A key pressing its own pair keeps its text: its bind is that pair's.
+    // other key. A key pressing its own pair alone reads as the pair its kept lines define, and
+    // with other commands after it keeps its text, as Open reads both.
     const std::string& text(KeyIndex key);
     // Whether the file writes the key's bind as the key's own pair.
     bool held(KeyIndex key);

@@ -4,6 +4,7 @@
 #include "EditorFixture.h"
 #include "RoundTrip.h"
 #include "SilentPrompter.h"
+#include "cfgwrite/ConfigText.h"
 #include "cfgwrite/ConfigWriter.h"
 
 #include <gtest/gtest.h>
@@ -209,6 +210,11 @@ TEST(SavedLines, AKeyBoundToAnotherKeysPairDoesNotFollowIt) {
     editor = opened(prompter, crlf({"alias +ah \"say hh\"", "alias -ah \"slot10s\""}));
     editor.slot10 = defaultSlot10;
     editor.bind(*keyOfGame("b")) = "+ah";
+    EXPECT_EQ(saveOpened(writeConfig(editor)), writeConfig(editor));
+    // A key's own kept pair, released by a factor chosen after Open.
+    editor = opened(prompter, crlf({"bind j \"say hi\"", "alias +ah \"say hh\"", "alias -ah \"slot10s\"",
+                                    "bind h \"+ah\"", std::string("alias -aj ") + quoted(defaultSlot10)}));
+    editor.slot10 = slot10Factors.front();
     EXPECT_EQ(saveOpened(writeConfig(editor)), writeConfig(editor));
 }
 
