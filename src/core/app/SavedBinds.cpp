@@ -6,8 +6,9 @@
 namespace vantrel {
 
 const std::string& SavedBinds::text(KeyIndex key) {
-    if (state_[key] == State::Unread) {
-        state_[key] = State::Reading;
+    if (!readings_.isRead(key)) {
+        const size_t outer = readings_.start(key);
+        speltOut_[key].reset();
         const std::string& bind = editor_.bind(key);
         // Most binds press no pair: they are written as they stand, without a copy. A bind pressing
         // the key's own pair and then other commands keeps its text, as Open keeps it; alone, it
@@ -22,7 +23,7 @@ const std::string& SavedBinds::text(KeyIndex key) {
                 speltOut_[key] = std::move(*read);
         }
         held_[key] = isHoldAliasBind(speltOut_[key] ? *speltOut_[key] : bind);
-        state_[key] = State::Read;
+        readings_.finish(key, outer);
     }
     return speltOut_[key] ? *speltOut_[key] : editor_.bind(key);
 }
@@ -33,12 +34,11 @@ bool SavedBinds::held(KeyIndex key) {
 }
 
 PairText SavedBinds::pair(KeyIndex key) {
-    // A key pressing its own pair, or pairs pressing each other back to a key being read.
-    if (state_[key] == State::Reading)
+    // Pairs pressing each other back round to a key being read.
+    if (readings_.askedWhileReading(key))
         return {std::nullopt, true};
-    if (held(key))
-        return {text(key)};
-    return keptPair(key);
+    const std::string& written = text(key);
+    return held_[key] ? PairText{written} : keptPair(key);
 }
 
 PairText SavedBinds::keptPair(KeyIndex key) {

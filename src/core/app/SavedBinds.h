@@ -5,6 +5,7 @@
 
 #include "app/Editor.h"
 #include "app/HoldAliasBind.h"
+#include "app/KeyReadings.h"
 
 #include <array>
 #include <bitset>
@@ -35,11 +36,10 @@ class SavedBinds {
     std::string throughPairs(const std::string& text);
 
   private:
-    enum class State : unsigned char { Unread, Reading, Read };
     PairText keptPair(KeyIndex key);
 
     const Editor& editor_;
-    std::array<State, keyCount> state_{};
+    KeyReadings readings_;
     std::array<std::optional<std::string>, keyCount> speltOut_; // binds the file writes otherwise
     std::bitset<keyCount> held_;
     // The press texts of the kept lines' pairs, found when first asked for.

@@ -5,25 +5,19 @@
 #include "text/Console.h"
 #include "text/Text.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace vantrel {
 
 const std::optional<std::string>& BindTexts::of(KeyIndex key) {
-    if (state_[key] == State::Read)
+    if (readings_.isRead(key))
         return text_[key];
-    const size_t depth = reading_++;
-    depth_[key] = depth;
-    state_[key] = State::Reading;
-    const size_t outer = std::exchange(shallowest_, depth);
+    const size_t outer = readings_.start(key);
     text_[key].reset();
     if (const std::optional<size_t> line = file_.bindLine(key))
         text_[key] = read(key, commandBody(keyBindLine(file_.lines()[*line])->rest));
     held_[key].reset();
-    --reading_;
-    state_[key] = shallowest_ < depth ? State::Unread : State::Read;
-    shallowest_ = std::min(outer, shallowest_);
+    readings_.finish(key, outer);
     return text_[key];
 }
 
@@ -42,10 +36,8 @@ std::optional<std::string> BindTexts::filePair(KeyIndex key) const {
 
 // The key's bind when the writer writes it as a pair, which replaces the file's own lines of it.
 PairText BindTexts::heldBind(KeyIndex key) {
-    if (state_[key] == State::Reading) {
-        shallowest_ = std::min(shallowest_, depth_[key]);
+    if (readings_.askedWhileReading(key))
         return {std::nullopt, true};
-    }
     const std::optional<std::string>& text = of(key);
     // Asked only of keys whose pair a bind presses: a long text takes a while to match.
     if (!held_[key])

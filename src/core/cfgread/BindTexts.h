@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/HoldAliasBind.h"
+#include "app/KeyReadings.h"
 #include "cfgread/ConfigIndex.h"
 
 #include <array>
@@ -26,8 +27,6 @@ class BindTexts {
     const std::optional<std::string>& of(KeyIndex key);
 
   private:
-    enum class State : unsigned char { Unread, Reading, Read };
-
     std::optional<std::string> filePair(KeyIndex key) const;
     PairText runsInFile(KeyIndex key);
     PairText runsInSavedFile(KeyIndex key);
@@ -39,15 +38,9 @@ class BindTexts {
 
     const ConfigIndex& file_;
     std::string factor_;
-    std::array<State, keyCount> state_{};
+    KeyReadings readings_;
     std::array<std::optional<std::string>, keyCount> text_;
     std::array<std::optional<bool>, keyCount> held_{};
-    // The binds being read, each at its depth, and the shallowest of them the current reading asked
-    // for: a text that depends on a bind read further out is not kept, but read again when asked
-    // for from elsewhere, so that every key's text is the one it has when read first.
-    std::array<size_t, keyCount> depth_{};
-    size_t reading_ = 0;
-    size_t shallowest_ = 0;
 };
 
 } // namespace vantrel
