@@ -34,9 +34,13 @@ bool SavedBinds::held(KeyIndex key) {
 }
 
 PairText SavedBinds::pair(KeyIndex key) {
-    // Pairs pressing each other back round to a key being read.
-    if (readings_.askedWhileReading(key))
-        return {std::nullopt, true};
+    // Pairs pressing each other back round to a key being read: its kept pair where it has one,
+    // which its text, read through that round, then either keeps or replaces with a text of its own
+    // that presses no pair; otherwise the pairs loop.
+    if (readings_.askedWhileReading(key)) {
+        PairText kept = keptPair(key);
+        return kept.text ? kept : PairText{std::nullopt, true};
+    }
     const std::string& written = text(key);
     return held_[key] ? PairText{written} : keptPair(key);
 }
