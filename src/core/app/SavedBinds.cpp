@@ -3,6 +3,8 @@
 #include "app/Slot10Factors.h"
 #include "text/Console.h"
 
+#include <algorithm>
+
 namespace vantrel {
 
 const std::string& SavedBinds::text(KeyIndex key) {
@@ -56,8 +58,15 @@ PairText SavedBinds::keptPair(KeyIndex key) {
             if (const std::optional<std::string_view> factor = factorSetBy(line))
                 keptFactor = *factor;
         }
-        // Open takes the factor from the file's last release, which is the kept lines' own where
-        // the file writes no pair: a pair released by either is the editor's when read back.
+        // Open takes the factor from the file's last release: the editor's factor where the file
+        // writes a pair, which a held bind does, and otherwise the kept lines' own. A pair released
+        // by the kept lines' factor is read through only then; the keys that read it are then
+        // written as pairs of their own, and read back as such.
+        const bool heldBindWritten =
+            std::any_of(editor_.store.begin(), editor_.store.end(),
+                        [](const std::string& bind) { return isHoldAliasBind(bind); });
+        if (heldBindWritten)
+            keptFactor = editor_.slot10;
         keptPairs_.emplace();
         for (KeyIndex k = 0; k < keyCount; ++k) {
             if (!press[k] || !release[k])

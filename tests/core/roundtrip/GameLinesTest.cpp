@@ -211,6 +211,11 @@ TEST(SavedLines, AKeyBoundToAnotherKeysPairDoesNotFollowIt) {
     editor.slot10 = defaultSlot10;
     editor.bind(*keyOfGame("b")) = "+ah";
     EXPECT_EQ(saveOpened(writeConfig(editor)), writeConfig(editor));
+    // Not where a key written as a pair makes the file's factor the editor's.
+    editor = opened(prompter, crlf({"bind b +ah", "alias +ah \"say hh\"", "alias -ah \"slot10s\"",
+                                    std::string("alias -aj ") + quoted(defaultSlot10)}));
+    editor.bind(*keyOfGame("j")) = "say j";
+    EXPECT_EQ(saveOpened(writeConfig(editor)), writeConfig(editor));
     // A key's own kept pair, released by a factor chosen after Open.
     editor = opened(prompter, crlf({"bind j \"say hi\"", "alias +ah \"say hh\"", "alias -ah \"slot10s\"",
                                     "bind h \"+ah\"", std::string("alias -aj ") + quoted(defaultSlot10)}));
