@@ -62,18 +62,17 @@ PairText SavedBinds::keptPair(KeyIndex key) {
         // writes a pair, which a held bind does, and otherwise the kept lines' own. A pair released
         // by the kept lines' factor is read through only then; the keys that read it are then
         // written as pairs of their own, and read back as such.
-        const bool heldBindWritten =
-            std::any_of(editor_.store.begin(), editor_.store.end(),
-                        [](const std::string& bind) { return isHoldAliasBind(bind); });
-        if (heldBindWritten)
-            keptFactor = editor_.slot10;
+        const bool keptFactorCounts =
+            std::none_of(editor_.store.begin(), editor_.store.end(),
+                         [](const std::string& bind) { return isHoldAliasBind(bind); });
         keptPairs_.emplace();
         for (KeyIndex k = 0; k < keyCount; ++k) {
             if (!press[k] || !release[k])
                 continue;
             std::string text = commandBody(*press[k]);
             const std::string released = commandBody(*release[k]);
-            if (isEditorsPair(text, released, editor_.slot10) || isEditorsPair(text, released, keptFactor))
+            if (isEditorsPair(text, released, editor_.slot10) ||
+                (keptFactorCounts && isEditorsPair(text, released, keptFactor)))
                 (*keptPairs_)[k] = std::move(text);
         }
     }

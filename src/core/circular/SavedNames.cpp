@@ -25,10 +25,8 @@ SavedNames::SavedNames(std::string_view savedFile) {
         }
         at = end + 1;
     }
-    for (auto& [name, body] : lastDefinitions) {
-        std::vector<std::string>& texts = aliases_[name];
-        texts.insert(texts.begin(), std::move(body));
-    }
+    for (auto& [name, body] : lastDefinitions)
+        aliases_[name].push_back(std::move(body));
 }
 
 // Every alias command the text may run: an "alias" word followed by a name, wherever it stands

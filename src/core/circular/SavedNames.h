@@ -27,7 +27,8 @@ class SavedNames {
   private:
     void noteRunTimeAliases(std::string_view text);
 
-    // The texts each name may run, by lower-case name: the file's last definition first.
+    // The texts each name may run, by lower-case name: the file's last definition of it and those
+    // its texts make when they run.
     std::unordered_map<std::string, std::vector<std::string>> aliases_;
 };
 
